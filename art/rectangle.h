@@ -1,0 +1,26 @@
+// One filled, unstroked, closed four-point path inside a group: the bar, space and background
+// rectangles of every symbol.
+#pragma once
+
+#include "host/colour.h"
+#include "host/geometry.h"
+#include "host/handles.h"
+
+namespace art {
+
+// The art target's state for drawing rectangles: the group that receives them and a path style
+// record used as scratch space for each one.
+struct RectangleTarget {
+  host::ArtHandle group = nullptr;
+  host::PathStyle style;
+};
+
+// Creates the rectangle on top inside the group, with the host calls in this order: new path
+// art, get its style, set fill on, stroke off, the fill colour and clip off, set the style, set
+// 4 segments, convert the fixed rectangle to real, set the segments (left,bottom) (right,bottom)
+// (right,top) (left,top) as corner points, close the path. Host results are not examined, but
+// nothing is done to a path the host did not make.
+void AddRectangle(RectangleTarget& target, host::Fixed left, host::Fixed bottom, host::Fixed right,
+                  host::Fixed top, const host::Colour& colour);
+
+}  // namespace art

@@ -1,0 +1,12 @@
+// Row address patterns of the composite component rows, indexed by row address - 1. Each is 6
+// widths, bar first, 10 modules.
+#pragma once
+
+#include "databar/symbol_records.h"
+
+namespace composite {
+
+extern const databar::ElementWidth kSideRowAddressPatterns[52][6];    // left and right
+extern const databar::ElementWidth kCentreRowAddressPatterns[52][6];  // centre
+
+}  // namespace composite

@@ -1,0 +1,15 @@
+// Character tables of GS1 DataBar Limited.
+#pragma once
+
+#include "databar/character_group.h"
+#include "databar/symbol_records.h"
+
+namespace databar {
+
+extern const CharacterGroup kLimitedGroups[7];  // values 0..2013570; first set = odd elements
+// Checksum weights mod 89: left character, right character; order odd1 even1 ... odd7 even7.
+extern const int32_t kLimitedWeights[2][14];
+// The 14 widths of the check character for checksum values 0..88, as printed left to right.
+extern const ElementWidth kLimitedCheckCharacters[89][14];
+
+}  // namespace databar

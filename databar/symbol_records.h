@@ -1,0 +1,114 @@
+// The vocabulary shared by the GS1 DataBar encoders and the art builder: symbology codes, layout
+// classes, the encoder input and the encoded-symbol records the encoders fill.
+//
+// Every row of bars is an array of element widths in modules with a count of the elements used.
+// Element 0 is always a space and elements alternate, so odd indices are bars. A row that must
+// begin with a bar begins with a space of width 0.
+#pragma once
+
+#include <cstdint>
+
+namespace databar {
+
+using ElementWidth = uint8_t;
+
+enum DataBarType : int32_t {
+  kOmnidirectional = 0,
+  kTruncated = 1,
+  kStacked = 2,
+  kStackedOmnidirectional = 3,
+  kLimited = 4,
+  kExpanded = 5,
+};
+
+enum class DataBarLayout : int32_t {
+  kLinear,
+  kStacked,
+  kStackedOmni,
+  kLimitedLinear,
+  kExpanded,
+};
+
+// Any code outside 0..5 is treated as Omnidirectional.
+DataBarLayout LayoutOf(int32_t type);
+
+// Capacities of the element rows.
+constexpr int kLinearRowCapacity = 46;
+constexpr int kSeparatorCapacity = 545;
+constexpr int kStackedRowCapacity = 27;
+constexpr int kCompositeRowCount = 44;     // rows of the largest 2D component
+constexpr int kCompositeRowCapacity = 53;  // elements of the widest 2D row
+constexpr int kExpandedRowCount = 11;
+constexpr int kExpandedRowCapacity = 252;
+constexpr int kExpandedSeparatorCount = 31;
+
+// The rows of a 2D component, top row first, as the component encoder writes them.
+using CompositeRowBuffer = ElementWidth[kCompositeRowCount][kCompositeRowCapacity];
+
+// Encoder input.
+struct DataBarSource {
+  const char* linearText = nullptr;     // NUL-terminated primary data
+  const char* compositeText = nullptr;  // filtered 2D data, or null without a 2D component
+  int32_t hasComposite = 0;
+  int32_t segmentsPerRow = 0;  // Expanded Stacked only
+};
+
+// Omnidirectional, Truncated and Limited.
+struct LinearSymbol {
+  ElementWidth row[kLinearRowCapacity];
+  int32_t rowLength;
+  ElementWidth ccSeparator[kSeparatorCapacity];
+  int32_t ccSeparatorLength;
+  CompositeRowBuffer ccRows;
+  int32_t ccRowLength;
+  int32_t ccRowCount;
+  int32_t checkDigit;
+};
+
+struct StackedSymbol {
+  ElementWidth topRow[kStackedRowCapacity];
+  int32_t topRowLength;
+  ElementWidth rowSeparator[kSeparatorCapacity];
+  int32_t rowSeparatorLength;
+  ElementWidth bottomRow[kStackedRowCapacity];
+  int32_t bottomRowLength;
+  ElementWidth ccSeparator[kSeparatorCapacity];
+  int32_t ccSeparatorLength;
+  CompositeRowBuffer ccRows;
+  int32_t ccRowLength;
+  int32_t ccRowCount;
+  int32_t checkDigit;
+};
+
+struct StackedOmniSymbol {
+  ElementWidth topRow[kStackedRowCapacity];
+  int32_t topRowLength;
+  // Index 0 is next to the lower row, 1 the middle row, 2 next to the upper row.
+  ElementWidth rowSeparators[3][kSeparatorCapacity];
+  int32_t rowSeparatorLengths[3];
+  ElementWidth bottomRow[kStackedRowCapacity];
+  int32_t bottomRowLength;
+  ElementWidth ccSeparator[kSeparatorCapacity];
+  int32_t ccSeparatorLength;
+  CompositeRowBuffer ccRows;
+  int32_t ccRowLength;
+  int32_t ccRowCount;
+  int32_t checkDigit;
+};
+
+// Expanded and Expanded Stacked. rows[0] is drawn lowest. The three separators between rows r-1
+// and r are separators[3(r-1) .. 3(r-1)+2], drawn upward; separators[3(rowCount-1)] lies under a
+// 2D component. separatorLengths[31] holds the number of separators stored.
+struct ExpandedSymbol {
+  ElementWidth rows[kExpandedRowCount][kExpandedRowCapacity];
+  int32_t rowLengths[kExpandedRowCount];
+  int32_t rowCount;
+  int32_t symbolWidth;
+  ElementWidth separators[kExpandedSeparatorCount][kSeparatorCapacity];
+  int32_t separatorLengths[kExpandedSeparatorCount + 1];
+  CompositeRowBuffer ccRows;
+  int32_t ccRowLength;
+  int32_t ccRowCount;
+};
+
+}  // namespace databar

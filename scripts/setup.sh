@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs everything the builds and tests need on a fresh Debian 12 machine: compilers (native
+# and mingw-w64), CMake, GoogleTest, Google Benchmark, cairo, FreeType, fonts, Wine with Xvfb, the
+# peer encoders (zint, and bwip-js and zxing-wasm from npm). Safe to run again: it installs only
+# what is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build python3 pkg-config
+  googletest libgtest-dev libbenchmark-dev
+  libcairo2-dev libfreetype-dev fontconfig fonts-ocr-b fonts-ipafont-gothic
+  zint libzint-dev
+  clang libclang-rt-14-dev clang-format
+  g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  as_root dpkg --add-architecture i386
+  need_update=1
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  missing+=(nodejs npm)
+fi
+
+if [ "${#missing[@]}" -gt 0 ] || [ -n "${need_update:-}" ]; then
+  echo "setup: installing ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+fi
+
+if [ ! -d tests/peers/node_modules ] || [ tests/peers/package-lock.json -nt tests/peers/node_modules ]; then
+  echo "setup: installing the npm peers"
+  (cd tests/peers && npm ci --no-audit --no-fund --loglevel=error)
+fi
