@@ -1,0 +1,235 @@
+#include "composite/ai90_method.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "composite/character_classes.h"
+#include "composite/general_purpose_modes.h"
+#include "databar/encode_error.h"
+
+namespace composite {
+namespace {
+
+// Letters that, with a number below 31, fit the short form of the number and letter field.
+constexpr char kShortFormLetters[] = "BDHIJKLNPQRSTVWZ";
+constexpr int kLongFormMarker = 31;
+
+// What the scan of the AI 90 data finds.
+struct Ai90Run {
+  int firstNonDigit = -1;  // index in the text, -1 when the run is all digits
+  int balance = 0;         // letters minus digits; very negative once any other character occurs
+};
+
+Ai90Run ScanAi90Run(const CompositeEncodeState& state) {
+  Ai90Run run;
+  for (int i = state.position;; ++i) {
+    const char c = state.text[i];
+    if (c == '\0' || c == kFnc1 || c == kSeparatorCharacter)
+      break;
+    if (!IsDigit(c) && run.firstNonDigit < 0)
+      run.firstNonDigit = i;
+    if (IsDigit(c)) {
+      --run.balance;
+    } else if (IsUpper(c)) {
+      ++run.balance;
+    } else {
+      run.balance = -10000;
+    }
+  }
+  return run;
+}
+
+// The AI after the FNC1 that ends the AI 90 data, when it is one the method can imply.
+int FindOtherAi(const CompositeEncodeState& state) {
+  const char* end = std::strpbrk(state.text + state.position, "#^");
+  if (end == nullptr || *end != kFnc1)
+    return kNoOtherAi;
+  if (std::strncmp(end + 1, "21", 2) == 0)
+    return kAi21Follows;
+  if (std::strncmp(end + 1, "8004", 4) == 0)
+    return kAi8004Follows;
+  return kNoOtherAi;
+}
+
+int ImpliedAiLength(int otherAi) {
+  switch (otherAi) {
+    case kAi21Follows:
+      return 2;
+    case kAi8004Follows:
+      return 4;
+  }
+  return 0;
+}
+
+int ChooseRunMode(const CompositeEncodeState& state, const Ai90Run& run) {
+  if (run.balance > 0)
+    return kAi90LettersMode;
+  if (run.firstNonDigit >= 0 && run.firstNonDigit - state.position < 4)
+    return kAlphanumericMode;
+  return kNumericMode;
+}
+
+void WriteRunMode(CompositeEncodeState& state, int mode) {
+  switch (mode) {
+    case kAi90LettersMode:
+      state.Write(2, 0b11);
+      break;
+    case kAlphanumericMode:
+      state.Write(1, 0b0);
+      break;
+    default:
+      state.Write(2, 0b10);
+      break;
+  }
+}
+
+// 0 for none, 10 for AI 21, 11 for AI 8004: a prefix code, so that a reader that sees 0 knows
+// that the number field follows at once.
+void WriteOtherAi(CompositeEncodeState& state) {
+  switch (state.otherAi) {
+    case kAi21Follows:
+      state.Write(2, 0b10);
+      break;
+    case kAi8004Follows:
+      state.Write(2, 0b11);
+      break;
+    default:
+      state.Write(1, 0b0);
+      break;
+  }
+}
+
+void WriteNumberAndLetter(CompositeEncodeState& state) {
+  const char* shortForm = std::strchr(kShortFormLetters, state.ai90Letter);
+  if (state.ai90Number < kLongFormMarker && shortForm != nullptr) {
+    state.Write(5, state.ai90Number);
+    state.Write(4, static_cast<int>(shortForm - kShortFormLetters));
+  } else {
+    state.Write(5, kLongFormMarker);
+    state.Write(10, state.ai90Number);
+    state.Write(5, state.ai90Letter - 'A');
+  }
+}
+
+// Upper-case letters in 5 bits and digits in 6; FNC1 or anything else returns to numeric mode.
+int EncodeAi90Letters(CompositeEncodeState& state) {
+  const char c = state.Current();
+  if (IsUpper(c)) {
+    state.Write(5, c - 'A');
+    ++state.position;
+    return kAi90LettersMode;
+  }
+  if (IsDigit(c)) {
+    state.Write(6, c - '0' + 52);
+    ++state.position;
+    return kAi90LettersMode;
+  }
+  if (c == kFnc1) {
+    state.Write(5, 0b11111);
+    ++state.position;
+    return kNumericMode;
+  }
+  // The end of the data or the separator character: not consumed.
+  const int remaining = state.RemainingBits();
+  const int ones = std::min(5, remaining);
+  if (ones > 0)
+    state.Write(ones, (1 << ones) - 1);
+  return kNumericMode;
+}
+
+// Before the FNC1 that ends the AI 90 data is paired in numeric mode, the character after it
+// (the first digit of the implied AI, which is not encoded) takes the value of the implied AI's
+// first data character, so that the pair decides as the decoder will read it. The text is only
+// rewritten while the implied AI's digits are still there, which also keeps the copied character
+// within the text.
+void PrepareImpliedAiPair(CompositeEncodeState& state) {
+  if (state.Current() != kFnc1 || state.otherAi == kNoOtherAi)
+    return;
+  char* fnc1 = state.text + state.position;
+  const bool impliedAiPresent = state.otherAi == kAi21Follows
+                                    ? std::strncmp(fnc1 + 1, "21", 2) == 0
+                                    : std::strncmp(fnc1 + 1, "8004", 4) == 0;
+  if (impliedAiPresent)
+    fnc1[1] = fnc1[1 + ImpliedAiLength(state.otherAi)];
+}
+
+bool Ai90RunEnded(const CompositeEncodeState& state) {
+  const char* text = state.text;
+  const int p = state.position;
+  if (state.mode == kDoneMode)
+    return true;
+  if (text[p - 1] == kFnc1 || text[p - 1] == kSeparatorCharacter)
+    return true;
+  return text[p - 2] == kFnc1;  // a numeric pair that began with FNC1
+}
+
+void RunAi90(CompositeEncodeState& state) {
+  while (!Ai90RunEnded(state) && !state.Overflowed()) {
+    switch (state.mode) {
+      case kNumericMode:
+        PrepareImpliedAiPair(state);
+        state.mode = EncodeNumeric(state);
+        break;
+      case kAlphanumericMode:
+        state.mode = EncodeAlphanumeric(state);
+        break;
+      case kIso646Mode:
+        state.mode = EncodeIso646(state);
+        break;
+      case kAi90LettersMode:
+        state.mode = EncodeAi90Letters(state);
+        break;
+      default:
+        databar::EncodeError = databar::kInternalOverflow;
+        return;
+    }
+  }
+}
+
+// Moves past the digits of the implied AI, never beyond the end of the text.
+void SkipImpliedAi(CompositeEncodeState& state) {
+  for (int i = ImpliedAiLength(state.otherAi); i > 0 && !state.AtEnd(); --i)
+    ++state.position;
+}
+
+}  // namespace
+
+bool Ai90Parse(CompositeEncodeState& state) {
+  const char* text = state.text;
+  state.ai90Number = -1;
+  if (IsUpper(text[2])) {
+    state.ai90Letter = text[2];
+    state.ai90Number = 0;
+    state.position = 3;
+    return true;
+  }
+  // The number field holds a value, so digits with a leading zero (a number of 0 included)
+  // could not be read back as written: such data goes general-purpose.
+  if (text[2] == '0')
+    return false;
+  int number = 0;
+  for (int k = 2; k <= 4 && IsDigit(text[k]); ++k) {
+    number = number * 10 + (text[k] - '0');
+    if (IsUpper(text[k + 1])) {
+      state.ai90Number = number;
+      state.ai90Letter = text[k + 1];
+      state.position = k + 2;
+      return true;
+    }
+  }
+  return false;
+}
+
+int EncodeAi90Method(CompositeEncodeState& state) {
+  const Ai90Run run = ScanAi90Run(state);
+  state.otherAi = FindOtherAi(state);
+  state.mode = ChooseRunMode(state, run);
+  WriteRunMode(state, state.mode);
+  WriteOtherAi(state);
+  WriteNumberAndLetter(state);
+  RunAi90(state);
+  SkipImpliedAi(state);
+  return state.mode;
+}
+
+}  // namespace composite

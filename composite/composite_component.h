@@ -1,0 +1,18 @@
+// Builds the two-dimensional composite component (CC-A or CC-B) that sits above a GS1 DataBar
+// symbol: 2 data columns over Stacked and Stacked Omnidirectional, 3 over Limited, 4 over
+// Omnidirectional, Truncated and Expanded.
+#pragma once
+
+#include "databar/symbol_records.h"
+
+namespace composite {
+
+// Encodes the element string `text` (see data_encodation.h) into the smallest CC-A or CC-B size
+// of `columns` columns that holds it and writes its rows into `rows`, top row first. The text is
+// encoded from a private copy, so the caller's text is never rewritten.
+// Returns the number of rows; 0 with EncodeError set (kInvalidData for a character that cannot
+// be encoded or no text, kDataTooLong when no size holds the data, kInternalOverflow for a
+// column count other than 2, 3 or 4), in which case `rows` is left untouched.
+int EncodeComposite(int columns, const char* text, databar::CompositeRowBuffer& rows);
+
+}  // namespace composite
