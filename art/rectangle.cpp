@@ -4,8 +4,6 @@
 
 namespace art {
 
-namespace {
-
 void SetFilledStyle(RectangleTarget& target, host::ArtHandle path, const host::Colour& colour) {
   host::sPathStyle->GetPathStyle(path, &target.style);
   target.style.fillPaint = true;
@@ -15,6 +13,8 @@ void SetFilledStyle(RectangleTarget& target, host::ArtHandle path, const host::C
   target.style.clip = false;
   host::sPathStyle->SetPathStyle(path, &target.style);
 }
+
+namespace {
 
 host::PathSegment Corner(host::Real h, host::Real v) {
   host::PathSegment segment;

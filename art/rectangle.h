@@ -15,6 +15,10 @@ struct RectangleTarget {
   host::PathStyle style;
 };
 
+// Gives the path the target's scratch style: the path's own style with fill on, stroke off, the
+// fill colour (kind and first three components) and clip off; host calls get then set path style.
+void SetFilledStyle(RectangleTarget& target, host::ArtHandle path, const host::Colour& colour);
+
 // Creates the rectangle on top inside the group, with the host calls in this order: new path
 // art, get its style, set fill on, stroke off, the fill colour and clip off, set the style, set
 // 4 segments, convert the fixed rectangle to real, set the segments (left,bottom) (right,bottom)

@@ -1,0 +1,125 @@
+#include "art/text_path_art.h"
+
+#include <cmath>
+
+#include "art/glyph_mapping.h"
+#include "art/glyph_outline.h"
+#include "host/suite_pointers.h"
+
+namespace art {
+
+namespace {
+
+// A record offset in points. The product of an integer and a float is exact in double
+// precision, so the truncation to whole thousandths of a point is exact as well.
+host::RealPoint ToPoints(int32_t dx, int32_t dy, host::Real scale) {
+  auto fixed = [scale](int32_t value) {
+    const double thousandths = std::trunc(static_cast<double>(value) * scale);
+    return host::FixedFromReal(thousandths / 1000.0);
+  };
+  const host::FixedPoint offset{fixed(dx), fixed(dy)};
+  host::RealPoint real;
+  host::sRealMath->FixedPointToRealPoint(&offset, &real);
+  return real;
+}
+
+host::RealPoint Add(host::RealPoint a, host::RealPoint b) {
+  return {a.h + b.h, a.v + b.v};
+}
+
+// Moves the anchor by the record's offset and returns the record's smooth segment there.
+host::PathSegment NextSegment(host::RealPoint& anchor, const GlyphOutlineRecord& record,
+                              host::Real scale) {
+  anchor = Add(anchor, ToPoints(record.dx, record.dy, scale));
+  host::PathSegment segment;
+  segment.p = anchor;
+  segment.in = Add(anchor, ToPoints(record.inDx, record.inDy, scale));
+  segment.out = Add(anchor, ToPoints(record.outDx, record.outDy, scale));
+  segment.corner = false;
+  return segment;
+}
+
+}  // namespace
+
+uint16_t CTextPathGS1DataBarArt::GlyphForHriChar(char character) const {
+  return HriGlyphCode(character);
+}
+
+uint16_t CTextPathGS1DataBarArt::GlyphForChar(char character) const {
+  return CharGlyphCode(character);
+}
+
+uint16_t CTextPathGS1DataBarArt::GlyphForCharShifted(char character) const {
+  return ShiftedGlyphCode(character);
+}
+
+void CTextPathGS1DataBarArt::DrawGlyph(host::Fixed x, host::Fixed y, uint16_t code,
+                                       const host::Colour& colour, host::Real scale) {
+  const uint32_t info = GlyphInfo(code);
+  const int32_t last = static_cast<int32_t>(info >> 16);
+  const bool compound = (info & 0xFFFF) != 0;
+  const host::FixedPoint fixedOrigin{x, y};
+  host::RealPoint origin;
+  host::sRealMath->FixedPointToRealPoint(&fixedOrigin, &origin);
+  if (compound) {
+    DrawCompoundGlyph(origin, code, last, colour, scale);
+  } else {
+    DrawSimpleGlyph(origin, code, last, colour, scale);
+  }
+}
+
+// Segments are set one by one at the end of the path, which grows to hold them.
+void CTextPathGS1DataBarArt::DrawSimpleGlyph(host::RealPoint origin, uint16_t code, int32_t last,
+                                             const host::Colour& colour, host::Real scale) {
+  const host::ArtHandle path = NewGlyphPath(target_.group, colour);
+  if (path == nullptr)
+    return;
+  host::RealPoint anchor = origin;
+  for (int32_t j = 0; j <= last; ++j) {
+    const host::PathSegment segment = NextSegment(anchor, GlyphRecord(code, j), scale);
+    host::sPath->SetPathSegments(path, static_cast<int16_t>(j), 1, &segment);
+  }
+  host::sPath->SetPathClosed(path, true);
+}
+
+// Each contour-start record closes the contour before it and opens a new path inside the
+// compound path. The anchor runs on across contours: a contour-start record adds nothing to it.
+void CTextPathGS1DataBarArt::DrawCompoundGlyph(host::RealPoint origin, uint16_t code, int32_t last,
+                                               const host::Colour& colour, host::Real scale) {
+  host::ArtHandle compound = nullptr;
+  host::sArt->NewArt(host::kCompoundPathArt, host::kPlaceInsideOnTop, target_.group, &compound);
+  if (compound == nullptr)
+    return;
+  host::RealPoint anchor = origin;
+  host::ArtHandle contour = nullptr;
+  int16_t k = 0;
+  for (int32_t j = 0; j <= last; ++j) {
+    const GlyphOutlineRecord record = GlyphRecord(code, j);
+    if (record.startsContour()) {
+      if (contour != nullptr)
+        host::sPath->SetPathClosed(contour, true);
+      contour = NewGlyphPath(compound, colour);
+      k = 0;
+      continue;
+    }
+    const host::PathSegment segment = NextSegment(anchor, record, scale);
+    if (contour == nullptr)
+      continue;
+    host::sPath->SetPathSegments(contour, k, 1, &segment);
+    ++k;
+  }
+  if (contour != nullptr)
+    host::sPath->SetPathClosed(contour, true);
+}
+
+host::ArtHandle CTextPathGS1DataBarArt::NewGlyphPath(host::ArtHandle container,
+                                                     const host::Colour& colour) {
+  host::ArtHandle path = nullptr;
+  host::sArt->NewArt(host::kPathArt, host::kPlaceInsideOnTop, container, &path);
+  if (path == nullptr)
+    return nullptr;
+  SetFilledStyle(target_, path, colour);
+  return path;
+}
+
+}  // namespace art

@@ -1,0 +1,41 @@
+// The art target that draws human-readable text as filled outline paths from the glyph table,
+// without any font: each glyph is a path, or a compound path with a path per contour for glyphs
+// with counters.
+#pragma once
+
+#include <cstdint>
+
+#include "art/gs1_databar_art.h"
+#include "host/colour.h"
+#include "host/fixed.h"
+#include "host/handles.h"
+
+namespace art {
+
+class CTextPathGS1DataBarArt : public CGS1DataBarArt {
+ public:
+  explicit CTextPathGS1DataBarArt(host::ArtHandle group) : CGS1DataBarArt(group) {}
+
+  // The glyph codes of a character (see art/glyph_mapping.h).
+  virtual uint16_t GlyphForHriChar(char character) const;
+  virtual uint16_t GlyphForChar(char character) const;
+  virtual uint16_t GlyphForCharShifted(char character) const;
+
+  // Draws the glyph with its origin (the centre of its cell on the baseline) at (x, y), filled
+  // with the colour and unstroked, scale points per text unit. A record value v becomes
+  // trunc(v × scale) thousandths of a point, then that length truncated to the host's fixed point.
+  // A code without outline data draws a one-point path at the origin. Art the host does not
+  // make is skipped; nothing is done to it.
+  void DrawGlyph(host::Fixed x, host::Fixed y, uint16_t code, const host::Colour& colour,
+                 host::Real scale);
+
+ private:
+  void DrawSimpleGlyph(host::RealPoint origin, uint16_t code, int32_t last,
+                       const host::Colour& colour, host::Real scale);
+  void DrawCompoundGlyph(host::RealPoint origin, uint16_t code, int32_t last,
+                         const host::Colour& colour, host::Real scale);
+  // A new filled, unstroked path on top inside the container; null if the host made none.
+  host::ArtHandle NewGlyphPath(host::ArtHandle container, const host::Colour& colour);
+};
+
+}  // namespace art
