@@ -1,0 +1,180 @@
+#include "panels/element_string.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "databar/check_digit.h"
+#include "panels/character_rules.h"
+#include "panels/expanded_messages.h"
+
+namespace panels {
+namespace {
+
+bool DataLengthFits(const AiTableRow& row, int dataLength) {
+  const int maxData = row.maxLength - row.aiDigits;
+  return row.variableLength ? dataLength >= 1 && dataLength <= maxData : dataLength == maxData;
+}
+
+ElementCheck Fail(ElementFault fault, std::string message) {
+  return {fault, std::move(message)};
+}
+
+// The data as the symbol and its text carry it: an item number (01) gets the check digit of its
+// first 13 digits, whatever was typed in its place.
+std::string ElementData(std::string_view ai, std::string_view data) {
+  std::string result(data);
+  if (ai == "01" && result.size() == 14) {
+    result.back() =
+        static_cast<char>('0' + databar::ComputeCheckDigit(result.substr(0, 13).c_str()));
+  }
+  return result;
+}
+
+// Appends `text` to the NUL-terminated `buffer` of `capacity` characters; false when it would
+// not fit.
+bool AppendBounded(char* buffer, size_t capacity, std::string_view text) {
+  const size_t length = std::strlen(buffer);
+  if (length + text.size() > capacity) {
+    return false;
+  }
+  text.copy(buffer + length, text.size());
+  buffer[length + text.size()] = '\0';
+  return true;
+}
+
+class CodeParser {
+ public:
+  explicit CodeParser(ParsedCode& parsed) : parsed_(parsed) {}
+
+  ParseResult Run(std::string_view text) {
+    parsed_ = ParsedCode{};
+    if (text.empty()) {
+      return {};
+    }
+    if (text.front() != '(') {
+      return Failed(kMsgNoAi);
+    }
+    for (size_t i = 0; i < text.size(); ++i) {
+      char c = text[i];
+      if (c == '(') {
+        if (!CloseGroup(true)) {
+          return result_;
+        }
+        inGroup_ = true;
+        readingAi_ = true;
+        continue;
+      }
+      if (c == ')') {
+        // A parenthesis of the data must be escaped; a bare one after the AI is refused rather
+        // than dropped.
+        if (!readingAi_) {
+          return Failed(kMsgInvalidCodeData);
+        }
+        readingAi_ = false;
+        continue;
+      }
+      if (c == '\\') {
+        if (i + 1 == text.size() || (text[i + 1] != '(' && text[i + 1] != ')')) {
+          return Failed(kMsgInvalidCodeData);
+        }
+        c = text[++i];
+      }
+      if (!AddCharacter(c)) {
+        return result_;
+      }
+    }
+    CloseGroup(false);
+    return result_;
+  }
+
+ private:
+  ParseResult& Failed(std::string message) {
+    parsed_ = ParsedCode{};
+    result_ = {false, std::move(message)};
+    return result_;
+  }
+
+  bool AddCharacter(char c) {
+    if (readingAi_) {
+      ai_ += c;
+      return true;
+    }
+    data_ += c;
+    if (static_cast<int>(data_.size()) > kMaxAiDataLength) {
+      Failed(WithAi(kMsgInvalidAiData, ai_));
+      return false;
+    }
+    return true;
+  }
+
+  // Checks the group read so far and appends it to the encoder text and the lines.
+  bool CloseGroup(bool anotherFollows) {
+    if (!inGroup_) {
+      return true;
+    }
+    const ElementCheck check = CheckElement(ai_, data_);
+    if (check.fault != ElementFault::kNone) {
+      Failed(check.message);
+      return false;
+    }
+    if (std::find(seenAis_.begin(), seenAis_.end(), ai_) != seenAis_.end()) {
+      Failed(WithAi(kMsgDuplicateAi, ai_));
+      return false;
+    }
+    seenAis_.push_back(ai_);
+
+    const std::string data = ElementData(ai_, data_);
+    const bool fnc1 = check.row->variableLength && anotherFollows;
+    if (parsed_.fieldCount == kFieldStringCount ||
+        !AppendBounded(parsed_.encoderText, kMaxEncoderTextLength,
+                       ai_ + data + (fnc1 ? "#" : ""))) {
+      Failed(kMsgTooMuchData);
+      return false;
+    }
+    // CheckElement has made sure that the line fits.
+    AppendBounded(parsed_.fieldStrings[parsed_.fieldCount++], kFieldStringLength,
+                  "(" + ai_ + ")" + data);
+    ai_.clear();
+    data_.clear();
+    return true;
+  }
+
+  ParsedCode& parsed_;
+  ParseResult result_;
+  std::string ai_;
+  std::string data_;
+  bool inGroup_ = false;
+  bool readingAi_ = false;
+  std::vector<std::string> seenAis_;
+};
+
+}  // namespace
+
+ElementCheck CheckElement(std::string_view ai, std::string_view data) {
+  if (ai.empty()) {
+    return Fail(ElementFault::kAi, kMsgEmptyAi);
+  }
+  if (!IsDigits(ai)) {
+    return Fail(ElementFault::kAi, WithAi(kMsgInvalidAi, ai));
+  }
+  const AiTableRow* row = FindAiRow(ai);
+  if (row == nullptr) {
+    return Fail(ElementFault::kAi, kMsgUnknownAi);
+  }
+  const int dataLength = static_cast<int>(data.size());
+  if (dataLength > kMaxAiDataLength || !DataLengthFits(*row, dataLength) ||
+      (!row->alphanumeric && !IsDigits(data))) {
+    return Fail(ElementFault::kData, WithAi(kMsgInvalidAiData, ai));
+  }
+  if (static_cast<int>(ai.size() + data.size()) + 2 > kFieldStringLength) {
+    return Fail(ElementFault::kData, WithAi(kMsgElementStringTooLong, ai));
+  }
+  return {ElementFault::kNone, {}, row};
+}
+
+ParseResult ParseCodeText(std::string_view text, ParsedCode& parsed) {
+  return CodeParser(parsed).Run(text);
+}
+
+}  // namespace panels

@@ -1,0 +1,53 @@
+// The element string of the Expanded panel: "(AI)data" groups typed with parentheses, checked
+// against the AI table and turned into the encoder's text and the human-readable lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "panels/ai_table.h"
+
+namespace panels {
+
+inline constexpr int kMaxCodeLength = 70;  // the code field
+inline constexpr int kMaxEncoderTextLength = 70;
+inline constexpr int kFieldStringCount = 15;
+inline constexpr int kFieldStringLength = 30;  // one human-readable line, "(AI)data"
+inline constexpr int kMaxAiDataLength = 29;
+
+// The parsed element string: the encoder text (AIs and data without parentheses, '#' for FNC1
+// after a variable-length field that another follows) and one "(AI)data" line per group.
+struct ParsedCode {
+  char encoderText[kMaxEncoderTextLength + 1] = {};
+  char fieldStrings[kFieldStringCount][kFieldStringLength + 1] = {};
+  int fieldCount = 0;
+
+  std::string_view EncoderText() const { return encoderText; }
+  std::string_view FieldString(int index) const { return fieldStrings[index]; }
+};
+
+struct ParseResult {
+  bool ok = true;
+  std::string message;  // the alert text when !ok
+};
+
+// Which part of a group a failed check blames.
+enum class ElementFault { kNone, kAi, kData };
+
+struct ElementCheck {
+  ElementFault fault = ElementFault::kNone;
+  std::string message;
+  const AiTableRow* row = nullptr;  // set when the check passed
+};
+
+// The checks one (AI, data) group must pass, data unescaped: an AI of digits found in the AI
+// table, data of the row's length and characters, and a "(AI)data" line that fits.
+ElementCheck CheckElement(std::string_view ai, std::string_view data);
+
+// Parses `text` into `parsed`, which is left empty on failure; an empty text yields an empty
+// result. In the data "\(" and "\)" stand for the parentheses themselves; any other '\' is
+// refused. An AI may occur once. The line of AI 01 and its encoder text carry the check digit
+// recomputed from its first 13 digits.
+ParseResult ParseCodeText(std::string_view text, ParsedCode& parsed);
+
+}  // namespace panels

@@ -1,0 +1,59 @@
+// The alert texts of the Expanded panel's element-string checks and of its AI entry view (UTF-8).
+// Texts holding "%s" get the AI in its place (WithAi).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace panels {
+
+// The code field's characters.
+inline constexpr const char* kMsgCodeCharacters =
+    "【コード】は半角英数字、半角スペースおよび記号「 ! \" % & ' ( ) * + , - . / : ; < > = ? _ 」"
+    "で入力してください。\n改行は入れないでください。";
+
+// The 2D field's characters.
+inline constexpr const char* kMsgCompositeCharacters =
+    "【二次元コード】は半角英数字、半角スペースおよび記号「 ! \" % & ' ( ) * + , - . / : ; < > = ? "
+    "_ # ^ $ 」で入力してください。\n括弧()は目視文字のみ表示されバーコードにはなりません。\n"
+    "改行は入れないでください。";
+
+// Parsing the element string.
+inline constexpr const char* kMsgNoAi = "コードにAIが入力されていません。";
+inline constexpr const char* kMsgInvalidCodeData = "コードに不正なデータがあります。";
+inline constexpr const char* kMsgEmptyAi = "コードに未入力のAIがあります。";
+inline constexpr const char* kMsgInvalidAi = "コードのAI(%s)が不正です。";
+inline constexpr const char* kMsgUnknownAi = "コードに不正なAIがあります。";
+inline constexpr const char* kMsgInvalidAiData = "コードのAI(%s)のデータが不正です。";
+inline constexpr const char* kMsgDuplicateAi = "コードに重複したAI(%s)があります。";
+// A group whose human-readable line "(AI)data" would not fit the 30 characters of a text line.
+inline constexpr const char* kMsgElementStringTooLong =
+    "コードのAI(%s)のデータが長すぎます。(AI)とデータを合わせて30文字以内で入力してください。";
+
+// The AI entry view.
+inline constexpr const char* kMsgTooManyAis =
+    "AIが多すぎるため入力画面が開けません。\nAIを8個以内で入力してください。";
+inline constexpr const char* kMsgTooManyOtherAis =
+    "AIが多すぎるため入力画面が開けません。\n(01)(17)(30)(10)以外のAIは4個以内で入力してください。";
+inline constexpr const char* kMsgItemCode = "【商品コード】は数字13桁で入力してください。";
+inline constexpr const char* kMsgExpiryDate = "【有効(使用)期限】は数字6桁で入力してください。";
+inline constexpr const char* kMsgQuantity =
+    "【数量】は数字1～8桁でゼロ以外の値を入力してください。";
+inline constexpr const char* kMsgDuplicateOrder = "順番が重複しています。";
+inline constexpr const char* kMsgInvalidRowData = "AI(%s)に不正なデータがあります。";
+inline constexpr const char* kMsgInvalidData = "不正なデータがあります。";
+
+// Both: the element string does not fit its 70 characters.
+inline constexpr const char* kMsgTooMuchData =
+    "データが多すぎます。AI識別子を含めて70文字以内で入力してください。";
+
+// `pattern` with its "%s" replaced by `ai`.
+inline std::string WithAi(std::string_view pattern, std::string_view ai) {
+  std::string text(pattern);
+  if (const size_t at = text.find("%s"); at != std::string::npos) {
+    text.replace(at, 2, ai);
+  }
+  return text;
+}
+
+}  // namespace panels
