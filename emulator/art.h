@@ -1,0 +1,46 @@
+// One node of the document's art tree. Groups hold any art, compound paths hold paths; children
+// are kept bottom to top, so the last child is painted last.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "emulator/resolved_font.h"
+#include "host/colour.h"
+#include "host/geometry.h"
+#include "host/suites.h"
+
+namespace emulator {
+
+enum class ArtKind { kGroup, kPath, kCompoundPath, kTextFrame };
+
+struct Path {
+  std::vector<host::PathSegment> segments;
+  bool closed = false;
+  host::PathStyle style;
+};
+
+// Point text: one line starting at the anchor, which lies on the baseline.
+struct PointText {
+  host::RealPoint anchor;
+  int32_t orientation = host::kHorizontalText;
+  std::u16string text;
+  std::string requestedFont;  // the font name the plug-in asked for
+  ResolvedFont font;          // the font the text is set in
+  host::Real size = 12;
+  TextExtent extent;  // measured from the font whenever text, font or size change
+};
+
+struct Art {
+  Art(ArtKind artKind, Art* parentArt) : kind(artKind), parent(parentArt) {}
+
+  const ArtKind kind;
+  Art* const parent;  // null for the layer's first art
+  std::vector<std::unique_ptr<Art>> children;
+  Path path;       // kPath only; a compound path's own style lives here too
+  PointText text;  // kTextFrame only
+};
+
+}  // namespace emulator

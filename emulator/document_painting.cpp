@@ -1,0 +1,86 @@
+#include "emulator/document_painting.h"
+
+namespace emulator {
+
+namespace {
+
+bool Same(host::RealPoint a, host::RealPoint b) {
+  return a.h == b.h && a.v == b.v;
+}
+
+// From one anchor to the next: straight when both handles sit on their anchors, else a curve.
+void TraceEdge(const host::PathSegment& from, const host::PathSegment& to, const Page& page,
+               Canvas& canvas) {
+  if (Same(from.out, from.p) && Same(to.in, to.p)) {
+    canvas.LineTo(page.ToPage(to.p));
+  } else {
+    canvas.CurveTo(page.ToPage(from.out), page.ToPage(to.in), page.ToPage(to.p));
+  }
+}
+
+void TraceContour(const Path& path, const Page& page, Canvas& canvas) {
+  const auto& segments = path.segments;
+  if (segments.empty())
+    return;
+  canvas.MoveTo(page.ToPage(segments.front().p));
+  for (size_t i = 1; i < segments.size(); ++i)
+    TraceEdge(segments[i - 1], segments[i], page, canvas);
+  if (!path.closed)
+    return;
+  // Closing draws the straight edge home by itself; only a curved one must be traced.
+  const host::PathSegment& last = segments.back();
+  const host::PathSegment& first = segments.front();
+  if (!Same(last.out, last.p) || !Same(first.in, first.p))
+    TraceEdge(last, first, page, canvas);
+  canvas.ClosePath();
+}
+
+ShapePaint PaintOf(const host::PathStyle& style) {
+  ShapePaint paint;
+  if (style.fillPaint)
+    paint.fill = ScreenColour(style.fill.colour);
+  paint.evenOdd = style.evenOdd;
+  if (style.strokePaint)
+    paint.stroke = ScreenColour(style.stroke.colour);
+  paint.strokeWidth = style.stroke.width;
+  paint.cap = style.stroke.cap;
+  paint.join = style.stroke.join;
+  paint.miterLimit = style.stroke.miterLimit;
+  return paint;
+}
+
+// A compound path is painted with the style of its bottom contour, as the host does when it
+// makes a compound path from several paths.
+const host::PathStyle& CompoundStyle(const Art& compound) {
+  return compound.children.empty() ? compound.path.style : compound.children.front()->path.style;
+}
+
+void PaintArt(const Art& art, const Page& page, Canvas& canvas) {
+  switch (art.kind) {
+    case ArtKind::kGroup:
+      for (const auto& child : art.children)
+        PaintArt(*child, page, canvas);
+      break;
+    case ArtKind::kPath:
+      TraceContour(art.path, page, canvas);
+      canvas.Paint(PaintOf(art.path.style));
+      break;
+    case ArtKind::kCompoundPath:
+      for (const auto& contour : art.children)
+        TraceContour(contour->path, page, canvas);
+      canvas.Paint(PaintOf(CompoundStyle(art)));
+      break;
+    case ArtKind::kTextFrame:
+      if (!art.text.text.empty())
+        canvas.Text(art.text, page.ToPage(art.text.anchor));
+      break;
+  }
+}
+
+}  // namespace
+
+void PaintDocument(const Document& document, const Page& page, Canvas& canvas) {
+  PaintArt(document.group(), page, canvas);
+}
+
+}  // namespace emulator

@@ -1,0 +1,38 @@
+#include "emulator/document_writer.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "emulator/cairo_writer.h"
+#include "emulator/svg_writer.h"
+
+namespace emulator {
+
+namespace {
+
+std::string LowerExtension(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  });
+  return extension;
+}
+
+}  // namespace
+
+WriteResult WriteDocument(const Document& document, const std::string& path,
+                          const WriteOptions& options) {
+  const std::string extension = LowerExtension(path);
+  if (extension == ".svg")
+    return WriteSvg(document, path, options);
+  if (extension == ".pdf")
+    return WriteWithCairo(document, path, CairoFormat::kPdf, options);
+  if (extension == ".eps")
+    return WriteWithCairo(document, path, CairoFormat::kEps, options);
+  if (extension == ".png")
+    return WriteWithCairo(document, path, CairoFormat::kPng, options);
+  return {"unknown output format \"" + extension + "\" for " + path +
+          " (use .svg, .pdf, .eps or .png)"};
+}
+
+}  // namespace emulator

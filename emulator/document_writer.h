@@ -1,0 +1,26 @@
+// Writes a document as an image file at true size (one document point is one PostScript point),
+// flipped so that the art looks as in the host (whose y axis grows upward). The page is the bounds
+// of all art plus a margin on each side.
+#pragma once
+
+#include <string>
+
+#include "emulator/document.h"
+
+namespace emulator {
+
+struct WriteOptions {
+  double dpi = 600;       // resolution of PNG files
+  double marginMm = 1.0;  // blank border around the art on each side
+};
+
+struct WriteResult {
+  std::string error;  // empty on success
+  bool ok() const { return error.empty(); }
+};
+
+// The format follows the file's extension, in any case: .svg, .pdf, .eps or .png.
+WriteResult WriteDocument(const Document& document, const std::string& path,
+                          const WriteOptions& options = {});
+
+}  // namespace emulator

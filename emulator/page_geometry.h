@@ -1,0 +1,38 @@
+// The page a document is written on, and the paint of its art.
+#pragma once
+
+#include <optional>
+
+#include "emulator/document.h"
+#include "host/colour.h"
+
+namespace emulator {
+
+// A point on the page, in points from its top-left corner, y growing downward.
+struct PagePoint {
+  double x = 0;
+  double y = 0;
+};
+
+struct Page {
+  double left = 0;  // document coordinates of the page's top-left corner
+  double top = 0;
+  double width = 0;  // points
+  double height = 0;
+
+  PagePoint ToPage(host::RealPoint point) const { return {point.h - left, top - point.v}; }
+};
+
+// The bounds of all art with the margin around them; an empty document gives a page of margins.
+Page PageFor(const Document& document, double marginMm);
+
+struct Rgb {
+  double red = 0;
+  double green = 0;
+  double blue = 0;
+};
+
+// The screen colour of a host colour; none for the "no colour" kind. On the grey scale 1 is black.
+std::optional<Rgb> ScreenColour(const host::Colour& colour);
+
+}  // namespace emulator

@@ -1,0 +1,13 @@
+// Writes a document as SVG, by hand: no library needed.
+#pragma once
+
+#include <string>
+
+#include "emulator/document_writer.h"
+
+namespace emulator {
+
+WriteResult WriteSvg(const Document& document, const std::string& path,
+                     const WriteOptions& options);
+
+}  // namespace emulator
