@@ -9,10 +9,16 @@ namespace databar {
 enum EncodeErrorCode : int32_t {
   kEncodeOk = 0,
   kInvalidData = 1,
-  kDataTooLong = 2,        // too long for every symbol size
-  kInternalOverflow = 3,   // a bit write out of range or an unknown mode
+  kDataTooLong = 2,       // too long for every symbol size
+  kInternalOverflow = 3,  // a bit write out of range or an unknown mode
 };
 
 extern thread_local int32_t EncodeError;
+
+// Whether a result is one of the encoders' codes 1 to 3, as opposed to 0 or a host error code
+// that EncodeDataBar passes on.
+constexpr bool IsEncodeErrorCode(int32_t result) {
+  return result == kInvalidData || result == kDataTooLong || result == kInternalOverflow;
+}
 
 }  // namespace databar

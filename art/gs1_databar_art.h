@@ -1,0 +1,31 @@
+// The art target of a GS1 DataBar create action: the group that receives the symbol's art and a
+// path style record used as scratch space for every rectangle. It is passed by value to each
+// drawing operation; destroying it does nothing to the document.
+#pragma once
+
+#include "art/rectangle.h"
+#include "host/colour.h"
+#include "host/fixed.h"
+#include "host/handles.h"
+
+namespace art {
+
+class CGS1DataBarArt {
+ public:
+  // Fills the style scratch and its map with the document's current path style.
+  explicit CGS1DataBarArt(host::ArtHandle group);
+
+  host::ArtHandle group() const { return target_.group; }
+
+  // A filled, unstroked rectangle on top inside the group.
+  void AddRectangle(host::Fixed left, host::Fixed bottom, host::Fixed right, host::Fixed top,
+                    const host::Colour& colour) {
+    art::AddRectangle(target_, left, bottom, right, top, colour);
+  }
+
+ protected:
+  RectangleTarget target_;
+  host::PathStyleMap map_;
+};
+
+}  // namespace art

@@ -1,0 +1,279 @@
+#include "databar/gs1_databar_symbol.h"
+
+#include <cstring>
+#include <new>
+
+#include "composite/expanded_encoder.h"
+#include "databar/encode_error.h"
+#include "databar/limited_encoder.h"
+#include "databar/omnidirectional_encoders.h"
+#include "host/suite_pointers.h"
+
+namespace databar {
+
+namespace {
+
+constexpr double kPointsPerMillimetre = 72.0 / 25.4;
+
+// The text factors are single-precision constants used in double-precision arithmetic.
+constexpr double kTextHeightFactor = static_cast<double>(7.2f);
+constexpr double kTextAdvanceFactor = static_cast<double>(5.65f);
+constexpr int kItemLineCharacters = 18;  // "(01)" and 14 digits
+
+// Shrinks the outline text so that 18 cells are about as wide as the symbol's bars.
+double FitFactor(DataBarLayout layout) {
+  switch (layout) {
+    case DataBarLayout::kStacked:
+    case DataBarLayout::kStackedOmni:
+      return static_cast<double>(0.49f);
+    case DataBarLayout::kLimitedLinear:
+      return static_cast<double>(0.72f);
+    default:
+      return static_cast<double>(0.94f);
+  }
+}
+
+host::Real ToPoints(double millimetres) {
+  return static_cast<host::Real>(millimetres * kPointsPerMillimetre);
+}
+
+// Copies a NUL-terminated text into a buffer of `capacity` characters plus the terminator.
+// Refuses a longer text instead of cutting it.
+bool CopyBounded(char* destination, const char* source, size_t capacity) {
+  const size_t length = strnlen(source, capacity + 1);
+  if (length > capacity)
+    return false;
+  std::memcpy(destination, source, length);
+  destination[length] = '\0';
+  return true;
+}
+
+struct RowMeasure {
+  int32_t modules = 0;
+  int32_t leading = 0;   // the leading space
+  int32_t trailing = 0;  // the trailing space, 0 when the row ends with a bar
+};
+
+RowMeasure MeasureRow(const ElementWidth* row, int32_t count) {
+  RowMeasure measure;
+  for (int32_t i = 0; i < count; ++i)
+    measure.modules += row[i];
+  measure.leading = count > 0 ? row[0] : 0;
+  measure.trailing = count % 2 == 1 ? row[count - 1] : 0;
+  return measure;
+}
+
+// Height of a 2D component with its separator, 0 without one.
+double CompositeHeight(const SymbolDimensions& d, int32_t ccRowCount) {
+  if (ccRowCount <= 0)
+    return 0;
+  return ccRowCount * static_cast<double>(d.ccRowHeight) + d.ccSeparatorHeight;
+}
+
+}  // namespace
+
+CGS1DataBarSymbol::CGS1DataBarSymbol() = default;
+
+CGS1DataBarSymbol::~CGS1DataBarSymbol() {
+  FreeRecord();
+}
+
+int32_t CGS1DataBarSymbol::EncodeDataBar(
+    int32_t type, const char* primary, const FieldString* fields, const char* composite,
+    double moduleWidth, double rowHeight, double ccSeparatorHeight, double ccRowHeight,
+    double separatorHeight, double secondRowHeight, int32_t segmentsPerRow, int32_t showText,
+    int32_t /*textAsOutlines*/, int32_t fitText, int32_t textAsFrame, int32_t showCompositeText,
+    host::Fixed placeX, host::Fixed placeY) {
+  FreeRecord();
+  if (!CopyRequestTexts(primary, fields, composite))
+    return kInvalidData;
+  request_.layout = LayoutOf(type);
+  request_.dimensions = {ToPoints(moduleWidth),       ToPoints(rowHeight),
+                         ToPoints(ccSeparatorHeight), ToPoints(ccRowHeight),
+                         ToPoints(separatorHeight),   ToPoints(secondRowHeight)};
+  request_.segmentsPerRow = segmentsPerRow;
+  request_.showText = showText != 0;
+  request_.textAsFrame = textAsFrame != 0;
+  request_.fitText = fitText != 0;
+  request_.showCompositeText = showCompositeText != 0;
+  request_.hasCompositeText = request_.compositeText[0] != '\0';
+  FilterCompositeText();
+
+  const int32_t result = EncodeRecord(MakeSource());
+  if (result != kEncodeOk)
+    return result;
+  ComputeLayout(placeX, placeY);
+  return kEncodeOk;
+}
+
+bool CGS1DataBarSymbol::CopyRequestTexts(const char* primary, const FieldString* fields,
+                                         const char* composite) {
+  if (primary == nullptr)
+    return false;
+  if (!CopyBounded(request_.primaryText, primary, kPrimaryTextLength))
+    return false;
+  if (!CopyBounded(request_.compositeText, composite != nullptr ? composite : "",
+                   kCompositeTextLength)) {
+    return false;
+  }
+  if (fields == nullptr)
+    return true;
+  for (int i = 0; i < kFieldStringCount; ++i) {
+    if (strnlen(fields[i], kFieldStringLength + 1) > kFieldStringLength)
+      return false;
+  }
+  for (int i = 0; i < kFieldStringCount; ++i) {
+    CopyBounded(request_.fieldStrings[i], fields[i], kFieldStringLength);
+  }
+  return true;
+}
+
+// '$' (a line break), '(' and ')' are only shown; '#' (FNC1) and '^' (the separator character)
+// are only encoded. The 2D text becomes its human-readable form in place.
+void CGS1DataBarSymbol::FilterCompositeText() {
+  char* shown = request_.compositeText;
+  char* encoded = request_.encoderCompositeText;
+  for (const char* c = request_.compositeText; *c != '\0'; ++c) {
+    const char character = *c;
+    if (character != '$' && character != '(' && character != ')')
+      *encoded++ = character;
+    if (character != '#' && character != '^')
+      *shown++ = character;
+  }
+  *encoded = '\0';
+  *shown = '\0';
+}
+
+DataBarSource CGS1DataBarSymbol::MakeSource() const {
+  DataBarSource source;
+  source.linearText = request_.primaryText;
+  if (request_.hasCompositeText) {
+    source.compositeText = request_.encoderCompositeText;
+    source.hasComposite = 1;
+  }
+  source.segmentsPerRow = request_.segmentsPerRow;
+  return source;
+}
+
+int32_t CGS1DataBarSymbol::EncodeRecord(const DataBarSource& source) {
+  switch (request_.layout) {
+    case DataBarLayout::kStacked:
+      return EncodeInto(EncodeStacked, source);
+    case DataBarLayout::kStackedOmni:
+      return EncodeInto(EncodeStackedOmnidirectional, source);
+    case DataBarLayout::kLimitedLinear:
+      return EncodeInto(EncodeLimited, source);
+    case DataBarLayout::kExpanded:
+      return EncodeInto(composite::EncodeExpanded, source);
+    case DataBarLayout::kLinear:
+      break;
+  }
+  return EncodeInto(EncodeOmnidirectional, source);
+}
+
+template <typename Record>
+int32_t CGS1DataBarSymbol::EncodeInto(int32_t (*encoder)(const DataBarSource&, Record&),
+                                      const DataBarSource& source) {
+  void* block = nullptr;
+  const host::ErrorCode error = host::sBlocks->AllocateBlock(sizeof(Record), nullptr, &block);
+  if (error != host::kNoError)
+    return error;
+  if (block == nullptr)
+    return host::kOutOfMemory;
+  // Cleared, so that no field of the record is ever read uninitialised.
+  Record* record = new (block) Record{};
+  record_ = block;
+  const int32_t result = encoder(source, *record);
+  if (result != kEncodeOk) {
+    FreeRecord();
+    return result;
+  }
+  if constexpr (requires { record->checkDigit; })
+    request_.checkDigit = record->checkDigit;
+  return kEncodeOk;
+}
+
+void CGS1DataBarSymbol::FreeRecord() {
+  if (record_ == nullptr)
+    return;
+  host::sBlocks->FreeBlock(record_);
+  record_ = nullptr;
+}
+
+void CGS1DataBarSymbol::ComputeLayout(host::Fixed placeX, host::Fixed placeY) {
+  const SymbolDimensions& d = request_.dimensions;
+  geometry_ = SymbolGeometry{};
+  geometry_.barColor = host::GreyColour(1.0f);
+  geometry_.cursorY = host::sFixedMath->FixedToReal(placeY);
+  geometry_.originX = placeX;
+  geometry_.left = host::sFixedMath->FixedToReal(placeX);
+
+  RowMeasure row;
+  double height = 0;
+  switch (request_.layout) {
+    case DataBarLayout::kLinear:
+    case DataBarLayout::kLimitedLinear: {
+      const auto& symbol = record<LinearSymbol>();
+      row = MeasureRow(symbol.row, symbol.rowLength);
+      height = d.rowHeight + CompositeHeight(d, symbol.ccRowCount);
+      break;
+    }
+    case DataBarLayout::kStacked: {
+      const auto& symbol = record<StackedSymbol>();
+      row = MeasureRow(symbol.bottomRow, symbol.bottomRowLength);
+      height = static_cast<double>(d.rowHeight) + d.separatorHeight + d.secondRowHeight +
+               CompositeHeight(d, symbol.ccRowCount);
+      break;
+    }
+    case DataBarLayout::kStackedOmni: {
+      const auto& symbol = record<StackedOmniSymbol>();
+      row = MeasureRow(symbol.bottomRow, symbol.bottomRowLength);
+      height = 3.0 * d.separatorHeight + d.rowHeight + d.secondRowHeight +
+               CompositeHeight(d, symbol.ccRowCount);
+      break;
+    }
+    case DataBarLayout::kExpanded: {
+      const auto& symbol = record<ExpandedSymbol>();
+      row.modules = symbol.symbolWidth;
+      height = symbol.rowCount * static_cast<double>(d.rowHeight) +
+               (symbol.rowCount - 1) * 3.0 * d.separatorHeight +
+               CompositeHeight(d, symbol.ccRowCount);
+      break;
+    }
+  }
+  geometry_.height = static_cast<host::Real>(height);
+  geometry_.width = static_cast<host::Real>(row.modules * static_cast<double>(d.moduleWidth));
+  geometry_.textLeft = geometry_.left;
+
+  // Only the outline text has a band of its own; a text frame measures itself when drawn.
+  if (request_.layout != DataBarLayout::kExpanded && request_.showText && !request_.textAsFrame) {
+    ReserveTextBand(row.modules, row.leading, row.trailing);
+  }
+}
+
+void CGS1DataBarSymbol::ReserveTextBand(int32_t modules, int32_t leading, int32_t trailing) {
+  const double x = request_.dimensions.moduleWidth;
+  SymbolGeometry& g = geometry_;
+  g.textUnit = static_cast<host::Real>(request_.fitText ? x * FitFactor(request_.layout) : x);
+  g.textHeight = static_cast<host::Real>(kTextHeightFactor * g.textUnit);
+  g.textGap = g.textUnit;
+  g.textAdvance = static_cast<host::Real>(kTextAdvanceFactor * g.textUnit);
+  g.height = static_cast<host::Real>(static_cast<double>(g.height) + g.textHeight + g.textGap);
+
+  const double textWidth = kItemLineCharacters * static_cast<double>(g.textAdvance);
+  double textLeft;
+  if (request_.fitText) {
+    // Centred over the bars alone.
+    textLeft = g.left + leading * x + ((modules - leading - trailing) * x - textWidth) / 2;
+  } else if (g.width < textWidth) {
+    // The rows are centred under the wider text.
+    textLeft = g.left;
+    g.left = static_cast<host::Real>(g.left + (textWidth - g.width) / 2);
+    g.width = static_cast<host::Real>(textWidth);
+  } else {
+    textLeft = g.left + (g.width - textWidth) / 2;
+  }
+  g.textLeft = static_cast<host::Real>(textLeft + g.textAdvance / 2.0);
+}
+
+}  // namespace databar

@@ -1,0 +1,85 @@
+#include "databar/omni_characters.h"
+
+#include "databar/data_character.h"
+#include "databar/omni_tables.h"
+
+namespace databar {
+
+namespace {
+
+constexpr int64_t kHalfSymbolValues = 4'537'077;  // values of one pair of characters
+constexpr int32_t kInsideValues = 1597;
+constexpr int32_t kChecksumModulus = 79;
+constexpr int kCharacterElements = 8;
+
+using CharacterElements = std::array<ElementWidth, kCharacterElements>;
+
+// Characters 1 and 3: the first set is the odd elements.
+CharacterElements OutsideCharacter(int32_t value) {
+  const CharacterSets sets = EncodeCharacterSets(value, kOutsideGroups, 4);
+  return InterleaveOddEven<kCharacterElements>(sets.first, sets.second);
+}
+
+// Characters 2 and 4: the first set is the even elements.
+CharacterElements InsideCharacter(int32_t value) {
+  const CharacterSets sets = EncodeCharacterSets(value, kInsideGroups, 4);
+  return InterleaveOddEven<kCharacterElements>(sets.second, sets.first);
+}
+
+// Places a character's elements from inner[start] on, forward or backward.
+void Place(const CharacterElements& elements, InnerWidths& inner, int start, int step) {
+  for (int k = 0; k < kCharacterElements; ++k)
+    inner[start + step * k] = elements[k];
+}
+
+int32_t Checksum(const CharacterElements (&characters)[4]) {
+  int32_t checksum = 0;
+  for (int c = 0; c < 4; ++c) {
+    for (int k = 0; k < kCharacterElements; ++k) {
+      checksum = (checksum + kOmniWeights[c][k] * characters[c][k]) % kChecksumModulus;
+    }
+  }
+  return checksum;
+}
+
+void PlaceFinders(int32_t checksum, InnerWidths& inner) {
+  // Finder value combinations 8 and 72 are not used.
+  int32_t c = checksum;
+  if (c >= 8)
+    ++c;
+  if (c >= 72)
+    ++c;
+  const ElementWidth* left = kFinderPatterns[c / 9];
+  const ElementWidth* right = kFinderPatterns[c % 9];
+  inner[8] = left[0];
+  inner[9] = left[1];
+  inner[10] = left[2];
+  inner[11] = 1;
+  inner[12] = 1;
+  inner[29] = 1;
+  inner[30] = 1;
+  inner[31] = right[2];
+  inner[32] = right[1];
+  inner[33] = right[0];
+}
+
+}  // namespace
+
+void EncodeOmniCharacters(int64_t itemNumber, InnerWidths& inner, int32_t linked) {
+  const int64_t x = itemNumber + (linked != 0 ? kOmniLinkageValue : 0);
+  const int64_t left = x / kHalfSymbolValues;
+  const int64_t right = x % kHalfSymbolValues;
+  const CharacterElements characters[4] = {
+      OutsideCharacter(static_cast<int32_t>(left / kInsideValues)),
+      InsideCharacter(static_cast<int32_t>(left % kInsideValues)),
+      OutsideCharacter(static_cast<int32_t>(right / kInsideValues)),
+      InsideCharacter(static_cast<int32_t>(right % kInsideValues)),
+  };
+  Place(characters[0], inner, 0, 1);
+  Place(characters[1], inner, 20, -1);
+  Place(characters[3], inner, 21, 1);
+  Place(characters[2], inner, 41, -1);
+  PlaceFinders(Checksum(characters), inner);
+}
+
+}  // namespace databar

@@ -1,0 +1,180 @@
+// EncodeDataBar over the stand-in host: dispatch, the request copies and the 2D text filter,
+// the record's lifetime in host blocks, and the layout in points.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "databar/encode_error.h"
+#include "databar/gs1_databar_symbol.h"
+#include "databar/module_rows.h"
+#include "emulator/emulator.h"
+#include "host/suite_acquisition.h"
+
+namespace databar {
+namespace {
+
+constexpr double kX = 0.353;  // module width in mm
+constexpr float kPointsPerMm = 72.0f / 25.4f;
+
+class EncodeDataBarTest : public ::testing::Test {
+ protected:
+  EncodeDataBarTest() { emulator_.NewDocument(); }
+
+  int32_t Encode(CGS1DataBarSymbol& symbol, int32_t type, const char* primary,
+                 const char* composite = "", int32_t showText = 0, int32_t fitText = 0,
+                 int32_t textAsFrame = 0, const FieldString* fields = nullptr) {
+    return symbol.EncodeDataBar(type, primary, fields, composite, kX, 10, 1, 2, 1, 12, 0, showText,
+                                1, fitText, textAsFrame, 0, host::FixedFromInt(100),
+                                host::FixedFromInt(200));
+  }
+
+  int blocksHeld() const { return emulator_.balance().blocksHeld; }
+
+  emulator::Emulator emulator_;
+  host::ScopedSuites suites_{emulator_.basic()};
+};
+
+TEST_F(EncodeDataBarTest, TruncatedAndUnknownTypesEncodeAsOmnidirectional) {
+  CGS1DataBarSymbol reference;
+  ASSERT_EQ(Encode(reference, kOmnidirectional, "2001234567890"), 0);
+  for (const int32_t type : {int32_t{kTruncated}, int32_t{7}, int32_t{-1}}) {
+    CGS1DataBarSymbol symbol;
+    ASSERT_EQ(Encode(symbol, type, "2001234567890"), 0) << type;
+    EXPECT_EQ(symbol.request().layout, DataBarLayout::kLinear);
+    EXPECT_EQ(std::memcmp(&symbol.record<LinearSymbol>(), &reference.record<LinearSymbol>(),
+                          sizeof(LinearSymbol)),
+              0)
+        << type;
+  }
+  EXPECT_EQ(ModuleRows(reference).size(), 1u);
+  EXPECT_EQ(reference.request().checkDigit, 9);
+}
+
+TEST_F(EncodeDataBarTest, CompositeTextIsSplitIntoEncodedAndShownForms) {
+  CGS1DataBarSymbol symbol;
+  Encode(symbol, kOmnidirectional, "2001234567890", "(17)991231$(10)LOT#1^2");
+  EXPECT_STREQ(symbol.request().encoderCompositeText, "1799123110LOT#1^2");
+  EXPECT_STREQ(symbol.request().compositeText, "(17)991231$(10)LOT12");
+  EXPECT_TRUE(symbol.request().hasCompositeText);
+}
+
+TEST_F(EncodeDataBarTest, TwoDTextOfOnlyParenthesesIsRefusedAndKeepsNoRecord) {
+  CGS1DataBarSymbol symbol;
+  EXPECT_EQ(Encode(symbol, kStacked, "2001234567890", "()()"), kInvalidData);
+  EXPECT_FALSE(symbol.hasRecord());
+  EXPECT_EQ(blocksHeld(), 0);
+}
+
+TEST_F(EncodeDataBarTest, ATwoDComponentThatCannotBeBuiltIsReportedAndKeepsNoRecord) {
+  // More than the largest 2-column component holds.
+  const std::string composite = "(99)" + std::string(96, '1');
+  CGS1DataBarSymbol symbol;
+  EXPECT_EQ(Encode(symbol, kStacked, "2001234567890", composite.c_str()), kDataTooLong);
+  EXPECT_FALSE(symbol.hasRecord());
+  EXPECT_EQ(blocksHeld(), 0);
+  // The same data fits over Omnidirectional.
+  ASSERT_EQ(Encode(symbol, kOmnidirectional, "2001234567890", composite.c_str()), 0);
+  EXPECT_GT(symbol.record<LinearSymbol>().ccRowCount, 0);
+}
+
+TEST_F(EncodeDataBarTest, LayoutIncludesTheComponentAndItsOffsets) {
+  CGS1DataBarSymbol symbol;
+  ASSERT_EQ(Encode(symbol, kOmnidirectional, "2001234567890", "(99)1111"), 0);
+  const SymbolDimensions& d = symbol.request().dimensions;
+  ASSERT_EQ(symbol.record<LinearSymbol>().ccRowCount, 3);
+  EXPECT_FLOAT_EQ(symbol.geometry().height, d.rowHeight + d.ccSeparatorHeight + 3 * d.ccRowHeight);
+  EXPECT_FLOAT_EQ(symbol.geometry().width, 101 * d.moduleWidth);
+}
+
+TEST_F(EncodeDataBarTest, TooLongTextsAreRefusedNotCut) {
+  CGS1DataBarSymbol symbol;
+  const std::string primary(kPrimaryTextLength + 1, '1');
+  EXPECT_EQ(Encode(symbol, kOmnidirectional, primary.c_str()), kInvalidData);
+  const std::string composite(kCompositeTextLength + 1, '1');
+  EXPECT_EQ(Encode(symbol, kOmnidirectional, "1", composite.c_str()), kInvalidData);
+
+  FieldString fields[kFieldStringCount] = {};
+  std::memset(fields[3], '7', kFieldStringLength);
+  ASSERT_EQ(Encode(symbol, kOmnidirectional, "1", "", 0, 0, 0, fields), 0);
+  EXPECT_EQ(std::string(symbol.request().fieldStrings[3]), std::string(kFieldStringLength, '7'));
+  std::memset(fields[14], '7', sizeof fields[14]);  // no terminator within the field
+  EXPECT_EQ(Encode(symbol, kOmnidirectional, "1", "", 0, 0, 0, fields), kInvalidData);
+  EXPECT_FALSE(symbol.hasRecord());
+  EXPECT_EQ(blocksHeld(), 0);
+}
+
+TEST_F(EncodeDataBarTest, OneRecordIsHeldUntilTheNextCallOrTheEnd) {
+  {
+    CGS1DataBarSymbol symbol;
+    ASSERT_EQ(Encode(symbol, kStackedOmnidirectional, "2001234567890"), 0);
+    EXPECT_EQ(blocksHeld(), 1);
+    ASSERT_EQ(Encode(symbol, kLimited, "1501234567890"), 0);
+    EXPECT_EQ(blocksHeld(), 1);
+    EXPECT_EQ(Encode(symbol, kLimited, "2501234567890"), kInvalidData);
+    EXPECT_EQ(blocksHeld(), 0);
+    ASSERT_EQ(Encode(symbol, kStacked, "2001234567890"), 0);
+    EXPECT_EQ(symbol.record<StackedSymbol>().ccRowCount, 0);
+  }
+  EXPECT_EQ(blocksHeld(), 0);
+}
+
+TEST_F(EncodeDataBarTest, AFailedAllocationIsReportedWithTheHostsCode) {
+  emulator_.FailCall("Blocks.AllocateBlock", 1);
+  CGS1DataBarSymbol symbol;
+  EXPECT_EQ(Encode(symbol, kOmnidirectional, "2001234567890"), emulator::kInjectedError);
+  EXPECT_FALSE(symbol.hasRecord());
+  EXPECT_TRUE(ModuleRows(symbol).empty());
+}
+
+TEST_F(EncodeDataBarTest, LayoutWithoutTextIsTheRowsAlone) {
+  CGS1DataBarSymbol symbol;
+  ASSERT_EQ(Encode(symbol, kStackedOmnidirectional, "2001234567890"), 0);
+  const SymbolGeometry& g = symbol.geometry();
+  const SymbolDimensions& d = symbol.request().dimensions;
+  EXPECT_FLOAT_EQ(d.secondRowHeight, 12 * kPointsPerMm);
+  EXPECT_FLOAT_EQ(g.width, 50 * d.moduleWidth);
+  EXPECT_FLOAT_EQ(g.height, 3 * d.separatorHeight + d.rowHeight + d.secondRowHeight);
+  EXPECT_EQ(g.left, 100.0f);
+  EXPECT_EQ(g.textLeft, 100.0f);
+  EXPECT_EQ(g.cursorY, 200.0f);
+}
+
+TEST_F(EncodeDataBarTest, TextWiderThanTheRowsCentresTheRowsUnderIt) {
+  // 18 cells of 5.65 X are wider than the 96 modules of Omnidirectional.
+  CGS1DataBarSymbol symbol;
+  ASSERT_EQ(Encode(symbol, kOmnidirectional, "2001234567890", "", 1, 0, 0), 0);
+  const SymbolGeometry& g = symbol.geometry();
+  const float x = symbol.request().dimensions.moduleWidth;
+  EXPECT_NEAR(g.width, 18 * 5.65 * x, 1e-3);
+  EXPECT_NEAR(g.left - 100.0f, (18 * 5.65 - 96) / 2 * x, 1e-3);
+  EXPECT_NEAR(g.textLeft, 100 + 5.65 * x / 2, 1e-3);
+  EXPECT_NEAR(g.height, 10 * kPointsPerMm + 8.2 * x, 1e-3);
+}
+
+TEST_F(EncodeDataBarTest, FittedTextIsCentredOverTheBars) {
+  // Limited: 74 modules, no end spaces beyond the guards' 1-module space at the left.
+  CGS1DataBarSymbol symbol;
+  ASSERT_EQ(Encode(symbol, kLimited, "1501234567890", "", 1, 1, 0), 0);
+  const SymbolGeometry& g = symbol.geometry();
+  const double x = symbol.request().dimensions.moduleWidth;
+  const double unit = x * static_cast<double>(0.72f);
+  EXPECT_FLOAT_EQ(g.textUnit, static_cast<float>(unit));
+  EXPECT_FLOAT_EQ(g.textAdvance, static_cast<float>(static_cast<double>(5.65f) * g.textUnit));
+  EXPECT_FLOAT_EQ(g.width, static_cast<float>(74 * x));
+  EXPECT_EQ(g.left, 100.0f);
+  const double textWidth = 18.0 * g.textAdvance;
+  EXPECT_NEAR(g.textLeft, 100 + 1 * x + (73 * x - textWidth) / 2 + g.textAdvance / 2.0, 1e-4);
+}
+
+TEST_F(EncodeDataBarTest, TextFramesReserveNoBand) {
+  CGS1DataBarSymbol symbol;
+  ASSERT_EQ(Encode(symbol, kStacked, "2001234567890", "", 1, 1, 1), 0);
+  const SymbolDimensions& d = symbol.request().dimensions;
+  EXPECT_FLOAT_EQ(symbol.geometry().height, d.rowHeight + d.separatorHeight + d.secondRowHeight);
+  EXPECT_EQ(symbol.geometry().textLeft, symbol.geometry().left);
+}
+
+}  // namespace
+}  // namespace databar
