@@ -1,0 +1,97 @@
+#include "gs1_128/medical128_symbol.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "art/text_line.h"
+#include "gs1_128/mm_to_points.h"
+#include "host/colour.h"
+#include "host/suite_pointers.h"
+
+namespace gs1_128 {
+
+namespace {
+
+// Positions saturate at the ends of the fixed range instead of wrapping around.
+host::Fixed AddFixed(host::Fixed a, host::Fixed b) {
+  return static_cast<host::Fixed>(std::clamp<int64_t>(static_cast<int64_t>(a) + b,
+                                                      std::numeric_limits<host::Fixed>::min(),
+                                                      std::numeric_limits<host::Fixed>::max()));
+}
+
+}  // namespace
+
+bool CMedical128Symbol::SetElements(std::string_view gtin, std::string_view expiry,
+                                    std::string_view quantity, std::string_view lot,
+                                    int32_t lotCodeSet) {
+  return StoreElements(elements_, gtin, expiry, quantity, lot, lotCodeSet);
+}
+
+void CMedical128Symbol::SetDimensions(double narrowWidth, double barHeight) {
+  narrowWidth_ = narrowWidth;
+  barHeight_ = barHeight;
+}
+
+bool CMedical128Symbol::DrawMedical128(CMedical128Art& target, host::Fixed x, host::Fixed y,
+                                       std::string_view text) {
+  if (text.size() > kMaxTextLength) {
+    return false;
+  }
+  char buffer[kMaxTextLength + 1];
+  std::memcpy(buffer, text.data(), text.size());
+  buffer[text.size()] = '\0';
+
+  DrawSymbol(target, x, y);
+  CTextPathMedical128Art textTarget(target.group());
+  const host::Fixed baseline = AddFixed(y, -MmToPoints(kTextGap + kTextDrop));
+  const host::Fixed left = AddFixed(x, MmToPoints(kTextIndent / 2 + kQuietZoneWidth));
+  DrawHumanReadable(textTarget, left, baseline, buffer);
+  return true;
+}
+
+void CMedical128Symbol::DrawSymbol(CMedical128Art& target, host::Fixed x, host::Fixed y) {
+  target_ = &target;
+  x_ = x;
+  y_ = y;
+  DrawQuietZone();
+  gs1_128::EncodeSymbol(elements_, *this);
+  DrawQuietZone();
+  target_ = nullptr;
+}
+
+void CMedical128Symbol::Put(int16_t, const char* widths) {
+  DrawPattern(widths);
+}
+
+void CMedical128Symbol::DrawPattern(const char* widths) {
+  bool isBar = true;
+  for (; *widths != '\0'; ++widths) {
+    DrawElement(*widths - '0', isBar);
+    isBar = !isBar;
+  }
+}
+
+void CMedical128Symbol::DrawElement(int modules, bool isBar) {
+  const host::Fixed width =
+      host::sFixedMath->FixedMul(MmToPoints(narrowWidth_), host::FixedFromInt(modules));
+  const host::Fixed right = AddFixed(x_, width);
+  target_->AddRectangle(x_, y_, right, AddFixed(y_, MmToPoints(barHeight_)),
+                        host::GreyColour(isBar ? 1.0f : 0.0f));
+  x_ = right;
+}
+
+void CMedical128Symbol::DrawQuietZone() {
+  const host::Fixed right = AddFixed(x_, MmToPoints(kQuietZoneWidth));
+  target_->AddRectangle(x_, y_, right, AddFixed(y_, MmToPoints(barHeight_)),
+                        host::GreyColour(0.0f));
+  x_ = right;
+}
+
+void CMedical128Symbol::DrawHumanReadable(CTextPathMedical128Art& target, host::Fixed x,
+                                          host::Fixed y, const char* text) {
+  art::MakeTextLine(target.group(), x, y, text, art::kMedical128TextBufferBytes);
+}
+
+}  // namespace gs1_128

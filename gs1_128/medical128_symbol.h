@@ -1,0 +1,67 @@
+// One GS1-128 symbol for medical products, from its element strings to document art: bars,
+// spaces and both quiet zones as filled rectangles in one group, the human-readable text as a
+// point-text frame below the bars. Made for one create action and drawn once.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "gs1_128/medical128_art.h"
+#include "gs1_128/medical128_elements.h"
+#include "gs1_128/symbol_characters.h"
+#include "host/fixed.h"
+
+namespace gs1_128 {
+
+class CMedical128Symbol : private SymbolCharacterSink {
+ public:
+  // Longest human-readable text DrawMedical128 accepts.
+  static constexpr std::size_t kMaxTextLength = 57;
+
+  // Fixed geometry in millimetres: the single-precision values of 2.2, 1.6, 2.338 and 1.492
+  // widened to double, so that positions agree with the host's to the last fixed-point unit.
+  static constexpr double kQuietZoneWidth = static_cast<double>(2.2f);
+  static constexpr double kTextGap = static_cast<double>(1.6f);
+  static constexpr double kTextDrop = static_cast<double>(2.338f);
+  static constexpr double kTextIndent = static_cast<double>(1.492f);
+
+  // See StoreElements: false, and nothing stored, for strings that do not fit or cannot be sent.
+  bool SetElements(std::string_view gtin, std::string_view expiry, std::string_view quantity,
+                   std::string_view lot, int32_t lotCodeSet);
+  const Medical128Elements& elements() const { return elements_; }
+
+  // Module width X and bar height, millimetres.
+  void SetDimensions(double narrowWidth, double barHeight);
+
+  // The symbol's characters from start to stop, without drawing.
+  void EncodeSymbol(SymbolCharacterSink& sink) const { gs1_128::EncodeSymbol(elements_, sink); }
+
+  // Draws the symbol with its bottom-left corner (left edge of the left quiet zone, bottom of the
+  // bars) at (x, y), then its text 3.938 mm below the bars, 2.946 mm right of the left edge.
+  // Returns false, drawing nothing, when the text is longer than kMaxTextLength. Throws
+  // ATE::Exception when the host fails to make the text; the rectangles stay.
+  bool DrawMedical128(CMedical128Art& target, host::Fixed x, host::Fixed y, std::string_view text);
+
+  // Quiet zone, start C, FNC1, data, check character, stop, quiet zone, left to right from x.
+  void DrawSymbol(CMedical128Art& target, host::Fixed x, host::Fixed y);
+
+ private:
+  void Put(int16_t value, const char* widths) override;
+  void DrawPattern(const char* widths);
+  void DrawElement(int modules, bool isBar);
+  void DrawQuietZone();
+  void DrawHumanReadable(CTextPathMedical128Art& target, host::Fixed x, host::Fixed y,
+                         const char* text);
+
+  Medical128Elements elements_;
+  double narrowWidth_ = 0;
+  double barHeight_ = 0;
+
+  // Drawing position of DrawSymbol: x advances with every element, y stays at the bars' bottom.
+  CMedical128Art* target_ = nullptr;
+  host::Fixed x_ = 0;
+  host::Fixed y_ = 0;
+};
+
+}  // namespace gs1_128
