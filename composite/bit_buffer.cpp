@@ -11,21 +11,19 @@ void PutBits(BitBuffer& bits, int position, int count, int value) {
     databar::EncodeError = databar::kInternalOverflow;
     return;
   }
-  for (int i = 0; i < count; ++i) {
-    const int n = position + i;
-    const auto mask = static_cast<uint8_t>(0x80 >> (n % 8));
-    if ((value >> (count - 1 - i)) & 1) {
-      bits[n / 8] |= mask;
-    } else {
-      bits[n / 8] &= static_cast<uint8_t>(~mask);
-    }
+  // The bytes the bits fall in, as one window with the first byte highest; at most three.
+  const int first = position / 8;
+  const int last = (position + count - 1) / 8;
+  uint32_t window = 0;
+  for (int b = first; b <= last; ++b)
+    window = window << 8 | bits[b];
+  const int shift = (last + 1) * 8 - (position + count);
+  const uint32_t mask = ((1u << count) - 1) << shift;
+  window = (window & ~mask) | ((static_cast<uint32_t>(value) << shift) & mask);
+  for (int b = last; b >= first; --b) {
+    bits[b] = static_cast<uint8_t>(window);
+    window >>= 8;
   }
-}
-
-int GetBit(const BitBuffer& bits, int n) {
-  if (n < 0 || n >= kBitCapacity)
-    return 0;
-  return (bits[n / 8] >> (7 - n % 8)) & 1;
 }
 
 }  // namespace composite

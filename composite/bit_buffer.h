@@ -19,6 +19,10 @@ using BitBuffer = std::array<uint8_t, kBitCapacity / 8>;
 void PutBits(BitBuffer& bits, int position, int count, int value);
 
 // 1 if bit n is set; bits outside the buffer read as 0.
-int GetBit(const BitBuffer& bits, int n);
+inline int GetBit(const BitBuffer& bits, int n) {
+  if (n < 0 || n >= kBitCapacity)
+    return 0;
+  return (bits[n / 8] >> (7 - n % 8)) & 1;
+}
 
 }  // namespace composite

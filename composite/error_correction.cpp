@@ -8,12 +8,12 @@ namespace {
 
 using Generator = std::array<int, kMaxEcCodewords + 1>;
 
-int Negate(int value) {
+constexpr int Negate(int value) {
   return (kGaloisPrime - value) % kGaloisPrime;
 }
 
 // Coefficients g[0..k] of (x - 3)(x - 3^2)...(x - 3^k), g[k] = 1.
-Generator BuildGenerator(int k) {
+constexpr Generator BuildGenerator(int k) {
   Generator g{};
   g[0] = 1;
   for (int i = 1; i <= k; ++i) {
@@ -29,6 +29,38 @@ Generator BuildGenerator(int k) {
   return g;
 }
 
+constexpr int kLogPeriod = kGaloisPrime - 1;
+constexpr int16_t kZeroLog = -1;  // the logarithm stored for a coefficient of 0
+
+// The logarithms of the generator coefficients of every error correction length, and the
+// powers of 3 over two periods so that the sum of two logarithms needs no reduction. Built by
+// the compiler: encoding a component only looks them up.
+struct ErrorCorrectionTables {
+  std::array<std::array<int16_t, kMaxEcCodewords + 1>, kMaxEcCodewords + 1> generatorLogs{};
+  std::array<uint16_t, 2 * kLogPeriod> antilog{};
+};
+
+constexpr ErrorCorrectionTables BuildErrorCorrectionTables() {
+  ErrorCorrectionTables tables;
+  for (int k = 1; k <= kMaxEcCodewords; ++k) {
+    const Generator g = BuildGenerator(k);
+    for (int j = 0; j <= k; ++j) {
+      tables.generatorLogs[k][j] =
+          g[j] == 0 ? kZeroLog : static_cast<int16_t>(kCompositeTables.log[g[j]]);
+    }
+  }
+  for (int i = 0; i < 2 * kLogPeriod; ++i)
+    tables.antilog[i] = kCompositeTables.antilog[i % kLogPeriod];
+  return tables;
+}
+
+constexpr ErrorCorrectionTables kErrorCorrectionTables = BuildErrorCorrectionTables();
+
+// t * g for a non-zero t given by its logarithm and g by its stored logarithm.
+int MultiplyLogs(int logT, int logG) {
+  return logG == kZeroLog ? 0 : kErrorCorrectionTables.antilog[logT + logG];
+}
+
 }  // namespace
 
 void ComputeErrorCorrection(int dataCount, int ecCount, CodewordArray& codewords) {
@@ -38,17 +70,25 @@ void ComputeErrorCorrection(int dataCount, int ecCount, CodewordArray& codewords
     return;
   }
   const int k = ecCount;
-  const Generator g = BuildGenerator(k);
+  const auto& g = kErrorCorrectionTables.generatorLogs[k];
   uint16_t* ec = codewords.data() + dataCount;
   for (int j = 0; j < k; ++j)
     ec[j] = 0;
+  // Long division by the generator: each data codeword shifts the remainder by one place.
   for (int i = 0; i < dataCount; ++i) {
     const int t = (codewords[i] + ec[0]) % kGaloisPrime;
-    for (int j = 0; j < k - 1; ++j) {
-      ec[j] = static_cast<uint16_t>((ec[j + 1] + kGaloisPrime - GfMultiply(t, g[k - 1 - j])) %
-                                    kGaloisPrime);
+    if (t == 0) {
+      for (int j = 0; j < k - 1; ++j)
+        ec[j] = ec[j + 1];
+      ec[k - 1] = 0;
+      continue;
     }
-    ec[k - 1] = static_cast<uint16_t>(Negate(GfMultiply(t, g[0])));
+    const int logT = kCompositeTables.log[t];
+    for (int j = 0; j < k - 1; ++j) {
+      const int difference = ec[j + 1] - MultiplyLogs(logT, g[k - 1 - j]);
+      ec[j] = static_cast<uint16_t>(difference < 0 ? difference + kGaloisPrime : difference);
+    }
+    ec[k - 1] = static_cast<uint16_t>(Negate(MultiplyLogs(logT, g[0])));
   }
   for (int j = 0; j < k; ++j)
     ec[j] = static_cast<uint16_t>(Negate(ec[j]));

@@ -30,9 +30,14 @@ inline std::string ComponentBits(int columns, const std::vector<ReadRow>& rows) 
   }
   const int capacity = table.sizes[index].bits;
   std::string bits;
-  const auto append = [&bits](unsigned __int128 value, int count) {
+  const auto append = [&bits](uint64_t value, int count) {
     for (int k = count - 1; k >= 0; --k)
       bits += (value >> k & 1) ? '1' : '0';
+  };
+  // A CC-A group holds up to 69 bits: three 32-bit limbs, least significant first.
+  const auto appendWide = [&bits](const uint32_t (&limbs)[3], int count) {
+    for (int k = count - 1; k >= 0; --k)
+      bits += (limbs[k / 32] >> (k % 32) & 1) ? '1' : '0';
   };
   size_t next = 0;
   if (table.IsCcB(index)) {
@@ -49,10 +54,16 @@ inline std::string ComponentBits(int columns, const std::vector<ReadRow>& rows) 
   } else {
     for (int start = 0; start < capacity; start += 69) {
       const int count = std::min(69, capacity - start);
-      unsigned __int128 value = 0;
-      for (int k = 0; k <= count / 10; ++k)
-        value = value * 928 + codewords[next++];
-      append(value, count);
+      uint32_t limbs[3] = {};
+      for (int k = 0; k <= count / 10; ++k) {
+        uint64_t carry = static_cast<uint64_t>(codewords[next++]);
+        for (uint32_t& limb : limbs) {
+          const uint64_t product = static_cast<uint64_t>(limb) * 928 + carry;
+          limb = static_cast<uint32_t>(product);
+          carry = product >> 32;
+        }
+      }
+      appendWide(limbs, count);
     }
   }
   return bits;

@@ -1,0 +1,176 @@
+#include "composite/expanded_characters.h"
+
+#include <cstring>
+
+#include "composite/bit_buffer.h"
+#include "composite/character_classes.h"
+#include "composite/data_encodation.h"
+#include "composite/expanded_method.h"
+#include "databar/character_group.h"
+#include "databar/element_widths.h"
+#include "databar/encode_error.h"
+
+namespace composite {
+namespace {
+
+using databar::ElementWidth;
+
+constexpr int kChecksumModulus = 211;
+
+// Odd elements first: their modules and widest element, then the even elements'; the divisor is
+// the number of even combinations.
+constexpr databar::CharacterGroup kCharacterGroups[] = {
+    {12, 7, 5, 2, 4, 348},    {10, 5, 7, 4, 20, 1040}, {8, 4, 9, 5, 52, 1560},
+    {6, 3, 11, 6, 104, 1040}, {4, 1, 13, 8, 204, 204},
+};
+
+// Finder patterns A to F, a space first.
+constexpr ElementWidth kFinderPatterns[6][kExpandedFinderElements] = {
+    {1, 8, 4, 1, 1}, {3, 6, 4, 1, 1}, {3, 4, 6, 1, 1},
+    {3, 2, 8, 1, 1}, {2, 6, 5, 1, 1}, {2, 2, 9, 1, 1},
+};
+
+// The finder of each pair by the number of pairs (entry k for k + 2 pairs): 1 to 6 name A to F,
+// a negative number the same finder reversed.
+constexpr int kFinderSequences[kMaxExpandedPairs - 1][kMaxExpandedPairs] = {
+    {1, -1},
+    {1, -2, 2},
+    {1, -3, 2, -4},
+    {1, -5, 2, -4, 3},
+    {1, -5, 2, -4, 4, -6},
+    {1, -5, 2, -4, 5, -6, 6},
+    {1, -1, 2, -2, 3, -3, 4, -4},
+    {1, -1, 2, -2, 3, -3, 4, -5, 5},
+    {1, -1, 2, -2, 3, -3, 4, -5, 6, -6},
+    {1, -1, 2, -2, 3, -4, 4, -5, 5, -6, 6},
+};
+
+// The first weight of the character on each side of each finder, by 2e - 4 (left) and 2e - 3
+// (right) with e = 2s for finder s and 1 - 2s for finder s reversed. Entry 0 is the check
+// character's place, which takes part in no sum.
+constexpr int kChecksumWeights[24] = {0,  1,   20, 189, 193, 62, 185, 113, 150, 46,  76, 43,
+                                      16, 109, 70, 134, 148, 6,  120, 79,  103, 161, 55, 45};
+
+// Longer texts cannot fit in 252 bits: even digits take 3.5 bits each.
+constexpr int kMaxTextLength = 255;
+
+int FinderCode(int finder) {
+  return finder > 0 ? 2 * finder : 1 - 2 * finder;
+}
+
+void PlaceFinder(ElementWidth* out, int finder) {
+  const ElementWidth* pattern = kFinderPatterns[(finder > 0 ? finder : -finder) - 1];
+  for (int i = 0; i < kExpandedFinderElements; ++i) {
+    out[i] = finder > 0 ? pattern[i] : pattern[kExpandedFinderElements - 1 - i];
+  }
+}
+
+int DataCharacter(const BitBuffer& bits, int index) {
+  int value = 0;
+  for (int i = 0; i < kExpandedCharacterBits; ++i)
+    value = value << 1 | GetBit(bits, index * kExpandedCharacterBits + i);
+  return value;
+}
+
+// The method's two variable-length bits: whether the symbol character count is odd, and whether
+// it exceeds 14.
+void WriteVariableLengthBits(BitBuffer& bits, int dataCharacters) {
+  const int position = VariableLengthBitPosition(bits);
+  if (position < 0)
+    return;
+  PutBits(bits, position, 1, (dataCharacters + 1) % 2);
+  PutBits(bits, position + 1, 1, dataCharacters > 13 ? 1 : 0);
+}
+
+// Writes the padded bit string of the text after the linkage flag. Returns its number of data
+// characters, or -1 with EncodeError set. The separator character belongs to the 2D component
+// alone.
+int EncodeBits(const char* text, int segmentsPerRow, bool linkage, BitBuffer& bits) {
+  databar::EncodeError = databar::kEncodeOk;
+  if (text == nullptr || std::strchr(text, kSeparatorCharacter) != nullptr) {
+    databar::EncodeError = databar::kInvalidData;
+    return -1;
+  }
+  ValidateData(text);
+  if (databar::EncodeError != databar::kEncodeOk)
+    return -1;
+  const size_t length = strnlen(text, kMaxTextLength + 1);
+  if (length > kMaxTextLength) {
+    databar::EncodeError = databar::kDataTooLong;
+    return -1;
+  }
+  char copy[kMaxTextLength + 1];
+  std::memcpy(copy, text, length + 1);
+
+  PutBits(bits, 0, 1, linkage ? 1 : 0);
+  const EncodeTarget target = EncodeTarget::Expanded(segmentsPerRow, &ChooseExpandedMethod);
+  const int dataCharacters = EncodeDataBits(target, copy, bits);
+  if (databar::EncodeError != databar::kEncodeOk)
+    return -1;
+  if (dataCharacters < 0) {
+    databar::EncodeError = databar::kDataTooLong;
+    return -1;
+  }
+  if (dataCharacters < kMinExpandedDataCharacters || dataCharacters > kMaxExpandedDataCharacters) {
+    databar::EncodeError = databar::kInternalOverflow;
+    return -1;
+  }
+  WriteVariableLengthBits(bits, dataCharacters);
+  return dataCharacters;
+}
+
+}  // namespace
+
+int ExpandedCharacterWidths(ElementWidth* out, int value, int checksum, int weight, bool forward) {
+  int group = 0;
+  while (group < 4 && value >= kCharacterGroups[group].size) {
+    value -= kCharacterGroups[group].size;
+    ++group;
+  }
+  const databar::CharacterGroup& g = kCharacterGroups[group];
+  const databar::SetWidths odd =
+      databar::ElementWidths(value / g.divisor, g.firstModules, 4, g.firstWidest, 0);
+  const databar::SetWidths even =
+      databar::ElementWidths(value % g.divisor, g.secondModules, 4, g.secondWidest, 1);
+
+  int elementWeight = weight;
+  for (int k = 0; k < kExpandedCharacterElements; ++k) {
+    const int width = k % 2 == 0 ? odd[k / 2] : even[k / 2];
+    out[forward ? k : kExpandedCharacterElements - 1 - k] = static_cast<ElementWidth>(width);
+    checksum = (checksum + width * elementWeight) % kChecksumModulus;
+    elementWeight = elementWeight * 3 % kChecksumModulus;
+  }
+  return checksum;
+}
+
+int FormExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
+                           ExpandedPairs& pairs) {
+  BitBuffer bits{};
+  const int dataCharacters = EncodeBits(text, segmentsPerRow, linkage, bits);
+  if (dataCharacters < 0)
+    return 0;
+
+  const int pairCount = (dataCharacters + 2) / 2;
+  const int* sequence = kFinderSequences[pairCount - 2];
+  int checksum = 0;
+  for (int p = 0; p < pairCount; ++p) {
+    ElementWidth* pair = pairs.data() + p * kExpandedPairElements;
+    const int code = FinderCode(sequence[p]);
+    if (p > 0) {
+      checksum = ExpandedCharacterWidths(pair, DataCharacter(bits, 2 * p - 1), checksum,
+                                         kChecksumWeights[2 * code - 4], true);
+    }
+    PlaceFinder(pair + kExpandedCharacterElements, sequence[p]);
+    if (2 * p < dataCharacters) {
+      checksum = ExpandedCharacterWidths(
+          pair + kExpandedCharacterElements + kExpandedFinderElements, DataCharacter(bits, 2 * p),
+          checksum, kChecksumWeights[2 * code - 3], false);
+    }
+  }
+  const int checkValue =
+      kChecksumModulus * (dataCharacters - kMinExpandedDataCharacters) + checksum;
+  ExpandedCharacterWidths(pairs.data(), checkValue, 0, 0, true);
+  return dataCharacters + 1;
+}
+
+}  // namespace composite
