@@ -31,6 +31,17 @@ std::string ElementData(std::string_view ai, std::string_view data) {
   return result;
 }
 
+// Whether a reader knows where the AI's data ends without an FNC1: the AIs whose first two
+// digits are among these have data of one length known to every reader. After the data of any
+// other AI, fixed-length ones such as 8005 included, FNC1 must follow when another field does.
+bool HasPredefinedLength(std::string_view ai) {
+  static constexpr std::string_view kPrefixes[] = {"00", "01", "02", "03", "04", "11", "12", "13",
+                                                   "14", "15", "16", "17", "18", "19", "20", "31",
+                                                   "32", "33", "34", "35", "36", "41"};
+  return std::find(std::begin(kPrefixes), std::end(kPrefixes), ai.substr(0, 2)) !=
+         std::end(kPrefixes);
+}
+
 // Appends `text` to the NUL-terminated `buffer` of `capacity` characters; false when it would
 // not fit.
 bool AppendBounded(char* buffer, size_t capacity, std::string_view text) {
@@ -125,14 +136,14 @@ class CodeParser {
     seenAis_.push_back(ai_);
 
     const std::string data = ElementData(ai_, data_);
-    const bool fnc1 = check.row->variableLength && anotherFollows;
+    const bool fnc1 = (check.row->variableLength || !HasPredefinedLength(ai_)) && anotherFollows;
     if (parsed_.fieldCount == kFieldStringCount ||
         !AppendBounded(parsed_.encoderText, kMaxEncoderTextLength,
                        ai_ + data + (fnc1 ? "#" : ""))) {
       Failed(kMsgTooMuchData);
       return false;
     }
-    // CheckElement has made sure that the line fits.
+    // Every AI of the table has at most 4 digits and its data at most 29 characters.
     AppendBounded(parsed_.fieldStrings[parsed_.fieldCount++], kFieldStringLength,
                   "(" + ai_ + ")" + data);
     ai_.clear();
@@ -166,9 +177,6 @@ ElementCheck CheckElement(std::string_view ai, std::string_view data) {
   if (dataLength > kMaxAiDataLength || !DataLengthFits(*row, dataLength) ||
       (!row->alphanumeric && !IsDigits(data))) {
     return Fail(ElementFault::kData, WithAi(kMsgInvalidAiData, ai));
-  }
-  if (static_cast<int>(ai.size() + data.size()) + 2 > kFieldStringLength) {
-    return Fail(ElementFault::kData, WithAi(kMsgElementStringTooLong, ai));
   }
   return {ElementFault::kNone, {}, row};
 }

@@ -12,8 +12,9 @@ namespace panels {
 inline constexpr int kMaxCodeLength = 70;  // the code field
 inline constexpr int kMaxEncoderTextLength = 70;
 inline constexpr int kFieldStringCount = 15;
-inline constexpr int kFieldStringLength = 30;  // one human-readable line, "(AI)data"
+// One human-readable line, "(AI)data": a 4-digit AI and the longest data fit.
 inline constexpr int kMaxAiDataLength = 29;
+inline constexpr int kFieldStringLength = 1 + 4 + 1 + kMaxAiDataLength;
 
 // The parsed element string: the encoder text (AIs and data without parentheses, '#' for FNC1
 // after a variable-length field that another follows) and one "(AI)data" line per group.
@@ -41,11 +42,13 @@ struct ElementCheck {
 };
 
 // The checks one (AI, data) group must pass, data unescaped: an AI of digits found in the AI
-// table, data of the row's length and characters, and a "(AI)data" line that fits.
+// table, and data of the row's length and characters.
 ElementCheck CheckElement(std::string_view ai, std::string_view data);
 
 // Parses `text` into `parsed`, which is left empty on failure; an empty text yields an empty
-// result. In the data "\(" and "\)" stand for the parentheses themselves; any other '\' is
+// result. In the encoder text FNC1 follows a field that another follows when its data may be
+// shorter than the maximum, or when its AI is not one of those whose length every reader knows
+// (such as 8005). In the data "\(" and "\)" stand for the parentheses themselves; any other '\' is
 // refused. An AI may occur once. The line of AI 01 and its encoder text carry the check digit
 // recomputed from its first 13 digits.
 ParseResult ParseCodeText(std::string_view text, ParsedCode& parsed);

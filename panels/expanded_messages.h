@@ -18,6 +18,29 @@ inline constexpr const char* kMsgCompositeCharacters =
     "_ # ^ $ 」で入力してください。\n括弧()は目視文字のみ表示されバーコードにはなりません。\n"
     "改行は入れないでください。";
 
+// The create action's other checks (the length fields shared with the GS1 DataBar panel use its
+// messages).
+inline constexpr const char* kMsgExpandedHeight =
+    "【高さ】は 1～200 までの数値で入力してください。";
+inline constexpr const char* kMsgCompositeNeedsFourSegments =
+    "二次元コードを設定する場合はセグメントを4以上にしてください。";
+
+// When the encoder refuses data that passed the field rules: the element string beyond the
+// symbol's 252 data bits, or 2D data beyond the largest component, whose columns, data bits and
+// rows fill the blanks.
+inline constexpr const char* kMsgCodeTooLong =
+    "【コード】のデータが長すぎます。GS1 DataBar Expandedに入るデータは最大252ビットまでです。"
+    "データを減らしてください。";
+inline constexpr const char* kMsgCodeNotEncodable =
+    "【コード】のデータをバーコードにできませんでした。";
+inline constexpr const char* kMsgExpandedCompositeTooLongFormat =
+    "【二次元コード】のデータが長すぎます。GS1 DataBar "
+    "Expandedの二次元シンボル（%d列）に入るデータは"
+    "最大%dビット（CC-B %d段）までです。データを減らしてください。";
+inline constexpr const char* kMsgCompositeNotEncodable =
+    "【二次元コード】のデータを二次元シンボルにできませんでした。アプリケーション識別子とデータの"
+    "内容を確認してください。";
+
 // Parsing the element string.
 inline constexpr const char* kMsgNoAi = "コードにAIが入力されていません。";
 inline constexpr const char* kMsgInvalidCodeData = "コードに不正なデータがあります。";
@@ -26,9 +49,6 @@ inline constexpr const char* kMsgInvalidAi = "コードのAI(%s)が不正です�
 inline constexpr const char* kMsgUnknownAi = "コードに不正なAIがあります。";
 inline constexpr const char* kMsgInvalidAiData = "コードのAI(%s)のデータが不正です。";
 inline constexpr const char* kMsgDuplicateAi = "コードに重複したAI(%s)があります。";
-// A group whose human-readable line "(AI)data" would not fit the 30 characters of a text line.
-inline constexpr const char* kMsgElementStringTooLong =
-    "コードのAI(%s)のデータが長すぎます。(AI)とデータを合わせて30文字以内で入力してください。";
 
 // The AI entry view.
 inline constexpr const char* kMsgTooManyAis =

@@ -67,6 +67,10 @@ TEST(ParseCodeText, BuildsEncoderTextAndLines) {
       {"(30)100(10)ABC", "30100#10ABC", {"(30)100", "(10)ABC"}},
       {"(17)011231(10)A(21)B", "1701123110A#21B", {"(17)011231", "(10)A", "(21)B"}},
       {"(3103)000123(8004)X 1", "31030001238004X 1", {"(3103)000123", "(8004)X 1"}},
+      // A fixed-length field whose length readers do not know in advance needs FNC1 too.
+      {"(8005)123456(8102)12(410)1234567890128(10)A",
+       "8005123456#810212#410123456789012810A",
+       {"(8005)123456", "(8102)12", "(410)1234567890128", "(10)A"}},
       {"(10)A\\(B\\)", "10A(B)", {"(10)A(B)"}},
       // A wrong check digit of (01) is replaced in the line and in the symbol, wherever (01) is.
       {"(01)12345678901239", "0112345678901231", {"(01)12345678901231"}},
@@ -101,8 +105,6 @@ TEST(ParseCodeText, RefusesMalformedCodesWithTheirMessages) {
       {"(3103)00012", "コードのAI(3103)のデータが不正です。"},
       {"(8004)" + std::string(30, 'A'), "コードのAI(8004)のデータが不正です。"},
       {"(10)A(17)011231(10)B", "コードに重複したAI(10)があります。"},
-      {"(90)" + std::string(27, 'A'),
-       "コードのAI(90)のデータが長すぎます。(AI)とデータを合わせて30文字以内で入力してください。"},
   };
   for (const auto& [code, message] : cases) {
     ParsedCode parsed;
@@ -124,7 +126,9 @@ TEST(ParseCodeText, RefusesWhatDoesNotFitItsBuffers) {
   code += "(96)AA";
   EXPECT_TRUE(ParseCodeText(code, parsed).ok);
   EXPECT_EQ(ParseCodeText(code + "A", parsed).message, tooMuch);
-  EXPECT_TRUE(ParseCodeText("(90)" + std::string(26, 'A'), parsed).ok);  // a 30-character line
+  // The longest line: a 4-digit AI and 29 characters of data.
+  EXPECT_TRUE(ParseCodeText("(8004)" + std::string(29, 'A'), parsed).ok);
+  EXPECT_EQ(parsed.FieldString(0), "(8004)" + std::string(29, 'A'));
   code.clear();  // sixteen groups: more than the fifteen lines
   for (const char* ai : {"90", "91", "92", "93", "94", "95", "96", "97", "98", "99", "10", "21",
                          "22", "240", "241", "400"}) {

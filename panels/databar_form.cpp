@@ -1,0 +1,281 @@
+#include "panels/databar_form.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "art/gs1_databar_art.h"
+#include "art/text_path_art.h"
+#include "composite/size_tables.h"
+#include "databar/check_digit.h"
+#include "databar/composite_attachment.h"
+#include "databar/encode_error.h"
+#include "host/suite_pointers.h"
+#include "panels/character_rules.h"
+#include "panels/databar_messages.h"
+#include "panels/form_host.h"
+#include "panels/length_field.h"
+#include "textengine/exception.h"
+
+namespace panels {
+
+namespace {
+
+constexpr size_t kItemNumberLength = 13;
+constexpr size_t kCompositeTextCapacity = 100;
+constexpr double kThinLengthLimit = 9.999;  // module width, separators, 2D rows
+constexpr double kRowHeightLimit = 200;     // the linear rows
+constexpr char kDefaultModuleWidth[] = "0.353";
+constexpr char kMinimumModuleWidth[] = "0.170";
+
+bool IsValidItemNumber(std::string_view text, int32_t type) {
+  if (text.size() != kItemNumberLength || !IsDigits(text))
+    return false;
+  return type != databar::kLimited || text[0] == '0' || text[0] == '1';
+}
+
+// A text longer than the field holds is refused rather than cut.
+bool IsValidCompositeText(std::string_view text) {
+  return text.size() <= kCompositeTextCapacity && Valid2DText(text);
+}
+
+// Minimum of the height, in module widths, per type.
+int HeightModules(int32_t type) {
+  switch (type) {
+    case databar::kTruncated:
+      return 13;
+    case databar::kStacked:
+      return 5;
+    case databar::kLimited:
+      return 10;
+    default:  // Omnidirectional, Stacked Omnidirectional
+      return 33;
+  }
+}
+
+// The label of the type list; a type outside the list is encoded as Omnidirectional.
+const char* TypeLabel(int32_t type) {
+  return type >= 0 && type < static_cast<int32_t>(std::size(kDataBarTypeLabels))
+             ? kDataBarTypeLabels[type]
+             : kDataBarTypeLabels[databar::kOmnidirectional];
+}
+
+// Names the limit the 2D data exceeds: the largest component of the type's column count. Data
+// beyond the encoder's bit buffer exceeds it too.
+std::string CompositeTooLongMessage(int32_t type) {
+  const int columns = databar::CompositeColumns(type);
+  const composite::CompositeSizeTable& table = *composite::SizeTableFor(columns);
+  const composite::CompositeSize& largest = table.sizes[table.count - 1];
+  const char* label = TypeLabel(type);
+  const int size = std::snprintf(nullptr, 0, kCompositeTooLongFormat, label, columns, largest.bits,
+                                 largest.rows);
+  std::string message(size, '\0');
+  std::snprintf(message.data(), message.size() + 1, kCompositeTooLongFormat, label, columns,
+                largest.bits, largest.rows);
+  return message;
+}
+
+DataBarResult HostFailure(host::ErrorCode error) {
+  return {DataBarOutcome::kHostFailure, error, {}};
+}
+
+// The length fields in the order they are checked; the last two only for the stacked types.
+struct LengthRule {
+  std::string DataBarLengthTexts::*field;
+  double DataBarLengths::*value;
+  double upperBound;
+  const char* message;
+  DataBarField focus;
+};
+
+constexpr LengthRule kLengthRules[] = {
+    {&DataBarLengthTexts::moduleWidth, &DataBarLengths::moduleWidth, kThinLengthLimit,
+     kModuleWidthMessage, DataBarField::kModuleWidth},
+    {&DataBarLengthTexts::height, &DataBarLengths::height, kRowHeightLimit, kHeightMessage,
+     DataBarField::kHeight},
+    {&DataBarLengthTexts::separatorHeight, &DataBarLengths::separatorHeight, kThinLengthLimit,
+     kSeparatorHeightMessage, DataBarField::kSeparatorHeight},
+    {&DataBarLengthTexts::compositeRowHeight, &DataBarLengths::compositeRowHeight, kThinLengthLimit,
+     kCompositeRowHeightMessage, DataBarField::kCompositeRowHeight},
+    {&DataBarLengthTexts::stackedSeparatorHeight, &DataBarLengths::stackedSeparatorHeight,
+     kThinLengthLimit, kStackedSeparatorHeightMessage, DataBarField::kStackedSeparatorHeight},
+    {&DataBarLengthTexts::secondRowHeight, &DataBarLengths::secondRowHeight, kRowHeightLimit,
+     kSecondRowHeightMessage, DataBarField::kSecondRowHeight},
+};
+
+}  // namespace
+
+const char* DataBarForm::MessageFor(DataBarField field) const {
+  switch (field) {
+    case DataBarField::kItemNumber:
+      return type == databar::kLimited ? kLimitedItemNumberMessage : kItemNumberMessage;
+    case DataBarField::kCompositeText:
+      return kCompositeTextMessage;
+    default:
+      for (const LengthRule& rule : kLengthRules) {
+        if (rule.focus == field)
+          return rule.message;
+      }
+      return nullptr;
+  }
+}
+
+bool DataBarForm::IsStackedType() const {
+  return type == databar::kStacked || type == databar::kStackedOmnidirectional;
+}
+
+void DataBarForm::RefreshCheckDigit() {
+  checkDigit.clear();
+  if (IsValidItemNumber(itemNumber, type)) {
+    checkDigit = std::to_string(databar::ComputeCheckDigit(itemNumber.c_str()));
+  }
+}
+
+void DataBarForm::ClearData() {
+  itemNumber.clear();
+  compositeText.clear();
+  checkDigit.clear();
+  focus = DataBarField::kItemNumber;
+}
+
+void DataBarForm::RefreshMinimums() {
+  const std::optional<LengthReading> x = ReadLength(lengths.moduleWidth, kThinLengthLimit);
+  if (!x)
+    return;
+  const double moduleWidth = x->value;
+  minimums.moduleWidth = kMinimumModuleWidth;
+  minimums.height = MinimumText(HeightModules(type) * moduleWidth);
+  minimums.separatorHeight = MinimumText(moduleWidth);
+  minimums.compositeRowHeight = MinimumText(2 * moduleWidth);
+  minimums.stackedSeparatorHeight = IsStackedType() ? MinimumText(moduleWidth) : "";
+  minimums.secondRowHeight.clear();
+  if (type == databar::kStacked)
+    minimums.secondRowHeight = MinimumText(7 * moduleWidth);
+  if (type == databar::kStackedOmnidirectional) {
+    minimums.secondRowHeight = MinimumText(33 * moduleWidth);
+  }
+}
+
+void DataBarForm::ApplyMinimums() {
+  lengths.height = minimums.height;
+  lengths.separatorHeight = minimums.separatorHeight;
+  lengths.compositeRowHeight = minimums.compositeRowHeight;
+  lengths.stackedSeparatorHeight = minimums.stackedSeparatorHeight;
+  lengths.secondRowHeight = minimums.secondRowHeight;
+}
+
+void DataBarForm::ApplyDefaults() {
+  lengths.moduleWidth = kDefaultModuleWidth;
+  RefreshMinimums();
+  ApplyMinimums();
+  showText = true;
+  fitText = true;
+  textAsOutlines = true;
+  textAsFrame = false;
+  showCompositeText = false;
+}
+
+DataBarOptionStates DataBarForm::OptionStates() const {
+  DataBarOptionStates states;
+  states.stackedFields = IsStackedType();
+  states.textModes = showText;
+  states.fitText = showText && textAsOutlines;
+  return states;
+}
+
+std::optional<DataBarFailure> DataBarForm::Validate(DataBarLengths& accepted) {
+  if (!IsValidItemNumber(itemNumber, type)) {
+    return DataBarFailure{MessageFor(DataBarField::kItemNumber), DataBarField::kItemNumber};
+  }
+  if (!IsValidCompositeText(compositeText)) {
+    return DataBarFailure{MessageFor(DataBarField::kCompositeText), DataBarField::kCompositeText};
+  }
+  accepted = DataBarLengths{};
+  const size_t ruleCount = IsStackedType() ? std::size(kLengthRules) : std::size(kLengthRules) - 2;
+  for (size_t i = 0; i < ruleCount; ++i) {
+    const LengthRule& rule = kLengthRules[i];
+    if (!AcceptLength(lengths.*rule.field, rule.upperBound, accepted.*rule.value)) {
+      return DataBarFailure{rule.message, rule.focus};
+    }
+  }
+  return std::nullopt;
+}
+
+int32_t DataBarForm::Encode(databar::CGS1DataBarSymbol& symbol, const DataBarLengths& accepted,
+                            host::FixedPoint placement) const {
+  return symbol.EncodeDataBar(type, itemNumber.c_str(), nullptr, compositeText.c_str(),
+                              accepted.moduleWidth, accepted.height, accepted.separatorHeight,
+                              accepted.compositeRowHeight, accepted.stackedSeparatorHeight,
+                              accepted.secondRowHeight, 0, showText, textAsOutlines, fitText,
+                              textAsFrame, showCompositeText, placement.h, placement.v);
+}
+
+DataBarFailure DataBarForm::EncodeFailure(int32_t error) const {
+  if (compositeText.empty())
+    return {kItemNumberNotEncodableMessage, DataBarField::kItemNumber};
+  if (error == databar::kDataTooLong || error == databar::kInternalOverflow)
+    return {CompositeTooLongMessage(type), DataBarField::kCompositeText};
+  return {kCompositeNotEncodableMessage, DataBarField::kCompositeText};
+}
+
+void DataBarForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const {
+  const art::CGS1DataBarArt target(group);
+  if (showText && textAsFrame)
+    symbol.DrawItemText(group);
+  symbol.DrawBackground(target);
+  if (showText && textAsOutlines)
+    symbol.DrawItemOutlines(art::CTextPathGS1DataBarArt(group));
+  symbol.DrawSymbol(target);
+  if (!compositeText.empty() && showCompositeText)
+    symbol.DrawCompositeText(group);
+}
+
+DataBarResult DataBarForm::CreateSymbol() {
+  focus = DataBarField::kNone;
+
+  const Placement placement = DocumentViewCentre();
+
+  DataBarLengths accepted;
+  if (const std::optional<DataBarFailure> failure = Validate(accepted)) {
+    ShowMessageAlert(failure->message.c_str());
+    focus = failure->focus;
+    return {DataBarOutcome::kFieldRejected, host::kNoError, failure->message};
+  }
+
+  host::LayerHandle layer = nullptr;
+  if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError) {
+    ShowMessageAlert(kNoDocumentMessage);
+    return {DataBarOutcome::kNoDocument, host::kNoError, kNoDocumentMessage};
+  }
+  if (placement.error != host::kNoError)
+    return HostFailure(placement.error);
+  host::ArtHandle firstArt = nullptr;
+  if (const host::ErrorCode error = host::sArt->GetFirstArtOfLayer(layer, &firstArt);
+      error != host::kNoError) {
+    return HostFailure(error);
+  }
+
+  databar::CGS1DataBarSymbol symbol;
+  if (const int32_t result = Encode(symbol, accepted, placement.point); result != 0) {
+    if (!databar::IsEncodeErrorCode(result))
+      return HostFailure(result);
+    const DataBarFailure failure = EncodeFailure(result);
+    ShowMessageAlert(failure.message.c_str());
+    focus = failure.focus;
+    return {DataBarOutcome::kNotEncodable, host::kNoError, failure.message};
+  }
+
+  host::ArtHandle group = nullptr;
+  if (const host::ErrorCode error =
+          host::sArt->NewArt(host::kGroupArt, host::kPlaceInsideOnTop, firstArt, &group);
+      error != host::kNoError) {
+    return HostFailure(error);
+  }
+  try {
+    Draw(symbol, group);
+  } catch (const ATE::Exception& failure) {
+    return HostFailure(failure.code());
+  }
+  return {};
+}
+
+}  // namespace panels

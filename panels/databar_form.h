@@ -1,0 +1,141 @@
+// The GS1 DataBar panel without its windows: the texts its controls hold, the minimums shown
+// beside the length fields, the enabled states, the validation of the create action with its
+// messages and the field each failure focuses, the texts written back, and the create action
+// against the host suites. The Win32 view and the command line fill the same form, so both
+// validate and create identically.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "databar/gs1_databar_symbol.h"
+#include "databar/symbol_records.h"
+#include "host/error.h"
+#include "host/geometry.h"
+#include "host/handles.h"
+
+namespace panels {
+
+// The fields a form action may give the focus to (the panel's control ids in comments).
+enum class DataBarField {
+  kNone,
+  kItemNumber,              // 3
+  kCompositeText,           // 4
+  kModuleWidth,             // 11
+  kHeight,                  // 10
+  kSeparatorHeight,         // 19: between the linear part and the 2D component
+  kCompositeRowHeight,      // 20
+  kStackedSeparatorHeight,  // 21: between the two linear rows
+  kSecondRowHeight,         // 22: the lower linear row
+};
+
+enum class DataBarOutcome {
+  kCreated,        // the symbol is in the document
+  kFieldRejected,  // a field failed its rule: its message was shown, focus names the field
+  kNoDocument,     // no document is open: its message was shown
+  kNotEncodable,   // the fields passed but the encoder refused the data: its message was shown
+  kHostFailure,    // the host failed while placing the symbol; nothing was shown
+};
+
+struct DataBarResult {
+  DataBarOutcome outcome = DataBarOutcome::kCreated;
+  host::ErrorCode error = host::kNoError;  // the host's code for kHostFailure
+  std::string message;                     // the message shown (UTF-8), or empty
+};
+
+// The six length fields' texts, or their minimums.
+struct DataBarLengthTexts {
+  std::string moduleWidth;
+  std::string height;
+  std::string separatorHeight;
+  std::string compositeRowHeight;
+  std::string stackedSeparatorHeight;
+  std::string secondRowHeight;
+};
+
+// Validated lengths in millimetres; the two stacked-only lengths are 0 for the other types.
+struct DataBarLengths {
+  double moduleWidth = 0;
+  double height = 0;
+  double separatorHeight = 0;
+  double compositeRowHeight = 0;
+  double stackedSeparatorHeight = 0;
+  double secondRowHeight = 0;
+};
+
+struct DataBarFailure {
+  std::string message;
+  DataBarField focus;
+};
+
+// The labels of the type list, indexed by DataBarType.
+constexpr const char* kDataBarTypeLabels[] = {"Omnidirectional", "Truncated", "Stacked",
+                                              "Stacked Omnidirectional", "Limited"};
+
+// Which option controls are enabled (the length fields also depend on the panel's state).
+struct DataBarOptionStates {
+  bool stackedFields = false;  // ids 21 and 22
+  bool textModes = false;      // the radio buttons 25 and 27
+  bool fitText = false;        // check box 26
+};
+
+struct DataBarForm {
+  DataBarForm() { ApplyDefaults(); }
+
+  int32_t type = databar::kOmnidirectional;  // index of the type list, 0..4
+  std::string itemNumber;                    // at most 13 characters
+  std::string checkDigit;                    // the check-digit box
+  std::string compositeText;                 // at most 100 characters
+  DataBarLengthTexts lengths;
+  DataBarLengthTexts minimums;     // the value statics beside the fields
+  bool showText = false;           // check box 24
+  bool textAsOutlines = false;     // radio button 25
+  bool fitText = false;            // check box 26
+  bool textAsFrame = false;        // radio button 27
+  bool showCompositeText = false;  // check box 28
+
+  // The field the view should focus after the last action, or kNone.
+  DataBarField focus = DataBarField::kNone;
+
+  bool IsStackedType() const;
+  // The message the panel shows when the field is refused.
+  const char* MessageFor(DataBarField field) const;
+
+  // After every change of the item number: its check digit when it is valid, else empty.
+  void RefreshCheckDigit();
+  // Empties the item number, the 2D text and the check digit; focuses the item number.
+  void ClearData();
+  // The minimums for the type and the module width; nothing changes when the module width is
+  // not a valid length.
+  void RefreshMinimums();
+  // Copies the minimums into the five fields other than the module width.
+  void ApplyMinimums();
+  // Module width "0.353", the other lengths at their minimums, text shown as outlines fitted to
+  // the bars, no text frame, no 2D text.
+  void ApplyDefaults();
+  DataBarOptionStates OptionStates() const;
+
+  // Checks the fields in the panel's order and stops at the first failure. Accepted lengths are
+  // written back normalised.
+  std::optional<DataBarFailure> Validate(DataBarLengths& accepted);
+
+  // Encodes the form's data with validated lengths, placed at the given point.
+  int32_t Encode(databar::CGS1DataBarSymbol& symbol, const DataBarLengths& accepted,
+                 host::FixedPoint placement) const;
+  // What the panel tells the user when Encode refused the data (its EncodeError 1, 2 or 3):
+  // for 2D data too long, the largest capacity of the type's component.
+  DataBarFailure EncodeFailure(int32_t error) const;
+  // Draws the encoded symbol into the group in the panel's order, the text as the options say.
+  // Throws ATE::Exception with the host's code when a text frame cannot be made.
+  void Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const;
+
+  // The create button: validates, then places the symbol at the centre of document view 0 in a
+  // new group on top inside the current layer's first art: the item line as a text frame, the
+  // background, the item line as outline glyphs, the rows, the 2D text, as the options ask. The
+  // group is made only once the symbol is encoded, so a refused symbol leaves nothing behind; a
+  // host failure while drawing leaves what was drawn. The caller holds the application context.
+  DataBarResult CreateSymbol();
+};
+
+}  // namespace panels

@@ -1,0 +1,216 @@
+#include "panels/expanded_form.h"
+
+#include <cstdio>
+#include <iterator>
+
+#include "art/gs1_databar_art.h"
+#include "composite/expanded_characters.h"
+#include "composite/size_tables.h"
+#include "databar/encode_error.h"
+#include "host/suite_pointers.h"
+#include "panels/character_rules.h"
+#include "panels/databar_messages.h"
+#include "panels/expanded_messages.h"
+#include "panels/form_host.h"
+#include "panels/length_field.h"
+#include "textengine/exception.h"
+
+namespace panels {
+
+namespace {
+
+constexpr size_t kCompositeTextCapacity = 100;
+constexpr double kThinLengthLimit = 9.999;  // module width, separators, 2D rows
+constexpr double kShortestRow = 1;
+constexpr double kTallestRow = 200;
+constexpr int kMinSegmentsWithComposite = 4;
+constexpr int kHeightModules = 34;  // the minimum height, in module widths
+constexpr int kCompositeColumns = 4;
+constexpr char kDefaultModuleWidth[] = "0.353";
+constexpr char kMinimumModuleWidth[] = "0.170";
+
+// The length fields in the order they are checked.
+struct LengthRule {
+  std::string DataBarLengthTexts::*field;
+  double DataBarLengths::*value;
+  double lowerBound;
+  double upperBound;
+  const char* message;
+  ExpandedField focus;
+};
+
+constexpr LengthRule kLengthRules[] = {
+    {&DataBarLengthTexts::moduleWidth, &DataBarLengths::moduleWidth, kSmallestLength,
+     kThinLengthLimit, kModuleWidthMessage, ExpandedField::kModuleWidth},
+    {&DataBarLengthTexts::height, &DataBarLengths::height, kShortestRow, kTallestRow,
+     kMsgExpandedHeight, ExpandedField::kHeight},
+    {&DataBarLengthTexts::separatorHeight, &DataBarLengths::separatorHeight, kSmallestLength,
+     kThinLengthLimit, kSeparatorHeightMessage, ExpandedField::kSeparatorHeight},
+    {&DataBarLengthTexts::compositeRowHeight, &DataBarLengths::compositeRowHeight, kSmallestLength,
+     kThinLengthLimit, kCompositeRowHeightMessage, ExpandedField::kCompositeRowHeight},
+    {&DataBarLengthTexts::stackedSeparatorHeight, &DataBarLengths::stackedSeparatorHeight,
+     kSmallestLength, kThinLengthLimit, kStackedSeparatorHeightMessage,
+     ExpandedField::kStackedSeparatorHeight},
+};
+
+bool IsValidCompositeText(std::string_view text) {
+  return text.size() <= kCompositeTextCapacity && Valid2DText(text);
+}
+
+// Names the limit the 2D data exceeds: the largest component of 4 columns.
+std::string CompositeTooLongMessage() {
+  const composite::CompositeSizeTable& table = *composite::SizeTableFor(kCompositeColumns);
+  const composite::CompositeSize& largest = table.sizes[table.count - 1];
+  const int size = std::snprintf(nullptr, 0, kMsgExpandedCompositeTooLongFormat, kCompositeColumns,
+                                 largest.bits, largest.rows);
+  std::string message(size, '\0');
+  std::snprintf(message.data(), message.size() + 1, kMsgExpandedCompositeTooLongFormat,
+                kCompositeColumns, largest.bits, largest.rows);
+  return message;
+}
+
+DataBarResult HostFailure(host::ErrorCode error) {
+  return {DataBarOutcome::kHostFailure, error, {}};
+}
+
+DataBarResult Refused(DataBarOutcome outcome, const std::string& message) {
+  ShowMessageAlert(message.c_str());
+  return {outcome, host::kNoError, message};
+}
+
+}  // namespace
+
+void ExpandedForm::ClearData() {
+  code.clear();
+  compositeText.clear();
+  focus = ExpandedField::kCode;
+}
+
+void ExpandedForm::RefreshMinimums() {
+  const std::optional<LengthReading> x = ReadLength(lengths.moduleWidth, kThinLengthLimit);
+  if (!x)
+    return;
+  minimums.moduleWidth = kMinimumModuleWidth;
+  minimums.height = MinimumText(kHeightModules * x->value);
+  minimums.separatorHeight = MinimumText(x->value);
+  minimums.compositeRowHeight = MinimumText(2 * x->value);
+  minimums.stackedSeparatorHeight = MinimumText(x->value);
+}
+
+void ExpandedForm::ApplyMinimums() {
+  lengths.height = minimums.height;
+  lengths.separatorHeight = minimums.separatorHeight;
+  lengths.compositeRowHeight = minimums.compositeRowHeight;
+  lengths.stackedSeparatorHeight = minimums.stackedSeparatorHeight;
+}
+
+void ExpandedForm::ApplyDefaults() {
+  lengths.moduleWidth = kDefaultModuleWidth;
+  RefreshMinimums();
+  ApplyMinimums();
+  segmentsPerRow = kMaxSegmentsPerRow;
+  showText = true;
+  showCompositeText = false;
+}
+
+std::optional<ExpandedFailure> ExpandedForm::Validate(ExpandedRequest& accepted) {
+  accepted = ExpandedRequest{};
+  if (code.size() > static_cast<size_t>(kMaxCodeLength))
+    return ExpandedFailure{kMsgTooMuchData, ExpandedField::kCode};
+  if (!ValidCodeText(code, CodeView::kMain))
+    return ExpandedFailure{kMsgCodeCharacters, ExpandedField::kCode};
+  if (const ParseResult parsed = ParseCodeText(code, accepted.code); !parsed.ok)
+    return ExpandedFailure{parsed.message, ExpandedField::kCode};
+  if (!IsValidCompositeText(compositeText))
+    return ExpandedFailure{kMsgCompositeCharacters, ExpandedField::kCompositeText};
+  for (const LengthRule& rule : kLengthRules) {
+    if (!AcceptLength(lengths.*rule.field, rule.upperBound, accepted.lengths.*rule.value,
+                      rule.lowerBound)) {
+      return ExpandedFailure{rule.message, rule.focus};
+    }
+  }
+  if (!compositeText.empty() && segmentsPerRow < kMinSegmentsWithComposite)
+    return ExpandedFailure{kMsgCompositeNeedsFourSegments, ExpandedField::kSegments};
+  return std::nullopt;
+}
+
+int32_t ExpandedForm::Encode(databar::CGS1DataBarSymbol& symbol, const ExpandedRequest& accepted,
+                             host::FixedPoint placement) const {
+  const DataBarLengths& l = accepted.lengths;
+  return symbol.EncodeDataBar(databar::kExpanded, accepted.code.encoderText,
+                              accepted.code.fieldStrings, compositeText.c_str(), l.moduleWidth,
+                              l.height, l.separatorHeight, l.compositeRowHeight,
+                              l.stackedSeparatorHeight, 0, segmentsPerRow, showText, 1, 0, 0,
+                              showCompositeText, placement.h, placement.v);
+}
+
+ExpandedFailure ExpandedForm::EncodeFailure(const ExpandedRequest& accepted, int32_t error) const {
+  // The element string alone tells whether the linear part is what does not fit.
+  composite::ExpandedPairs pairs{};
+  if (composite::FormExpandedCharacters(accepted.code.encoderText, segmentsPerRow,
+                                        !compositeText.empty(), pairs) == 0) {
+    return {databar::EncodeError == databar::kDataTooLong ? kMsgCodeTooLong : kMsgCodeNotEncodable,
+            ExpandedField::kCode};
+  }
+  if (compositeText.empty())
+    return {kMsgCodeNotEncodable, ExpandedField::kCode};
+  if (error == databar::kDataTooLong || error == databar::kInternalOverflow)
+    return {CompositeTooLongMessage(), ExpandedField::kCompositeText};
+  return {kMsgCompositeNotEncodable, ExpandedField::kCompositeText};
+}
+
+void ExpandedForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const {
+  const art::CGS1DataBarArt target(group);
+  if (showText)
+    symbol.DrawElementStrings(group);
+  symbol.DrawBackground(target);
+  symbol.DrawSymbol(target);
+  if (!compositeText.empty() && showCompositeText)
+    symbol.DrawCompositeText(group);
+}
+
+DataBarResult ExpandedForm::CreateSymbol() {
+  focus = ExpandedField::kNone;
+  const Placement placement = DocumentViewCentre();
+
+  ExpandedRequest accepted;
+  if (const std::optional<ExpandedFailure> failure = Validate(accepted)) {
+    focus = failure->focus;
+    return Refused(DataBarOutcome::kFieldRejected, failure->message);
+  }
+
+  host::LayerHandle layer = nullptr;
+  if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError)
+    return Refused(DataBarOutcome::kNoDocument, kNoDocumentMessage);
+  if (placement.error != host::kNoError)
+    return HostFailure(placement.error);
+  host::ArtHandle firstArt = nullptr;
+  if (const host::ErrorCode error = host::sArt->GetFirstArtOfLayer(layer, &firstArt);
+      error != host::kNoError) {
+    return HostFailure(error);
+  }
+
+  databar::CGS1DataBarSymbol symbol;
+  if (const int32_t result = Encode(symbol, accepted, placement.point); result != 0) {
+    if (!databar::IsEncodeErrorCode(result))
+      return HostFailure(result);
+    const ExpandedFailure failure = EncodeFailure(accepted, result);
+    focus = failure.focus;
+    return Refused(DataBarOutcome::kNotEncodable, failure.message);
+  }
+
+  host::ArtHandle group = nullptr;
+  if (const host::ErrorCode error =
+          host::sArt->NewArt(host::kGroupArt, host::kPlaceInsideOnTop, firstArt, &group);
+      error != host::kNoError) {
+    return HostFailure(error);
+  }
+  try {
+    Draw(symbol, group);
+  } catch (const ATE::Exception& failure) {
+    return HostFailure(failure.code());
+  }
+  return {};
+}
+
+}  // namespace panels

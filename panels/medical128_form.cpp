@@ -1,0 +1,273 @@
+#include "panels/medical128_form.h"
+
+#include <cstring>
+#include <optional>
+#include <utility>
+
+#include "gs1_128/capacity.h"
+#include "gs1_128/medical128_art.h"
+#include "gs1_128/medical128_symbol.h"
+#include "gs1_128/mod10_check.h"
+#include "host/ai_error.h"
+#include "host/geometry.h"
+#include "host/suite_pointers.h"
+#include "host/unicode_string.h"
+#include "panels/character_rules.h"
+#include "panels/length_field.h"
+#include "textengine/exception.h"
+
+namespace panels {
+
+namespace {
+
+constexpr char kProductCodeMessage[] = "【商品コード】は数字13桁で入力してください。";
+constexpr char kExpiryMessage[] = "【有効(使用)期限】は数字6桁で入力してください。";
+constexpr char kQuantityMessage[] = "【数量】は数字1～8桁でゼロ以外の値を入力してください。";
+constexpr char kLotCodeAMessage[] =
+    "【ロット(製造)番号】のCODE Aは数字「0～9」、英大文字「A～Z」、記号「 ! \" % & ' * ( ) + , - "
+    ". / : ; < = > ? _ 」を入力してください。";
+constexpr char kLotCodeBMessage[] =
+    "【ロット(製造)番号】のCODE Bは数字「0～9」、英字「A～Z」「a～z」、記号「 ! \" % & ' * ( ) + "
+    ", - . / : ; < = > ? _ 」を入力してください。";
+constexpr char kLotCodeCMessage[] = "【ロット(製造)番号】は数字2～20桁を偶数桁で入力してください。";
+constexpr char kCapacityMessage[] =
+    "規定の入力文字数を超えました。数字を1、英字を2でカウントして48桁以下なるように調整してくださ"
+    "い。";
+constexpr char kHeightMessage[] = "【高さ】は 1～200 までの数値で入力してください。";
+constexpr char kNarrowWidthMessage[] = "【ナロー幅】は 0.1～9.999 までの数値で入力してください。";
+constexpr char kNoDocumentMessage[] = "ドキュメントがありません。新規作成して下さい。";
+
+constexpr std::size_t kProductCodeLength = 13;
+constexpr std::size_t kExpiryLength = 6;
+constexpr std::size_t kMaxQuantityLength = 8;
+constexpr std::size_t kMaxLotLength = 20;
+constexpr std::size_t kNumberFieldLength = 5;
+
+// The punctuation marks a lot number may hold in code sets A and B.
+constexpr char kLotMarks[] = "!\"%&'*()+,-./:;<=>?_";
+
+struct FieldFailure {
+  const char* message;
+  Medical128Control focus;
+};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsLotCharacter(char c, bool lowerCaseAllowed) {
+  if (IsDigit(c) || (c >= 'A' && c <= 'Z')) {
+    return true;
+  }
+  if (lowerCaseAllowed && c >= 'a' && c <= 'z') {
+    return true;
+  }
+  return c != '\0' && std::strchr(kLotMarks, c) != nullptr;
+}
+
+bool IsValidLot(std::string_view lot, int codeSet) {
+  if (lot.size() > kMaxLotLength) {
+    return false;
+  }
+  if (codeSet == gs1_128::kLotCodeC) {
+    return IsDigits(lot) && lot.size() % 2 == 0;
+  }
+  for (const char c : lot) {
+    if (!IsLotCharacter(c, codeSet == gs1_128::kLotCodeB)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+const char* LotMessage(int codeSet) {
+  if (codeSet == gs1_128::kLotCodeB) {
+    return kLotCodeBMessage;
+  }
+  if (codeSet == gs1_128::kLotCodeC) {
+    return kLotCodeCMessage;
+  }
+  return kLotCodeAMessage;
+}
+
+// A passing quantity as its decimal value without leading zeros; empty stays empty.
+std::optional<std::string> NormalisedQuantity(std::string_view quantity) {
+  if (quantity.empty()) {
+    return std::string();
+  }
+  if (quantity.size() > kMaxQuantityLength || !IsDigits(quantity)) {
+    return std::nullopt;
+  }
+  const std::size_t first = quantity.find_first_not_of('0');
+  if (first == std::string_view::npos) {
+    return std::nullopt;
+  }
+  return std::string(quantity.substr(first));
+}
+
+// Rules 1 to 5 in order; the quantity is normalised on the way.
+std::optional<FieldFailure> CheckDataFields(const Medical128Form& form, std::string& quantity) {
+  if (form.productCode.size() != kProductCodeLength || !IsDigits(form.productCode)) {
+    return FieldFailure{kProductCodeMessage, Medical128Control::kProductCode};
+  }
+  if (!form.expiry.empty() && (form.expiry.size() != kExpiryLength || !IsDigits(form.expiry))) {
+    return FieldFailure{kExpiryMessage, Medical128Control::kExpiry};
+  }
+  const std::optional<std::string> normalised = NormalisedQuantity(form.quantity);
+  if (!normalised) {
+    return FieldFailure{kQuantityMessage, Medical128Control::kQuantity};
+  }
+  quantity = *normalised;
+  if (!IsValidLot(form.lot, form.lotCodeSet)) {
+    return FieldFailure{LotMessage(form.lotCodeSet), Medical128Control::kLot};
+  }
+  if (!gs1_128::FitsCapacity(form.expiry, quantity, form.lot)) {
+    return FieldFailure{kCapacityMessage, Medical128Control::kLot};
+  }
+  return std::nullopt;
+}
+
+// Reads at most 5 characters of the field, rounds to three decimals, checks the range and on
+// success writes the "%.3f" text back.
+bool ValidateNumberField(std::string& field, double minimum, double maximum, double& value) {
+  const std::optional<double> read =
+      ReadDecimal(std::string_view(field).substr(0, kNumberFieldLength));
+  if (!read) {
+    return false;
+  }
+  std::string formatted = FormatLength(*read);
+  const std::optional<double> rounded = ReadDecimal(formatted);
+  if (!rounded || *rounded < minimum || *rounded > maximum) {
+    return false;
+  }
+  field = std::move(formatted);
+  value = *rounded;
+  return true;
+}
+
+std::string WithIdentifier(const char* identifier, const std::string& value) {
+  return value.empty() ? std::string() : identifier + value;
+}
+
+void ShowAlert(const char* message) {
+  try {
+    const ai::UnicodeString text{std::string_view(message)};
+    host::sUser->MessageAlert(text.handle());
+  } catch (const ai::Error&) {
+    // Nothing more can be told to the user when the host cannot show a message.
+  }
+}
+
+// The centre of document view 0, where the symbol's bottom-left corner goes.
+host::FixedPoint ViewCentre() {
+  host::FixedPoint position;
+  host::DocumentViewHandle view = nullptr;
+  if (host::sDocumentView->GetNthDocumentView(0, &view) != host::kNoError) {
+    return position;
+  }
+  host::RealPoint centre;
+  if (host::sDocumentView->GetDocumentViewCenter(view, &centre) != host::kNoError) {
+    return position;
+  }
+  host::sRealMath->RealPointToFixedPoint(&centre, &position);
+  return position;
+}
+
+// A new group on top inside the current layer's first art.
+host::ErrorCode NewSymbolGroup(host::LayerHandle layer, host::ArtHandle& group) {
+  host::ArtHandle first = nullptr;
+  const host::ErrorCode error = host::sArt->GetFirstArtOfLayer(layer, &first);
+  if (error != host::kNoError) {
+    return error;
+  }
+  return host::sArt->NewArt(host::kGroupArt, host::kPlaceInsideOnTop, first, &group);
+}
+
+}  // namespace
+
+void Medical128Form::RefreshCheckDigit() {
+  checkDigit.clear();
+  if (productCode.size() == kProductCodeLength && IsDigits(productCode)) {
+    checkDigit = gs1_128::Mod10CheckCharacter(productCode);
+  }
+}
+
+void Medical128Form::ClearData() {
+  productCode.clear();
+  expiry.clear();
+  quantity.clear();
+  lot.clear();
+  checkDigit.clear();
+  focus = Medical128Control::kProductCode;
+}
+
+void Medical128Form::ResetDimensions() {
+  height = "17.000";
+  narrowWidthEntry = 2;
+  narrowWidthText = kNarrowWidthEntries[narrowWidthEntry];
+}
+
+bool Medical128Form::ValidateHeight(double& millimetres) {
+  return ValidateNumberField(height, 1, 200, millimetres);
+}
+
+bool Medical128Form::ValidateNarrowWidth(double& millimetres) {
+  if (narrowWidthEntry >= 0 && narrowWidthEntry < kNarrowWidthEntryCount) {
+    narrowWidthText = kNarrowWidthEntries[narrowWidthEntry];
+  }
+  return ValidateNumberField(narrowWidthText, 0.1, 9.999, millimetres);
+}
+
+Medical128Result Medical128Form::CreateMedical128() {
+  focus = Medical128Control::kNone;
+  const host::FixedPoint position = ViewCentre();
+
+  std::string normalisedQuantity;
+  std::optional<FieldFailure> failure = CheckDataFields(*this, normalisedQuantity);
+  double barHeight = 0;
+  double narrowWidth = 0;
+  if (!failure && !ValidateHeight(barHeight)) {
+    failure = FieldFailure{kHeightMessage, Medical128Control::kHeight};
+  }
+  if (!failure && !ValidateNarrowWidth(narrowWidth)) {
+    failure = FieldFailure{kNarrowWidthMessage, Medical128Control::kNarrowWidth};
+  }
+  if (failure) {
+    ShowAlert(failure->message);
+    focus = failure->focus;
+    return {Medical128Outcome::kFieldRejected, host::kNoError, failure->message};
+  }
+
+  const std::string gtin = productCode + gs1_128::Mod10CheckCharacter(productCode);
+  gs1_128::CMedical128Symbol symbol;
+  if (!symbol.SetElements("01" + gtin, WithIdentifier("17", expiry),
+                          WithIdentifier("30", normalisedQuantity), WithIdentifier("10", lot),
+                          lotCodeSet)) {
+    return {Medical128Outcome::kNotEncodable};
+  }
+  symbol.SetDimensions(narrowWidth, barHeight);
+
+  host::LayerHandle layer = nullptr;
+  if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError) {
+    ShowAlert(kNoDocumentMessage);
+    return {Medical128Outcome::kNoDocument, host::kNoError, kNoDocumentMessage};
+  }
+  host::ArtHandle group = nullptr;
+  if (const host::ErrorCode error = NewSymbolGroup(layer, group); error != host::kNoError) {
+    return {Medical128Outcome::kHostFailure, error};
+  }
+
+  const std::string text = "(01)" + gtin + WithIdentifier("(17)", expiry) +
+                           WithIdentifier("(30)", normalisedQuantity) + WithIdentifier("(10)", lot);
+  gs1_128::CMedical128Art target(group);
+  try {
+    if (!symbol.DrawMedical128(target, position.h, position.v, text)) {
+      return {Medical128Outcome::kNotEncodable};
+    }
+  } catch (const ATE::Exception& exception) {
+    return {Medical128Outcome::kHostFailure, exception.code()};
+  }
+  return {};
+}
+
+}  // namespace panels

@@ -1,0 +1,85 @@
+// The GS1-128 panel without its windows: the texts its controls hold, the check-digit box, the
+// validation of the create action with its messages and the control each failure focuses, the
+// texts written back, and the create action against the host suites. The Win32 view and the
+// command line fill the same form, so both validate and create identically.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "gs1_128/medical128_elements.h"
+#include "host/error.h"
+
+namespace panels {
+
+// The controls a form action may give the focus to.
+enum class Medical128Control {
+  kNone,
+  kProductCode,
+  kExpiry,
+  kQuantity,
+  kLot,
+  kHeight,
+  kNarrowWidth,
+};
+
+// The entries of the narrow-width list, in millimetres.
+inline constexpr const char* kNarrowWidthEntries[] = {"0.169", "0.191", "0.220",
+                                                      "0.250", "0.252", "0.254"};
+inline constexpr int kNarrowWidthEntryCount = 6;
+
+enum class Medical128Outcome {
+  kCreated,        // the symbol is in the document
+  kFieldRejected,  // a field failed its rule: its message was shown, focus names the field
+  kNoDocument,     // no document is open: its message was shown
+  kHostFailure,    // the host failed while placing or drawing the symbol; nothing was shown
+  kNotEncodable,   // the fields passed but the encoder refused them (a code set outside the list)
+};
+
+struct Medical128Result {
+  Medical128Outcome outcome = Medical128Outcome::kCreated;
+  host::ErrorCode error = host::kNoError;  // the host's code for kHostFailure
+  const char* message = nullptr;           // the message shown (UTF-8), or null
+};
+
+struct Medical128Form {
+  Medical128Form() { ResetDimensions(); }
+
+  // Texts as the controls hold them.
+  std::string productCode;              // at most 13 characters
+  std::string expiry;                   // at most 6
+  std::string quantity;                 // at most 8
+  std::string lot;                      // at most 20
+  int lotCodeSet = gs1_128::kLotCodeA;  // selected entry of the code-set list
+  std::string height;                   // at most 5 characters are read
+  int narrowWidthEntry = 2;             // selected entry of the narrow-width list, or -1
+  std::string narrowWidthText;          // the list's edit part, read when no entry is selected
+  std::string checkDigit;               // the check-digit box
+
+  // The control the view should focus after the last action, or kNone.
+  Medical128Control focus = Medical128Control::kNone;
+
+  // After every change of the product code: its check digit when it is 13 digits, else empty.
+  void RefreshCheckDigit();
+  // Empties the four data fields and the check-digit box and focuses the product code; the code
+  // set, the height and the narrow width stay.
+  void ClearData();
+  // Height "17.000", narrow width entry 2 ("0.220").
+  void ResetDimensions();
+
+  // Number fields: read like a stream reads a double (leading blanks skipped, reading stops at
+  // the first character that cannot continue the number), rounded to three decimals, range
+  // checked, and on success written back as "%.3f". At most 5 characters are read. The value is
+  // stored in millimetres.
+  bool ValidateHeight(double& millimetres);
+  bool ValidateNarrowWidth(double& millimetres);
+
+  // Validates the fields in order (product code, expiry, quantity, lot, capacity, height, narrow
+  // width), stopping at the first failure with its message and focus, then places the symbol at
+  // the centre of document view 0 inside a new group on top of the current layer's first art.
+  // Host errors while drawing the text are caught here: the rectangles stay, nothing is shown.
+  // The caller holds the application context.
+  Medical128Result CreateMedical128();
+};
+
+}  // namespace panels

@@ -1,0 +1,154 @@
+// The GS1 DataBar panel's form: length reading, minimums, defaults and the validation order with
+// the field each failure focuses.
+#include <gtest/gtest.h>
+
+#include "panels/databar_form.h"
+#include "panels/databar_messages.h"
+#include "panels/length_field.h"
+
+namespace panels {
+namespace {
+
+TEST(ReadLength, NormalisesToThreeDecimalsWithinItsBounds) {
+  EXPECT_EQ(ReadLength("0.35", 9.999)->formatted, "0.350");
+  EXPECT_EQ(ReadLength("  12mm", 200)->formatted, "12.000");  // reading stops at the unit
+  EXPECT_EQ(ReadLength("0.1", 9.999)->value, 0.1);
+  EXPECT_EQ(ReadLength("9.9994", 9.999)->formatted, "9.999");  // rounded before the range check
+  EXPECT_FALSE(ReadLength("9.9996", 9.999));                   // rounds to 10.000
+  EXPECT_FALSE(ReadLength("10", 9.999));
+  EXPECT_FALSE(ReadLength("0.0994", 9.999));
+  EXPECT_EQ(ReadLength("0.0996", 9.999)->formatted, "0.100");
+  EXPECT_EQ(ReadLength("200", 200)->formatted, "200.000");
+  EXPECT_FALSE(ReadLength("-1", 200));
+  for (const char* text : {"", "   ", "mm", "inf", "nan", ".", "x1", "0x1p3"}) {
+    EXPECT_FALSE(ReadLength(text, 200)) << text;
+  }
+  // Only the 7 characters an edit field holds are read.
+  EXPECT_EQ(ReadLength("1.234567", 200)->formatted, "1.235");
+  EXPECT_EQ(ReadLength("1234567", 200), std::nullopt);
+}
+
+TEST(DataBarForm, DefaultsAndMinimumsFollowTheTypeAndModuleWidth) {
+  DataBarForm form;
+  EXPECT_EQ(form.lengths.moduleWidth, "0.353");
+  EXPECT_EQ(form.lengths.height, "11.649");  // 33 X
+  EXPECT_EQ(form.lengths.separatorHeight, "0.353");
+  EXPECT_EQ(form.lengths.compositeRowHeight, "0.706");
+  EXPECT_EQ(form.lengths.stackedSeparatorHeight, "");
+  EXPECT_TRUE(form.showText && form.textAsOutlines && form.fitText);
+  EXPECT_FALSE(form.textAsFrame || form.showCompositeText);
+
+  form.type = databar::kStackedOmnidirectional;
+  form.ApplyDefaults();
+  EXPECT_EQ(form.lengths.secondRowHeight, "11.649");
+  EXPECT_EQ(form.lengths.stackedSeparatorHeight, "0.353");
+
+  const std::pair<int32_t, const char*> heights[] = {
+      {databar::kTruncated, "4.589"}, {databar::kStacked, "1.765"}, {databar::kLimited, "3.530"}};
+  for (const auto& [type, height] : heights) {
+    form.type = type;
+    form.RefreshMinimums();
+    EXPECT_EQ(form.minimums.height, height) << type;
+  }
+  form.type = databar::kStacked;
+  form.RefreshMinimums();
+  EXPECT_EQ(form.minimums.secondRowHeight, "2.471");  // 7 X
+
+  // A module width that is not a length changes nothing.
+  form.lengths.moduleWidth = "abc";
+  form.RefreshMinimums();
+  EXPECT_EQ(form.minimums.height, "1.765");
+}
+
+struct Refusal {
+  const char* what;
+  void (*change)(DataBarForm&);
+  const char* message;
+  DataBarField focus;
+};
+
+TEST(DataBarForm, ValidationStopsAtTheFirstFailureInThePanelsOrder) {
+  const Refusal refusals[] = {
+      {"12 digits", [](DataBarForm& f) { f.itemNumber = "200123456789"; }, kItemNumberMessage,
+       DataBarField::kItemNumber},
+      {"letter", [](DataBarForm& f) { f.itemNumber = "200123456789O"; }, kItemNumberMessage,
+       DataBarField::kItemNumber},
+      {"limited from 2",
+       [](DataBarForm& f) {
+         f.type = databar::kLimited;
+         f.itemNumber = "2001234567890";
+       },
+       kLimitedItemNumberMessage, DataBarField::kItemNumber},
+      {"only parentheses", [](DataBarForm& f) { f.compositeText = "()"; }, kCompositeTextMessage,
+       DataBarField::kCompositeText},
+      {"line feed", [](DataBarForm& f) { f.compositeText = "10AB\n"; }, kCompositeTextMessage,
+       DataBarField::kCompositeText},
+      {"too long 2D", [](DataBarForm& f) { f.compositeText = std::string(101, '1'); },
+       kCompositeTextMessage, DataBarField::kCompositeText},
+      {"module width", [](DataBarForm& f) { f.lengths.moduleWidth = "10"; }, kModuleWidthMessage,
+       DataBarField::kModuleWidth},
+      {"height", [](DataBarForm& f) { f.lengths.height = "200.1"; }, kHeightMessage,
+       DataBarField::kHeight},
+      {"separator", [](DataBarForm& f) { f.lengths.separatorHeight = "0"; },
+       kSeparatorHeightMessage, DataBarField::kSeparatorHeight},
+      {"2D row", [](DataBarForm& f) { f.lengths.compositeRowHeight = ""; },
+       kCompositeRowHeightMessage, DataBarField::kCompositeRowHeight},
+      {"stacked separator",
+       [](DataBarForm& f) {
+         f.type = databar::kStacked;
+         f.lengths.stackedSeparatorHeight = "";
+       },
+       kStackedSeparatorHeightMessage, DataBarField::kStackedSeparatorHeight},
+      {"lower row",
+       [](DataBarForm& f) {
+         f.type = databar::kStackedOmnidirectional;
+         f.lengths.stackedSeparatorHeight = "1";
+         f.lengths.secondRowHeight = "201";
+       },
+       kSecondRowHeightMessage, DataBarField::kSecondRowHeight},
+  };
+  for (const Refusal& refusal : refusals) {
+    DataBarForm form;
+    form.itemNumber = "2001234567890";
+    refusal.change(form);
+    DataBarLengths accepted;
+    const std::optional<DataBarFailure> failure = form.Validate(accepted);
+    ASSERT_TRUE(failure) << refusal.what;
+    EXPECT_EQ(failure->message, refusal.message) << refusal.what;
+    EXPECT_EQ(failure->focus, refusal.focus) << refusal.what;
+  }
+}
+
+TEST(DataBarForm, AcceptedLengthsAreWrittenBackAndStackedFieldsIgnoredForOtherTypes) {
+  DataBarForm form;
+  form.itemNumber = "1501234567890";
+  form.type = databar::kLimited;
+  form.compositeText = "(17)991231$(10)LOT#1^";
+  form.lengths.moduleWidth = "0.35";
+  form.lengths.height = " 12";
+  form.lengths.stackedSeparatorHeight = "not read";
+  DataBarLengths accepted;
+  ASSERT_FALSE(form.Validate(accepted));
+  EXPECT_EQ(form.lengths.moduleWidth, "0.350");
+  EXPECT_EQ(form.lengths.height, "12.000");
+  EXPECT_EQ(form.lengths.stackedSeparatorHeight, "not read");
+  EXPECT_DOUBLE_EQ(accepted.moduleWidth, 0.35);
+  EXPECT_EQ(accepted.stackedSeparatorHeight, 0);
+}
+
+TEST(DataBarForm, CheckDigitShowsOnlyForAValidItemNumber) {
+  DataBarForm form;
+  form.itemNumber = "2001234567890";
+  form.RefreshCheckDigit();
+  EXPECT_EQ(form.checkDigit, "9");
+  form.itemNumber = "200123456789";
+  form.RefreshCheckDigit();
+  EXPECT_EQ(form.checkDigit, "");
+  form.type = databar::kLimited;
+  form.itemNumber = "2001234567890";
+  form.RefreshCheckDigit();
+  EXPECT_EQ(form.checkDigit, "");
+}
+
+}  // namespace
+}  // namespace panels
