@@ -1,0 +1,270 @@
+// barquill databar: one GS1 DataBar symbol, made exactly as the GS1 DataBar panel's create button
+// makes it: the options fill the panel's form, which validates them with the panel's rules and
+// messages and creates the symbol at the centre of the document view.
+#include <array>
+#include <iostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/document_output.h"
+#include "cli/exit_codes.h"
+#include "cli/host_session.h"
+#include "cli/options.h"
+#include "databar/encode_error.h"
+#include "databar/gs1_databar_symbol.h"
+#include "databar/module_rows.h"
+#include "panels/databar_form.h"
+#include "panels/length_field.h"
+
+namespace cli {
+
+namespace {
+
+constexpr OptionDefinition kSymbolOptions[] = {
+    {"type", "", "TYPE",
+     "omnidirectional, truncated, stacked, stacked-omnidirectional or limited (required)"},
+    {"code", "", "DIGITS", "the 13-digit item number, without its check digit (required)"},
+    {"cc", "", "TEXT",
+     "the 2D data as typed into the panel: AIs and data, ( ) shown only, # FNC1, ^ separator "
+     "character, $ line break of the 2D text; at most 100 characters (default: no 2D part)"},
+    {"module-width", "", "MM", "module width X, 0.1 to 9.999 (default 0.353)"},
+    {"height", "", "MM", "height of the (upper) linear row, 0.1 to 200 (default: the minimum)"},
+    {"separator-height", "", "MM",
+     "separator between the linear part and the 2D part, 0.1 to 9.999 (default X)"},
+    {"cc-row-height", "", "MM", "height of one 2D row, 0.1 to 9.999 (default 2X)"},
+    {"stacked-separator-height", "", "MM",
+     "stacked types: separator between the two linear rows, 0.1 to 9.999 (default X)"},
+    {"second-row-height", "", "MM",
+     "stacked types: height of the lower linear row, 0.1 to 200 (default: the minimum)"},
+};
+
+constexpr auto kOptions = JoinOptions(kSymbolOptions, kTextOptions, kOutputOptions);
+
+// The panel's 2D field holds no more.
+constexpr size_t kCompositeTextCharacters = 100;
+
+struct TypeName {
+  std::string_view name;
+  int32_t type;
+};
+
+constexpr TypeName kTypes[] = {
+    {"omnidirectional", databar::kOmnidirectional},
+    {"truncated", databar::kTruncated},
+    {"stacked", databar::kStacked},
+    {"stacked-omnidirectional", databar::kStackedOmnidirectional},
+    {"limited", databar::kLimited},
+};
+
+// The length options and the form fields they fill.
+struct LengthOption {
+  std::string_view option;
+  std::string panels::DataBarLengthTexts::*field;
+  panels::DataBarField focus;
+};
+
+constexpr LengthOption kLengthOptions[] = {
+    {"height", &panels::DataBarLengthTexts::height, panels::DataBarField::kHeight},
+    {"separator-height", &panels::DataBarLengthTexts::separatorHeight,
+     panels::DataBarField::kSeparatorHeight},
+    {"cc-row-height", &panels::DataBarLengthTexts::compositeRowHeight,
+     panels::DataBarField::kCompositeRowHeight},
+    {"stacked-separator-height", &panels::DataBarLengthTexts::stackedSeparatorHeight,
+     panels::DataBarField::kStackedSeparatorHeight},
+    {"second-row-height", &panels::DataBarLengthTexts::secondRowHeight,
+     panels::DataBarField::kSecondRowHeight},
+};
+
+std::string_view OptionOf(panels::DataBarField field) {
+  switch (field) {
+    case panels::DataBarField::kItemNumber:
+      return "--code";
+    case panels::DataBarField::kCompositeText:
+      return "--cc";
+    case panels::DataBarField::kModuleWidth:
+      return "--module-width";
+    case panels::DataBarField::kHeight:
+      return "--height";
+    case panels::DataBarField::kSeparatorHeight:
+      return "--separator-height";
+    case panels::DataBarField::kCompositeRowHeight:
+      return "--cc-row-height";
+    case panels::DataBarField::kStackedSeparatorHeight:
+      return "--stacked-separator-height";
+    case panels::DataBarField::kSecondRowHeight:
+      return "--second-row-height";
+    case panels::DataBarField::kNone:
+      break;
+  }
+  return "";
+}
+
+int BadInput(std::string_view option, std::string_view message) {
+  std::cerr << "barquill databar: ";
+  if (!option.empty())
+    std::cerr << option << ": ";
+  std::cerr << message << "\n";
+  return kExitBadInput;
+}
+
+void PrintHelp() {
+  std::cout << "usage: barquill databar --type TYPE --code DIGITS [--cc TEXT] [options] "
+               "(-o FILE | --dump)\n\n"
+               "Creates one GS1 DataBar symbol at the centre of a new document, as the GS1 "
+               "DataBar panel's\ncreate button does, and writes the document at true size. "
+               "Lengths are in millimetres; the\nlengths not given are the panel's minimums for "
+               "the type and module width.\n\noptions:\n";
+  PrintOptionHelp(std::cout, kOptions);
+}
+
+// Fills the form from the options. Returns the exit status of a refusal, or nothing.
+std::optional<int> FillForm(const ParsedOptions& options, panels::DataBarForm& form) {
+  for (const TypeName& type : kTypes) {
+    if (options.value("type") == type.name)
+      form.type = type.type;
+  }
+  form.ApplyDefaults();
+  form.itemNumber = options.value("code").value_or("");
+  form.RefreshCheckDigit();
+  form.compositeText = options.value("cc").value_or("");
+  if (form.compositeText.size() > kCompositeTextCharacters)
+    return BadInput("--cc", "at most 100 characters (the panel's 2D field holds no more)");
+
+  const TextOptionsReading text = ReadTextOptions(options);
+  if (!text.error.empty())
+    return BadInput(text.option, text.error);
+  form.showText = text.flags.showText != 0;
+  form.textAsOutlines = text.flags.textAsOutlines != 0;
+  form.fitText = text.flags.fitText != 0;
+  form.textAsFrame = text.flags.textAsFrame != 0;
+  form.showCompositeText = text.flags.showCompositeText != 0;
+
+  if (const auto moduleWidth = options.value("module-width")) {
+    if (moduleWidth->size() > panels::kLengthFieldCharacters) {
+      return BadInput("--module-width", form.MessageFor(panels::DataBarField::kModuleWidth));
+    }
+    form.lengths.moduleWidth = *moduleWidth;
+    form.RefreshMinimums();
+    form.ApplyMinimums();
+  }
+  for (const LengthOption& length : kLengthOptions) {
+    const auto value = options.value(length.option);
+    if (!value)
+      continue;
+    const std::string option = "--" + std::string(length.option);
+    const bool stackedOnly = length.focus == panels::DataBarField::kStackedSeparatorHeight ||
+                             length.focus == panels::DataBarField::kSecondRowHeight;
+    if (stackedOnly && !form.IsStackedType()) {
+      return BadInput(option, "applies only to the stacked and stacked-omnidirectional types");
+    }
+    if (value->size() > panels::kLengthFieldCharacters) {
+      return BadInput(option, form.MessageFor(length.focus));
+    }
+    form.lengths.*length.field = *value;
+  }
+  return std::nullopt;
+}
+
+int Dump(panels::DataBarForm& form) {
+  HostSession session;
+  if (session.status() != host::kNoError) {
+    std::cerr << "barquill databar: the host's suites could not be acquired\n";
+    return kExitFailure;
+  }
+  panels::DataBarLengths accepted;
+  if (const auto failure = form.Validate(accepted)) {
+    return BadInput(OptionOf(failure->focus), failure->message);
+  }
+  std::vector<std::string> rows;
+  int32_t result = 0;
+  {
+    databar::CGS1DataBarSymbol symbol;
+    result = form.Encode(symbol, accepted, {});
+    rows = databar::ModuleRows(symbol);
+  }
+  if (const std::string problem = session.Close(); !problem.empty()) {
+    std::cerr << "barquill databar: internal error: " << problem << "\n";
+    return kExitFailure;
+  }
+  if (databar::IsEncodeErrorCode(result)) {
+    const panels::DataBarFailure failure = form.EncodeFailure(result);
+    return BadInput(OptionOf(failure.focus), failure.message);
+  }
+  if (result != 0) {
+    std::cerr << "barquill databar: the host failed (error " << result << ")\n";
+    return kExitFailure;
+  }
+  for (const std::string& row : rows)
+    std::cout << row << "\n";
+  return kExitOk;
+}
+
+int Create(panels::DataBarForm& form, const std::string& path, int dpi) {
+  HostSession session;
+  if (session.status() != host::kNoError) {
+    std::cerr << "barquill databar: the host's suites could not be acquired\n";
+    return kExitFailure;
+  }
+  panels::DataBarResult result;
+  const host::ErrorCode contextError = session.InAppContext([&] { result = form.CreateSymbol(); });
+  if (const std::string problem = session.Close(); !problem.empty()) {
+    std::cerr << "barquill databar: internal error: " << problem << "\n";
+    return kExitFailure;
+  }
+  switch (result.outcome) {
+    case panels::DataBarOutcome::kCreated:
+      break;
+    case panels::DataBarOutcome::kFieldRejected:
+    case panels::DataBarOutcome::kNotEncodable:
+      return BadInput(OptionOf(form.focus), result.message);
+    case panels::DataBarOutcome::kNoDocument:
+    case panels::DataBarOutcome::kHostFailure:
+      std::cerr << "barquill databar: the host failed (error " << result.error << ")\n";
+      return kExitFailure;
+  }
+  if (contextError != host::kNoError) {
+    std::cerr << "barquill databar: the host failed (error " << contextError << ")\n";
+    return kExitFailure;
+  }
+  if (const std::string problem = WriteDocument(session.document(), path, dpi); !problem.empty()) {
+    std::cerr << "barquill databar: " << path << ": " << problem << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunDataBar(std::span<const std::string_view> arguments) {
+  const ParseResult parsed = ParseOptions(arguments, kOptions);
+  if (!parsed.error.empty())
+    return BadInput("", parsed.error + " (see barquill databar --help)");
+  const ParsedOptions& options = parsed.options;
+  if (options.has("help")) {
+    PrintHelp();
+    return kExitOk;
+  }
+
+  const auto type = options.value("type");
+  if (!type)
+    return BadInput("--type", "is required");
+  bool knownType = false;
+  for (const TypeName& name : kTypes)
+    knownType = knownType || *type == name.name;
+  if (!knownType) {
+    return BadInput("--type",
+                    "expected omnidirectional, truncated, stacked, stacked-omnidirectional or "
+                    "limited");
+  }
+
+  const OutputChoice output = ReadOutputOptions(options);
+  if (!output.error.empty())
+    return BadInput(output.option, output.error);
+
+  panels::DataBarForm form;
+  if (const auto refused = FillForm(options, form))
+    return *refused;
+  return output.dump ? Dump(form) : Create(form, output.path, output.dpi);
+}
+
+}  // namespace cli

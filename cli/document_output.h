@@ -1,0 +1,46 @@
+// Writing the emulator's document to the file the user named, in the format its extension
+// names: .svg, .pdf, .eps or .png.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/options.h"
+#include "emulator/document.h"
+
+namespace cli {
+
+// The options of every command that writes a document or dumps a symbol's modules.
+inline constexpr OptionDefinition kOutputOptions[] = {
+    {"dpi", "", "N", "resolution of a PNG file, 10 to 4800 (default 600)"},
+    {"dump", "", "",
+     "print the module rows (1 dark, 0 light, top row first; the 2D rows and their separator "
+     "included) instead of a file"},
+    {"output", "-o", "FILE", "the file to write: .svg, .pdf, .eps or .png"},
+    {"help", "-h", "", "show this help"},
+};
+
+constexpr int kDefaultDpi = 600;
+constexpr int kSmallestDpi = 10;
+constexpr int kLargestDpi = 4800;
+
+struct OutputChoice {
+  bool dump = false;
+  std::string path;  // the file to write when not dumping
+  int dpi = kDefaultDpi;
+  std::string option;  // the option refused, or empty
+  std::string error;   // why, or empty
+};
+
+// Reads --dump, -o and --dpi: exactly one of --dump and -o, a supported file name, a resolution
+// of 10 to 4800.
+OutputChoice ReadOutputOptions(const ParsedOptions& options);
+
+// Whether the file name ends in one of the supported extensions (any letter case).
+bool IsSupportedOutput(std::string_view path);
+
+// Writes the document at true size, the page fitted to the art; PNG at the given resolution.
+// Returns an empty text on success, else the reason; a failed write leaves no file behind.
+std::string WriteDocument(const emulator::Document& document, const std::string& path, int dpi);
+
+}  // namespace cli

@@ -1,0 +1,246 @@
+// barquill expanded: one GS1 DataBar Expanded or Expanded Stacked symbol, made exactly as the
+// Expanded panel's create button makes it: the options fill the panel's form, which validates
+// them with the panel's rules and messages and creates the symbol at the centre of the document
+// view.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/document_output.h"
+#include "cli/exit_codes.h"
+#include "cli/host_session.h"
+#include "cli/options.h"
+#include "databar/encode_error.h"
+#include "databar/gs1_databar_symbol.h"
+#include "databar/module_rows.h"
+#include "panels/element_string.h"
+#include "panels/expanded_form.h"
+#include "panels/length_field.h"
+
+namespace cli {
+
+namespace {
+
+constexpr OptionDefinition kSymbolOptions[] = {
+    {"code", "", "TEXT",
+     "the element string as typed into the panel: (AI)data groups, \\( and \\) for parentheses "
+     "in the data; at most 70 characters (required)"},
+    {"segments", "", "N",
+     "segments per row, 2, 4, ..., 22; fewer than the symbol has stack it "
+     "(default 22)"},
+    {"cc", "", "TEXT",
+     "the 2D data as typed into the panel: AIs and data, ( ) shown only, # FNC1, ^ separator "
+     "character, $ line break of the 2D text; at most 100 characters (default: no 2D part)"},
+    {"module-width", "", "MM", "module width X, 0.1 to 9.999 (default 0.353)"},
+    {"height", "", "MM", "height of every linear row, 1 to 200 (default 34X)"},
+    {"separator-height", "", "MM",
+     "separator between the linear part and the 2D part, 0.1 to 9.999 (default X)"},
+    {"cc-row-height", "", "MM", "height of one 2D row, 0.1 to 9.999 (default 2X)"},
+    {"stacked-separator-height", "", "MM",
+     "each of the three separator rows between stacked rows, 0.1 to 9.999 (default X)"},
+    {"text", "", "MODE", "the element strings under the symbol: frame or none (default frame)"},
+    {"cc-text", "", "", "show the 2D text above the 2D part"},
+};
+
+constexpr auto kOptions = JoinOptions(kSymbolOptions, kOutputOptions);
+
+// The panel's code and 2D fields hold no more.
+constexpr size_t kCompositeTextCharacters = 100;
+
+// The length options and the form fields they fill, the module width first.
+struct LengthOption {
+  std::string_view option;
+  std::string panels::DataBarLengthTexts::*field;
+  panels::ExpandedField focus;
+};
+
+constexpr LengthOption kLengthOptions[] = {
+    {"module-width", &panels::DataBarLengthTexts::moduleWidth, panels::ExpandedField::kModuleWidth},
+    {"height", &panels::DataBarLengthTexts::height, panels::ExpandedField::kHeight},
+    {"separator-height", &panels::DataBarLengthTexts::separatorHeight,
+     panels::ExpandedField::kSeparatorHeight},
+    {"cc-row-height", &panels::DataBarLengthTexts::compositeRowHeight,
+     panels::ExpandedField::kCompositeRowHeight},
+    {"stacked-separator-height", &panels::DataBarLengthTexts::stackedSeparatorHeight,
+     panels::ExpandedField::kStackedSeparatorHeight},
+};
+
+std::string OptionOf(panels::ExpandedField field) {
+  switch (field) {
+    case panels::ExpandedField::kCode:
+      return "--code";
+    case panels::ExpandedField::kCompositeText:
+      return "--cc";
+    case panels::ExpandedField::kSegments:
+      return "--segments";
+    case panels::ExpandedField::kNone:
+      return "";
+    default:
+      for (const LengthOption& length : kLengthOptions) {
+        if (length.focus == field)
+          return "--" + std::string(length.option);
+      }
+      return "";
+  }
+}
+
+int BadInput(std::string_view option, std::string_view message) {
+  std::cerr << "barquill expanded: ";
+  if (!option.empty())
+    std::cerr << option << ": ";
+  std::cerr << message << "\n";
+  return kExitBadInput;
+}
+
+int HostFailed(host::ErrorCode error) {
+  std::cerr << "barquill expanded: the host failed (error " << error << ")\n";
+  return kExitFailure;
+}
+
+void PrintHelp() {
+  std::cout << "usage: barquill expanded --code TEXT [--segments N] [--cc TEXT] [options] "
+               "(-o FILE | --dump)\n\n"
+               "Creates one GS1 DataBar Expanded symbol (Expanded Stacked when it has more "
+               "segments than\n--segments) at the centre of a new document, as the GS1 DataBar "
+               "Expanded panel's create\nbutton does, and writes the document at true size. "
+               "Lengths are in millimetres; the lengths\nnot given are the panel's minimums for "
+               "the module width.\n\nexample: barquill expanded --code "
+               "\"(01)98898765432106(3202)012345\" --segments 4 -o symbol.svg\n\noptions:\n";
+  PrintOptionHelp(std::cout, kOptions);
+}
+
+std::optional<int> ReadSegments(const ParsedOptions& options, int& segments) {
+  const std::optional<std::string> text = options.value("segments");
+  if (!text)
+    return std::nullopt;
+  for (int entry = panels::kMinSegmentsPerRow; entry <= panels::kMaxSegmentsPerRow; entry += 2) {
+    if (*text == std::to_string(entry)) {
+      segments = entry;
+      return std::nullopt;
+    }
+  }
+  return BadInput("--segments", "expected one of 2, 4, 6, ..., 22");
+}
+
+// Fills the form from the options. Returns the exit status of a refusal, or nothing.
+std::optional<int> FillForm(const ParsedOptions& options, panels::ExpandedForm& form) {
+  form.ApplyDefaults();
+  form.code = options.value("code").value_or("");
+  if (form.code.size() > static_cast<size_t>(panels::kMaxCodeLength))
+    return BadInput("--code", "at most 70 characters (the panel's code field holds no more)");
+  form.compositeText = options.value("cc").value_or("");
+  if (form.compositeText.size() > kCompositeTextCharacters)
+    return BadInput("--cc", "at most 100 characters (the panel's 2D field holds no more)");
+  if (const auto refused = ReadSegments(options, form.segmentsPerRow))
+    return refused;
+
+  const std::string text = options.value("text").value_or("frame");
+  if (text != "frame" && text != "none")
+    return BadInput("--text", "expected frame or none");
+  form.showText = text == "frame";
+  form.showCompositeText = options.has("cc-text");
+
+  for (const LengthOption& length : kLengthOptions) {
+    const std::optional<std::string> value = options.value(length.option);
+    if (!value)
+      continue;
+    if (value->size() > panels::kLengthFieldCharacters)
+      return BadInput("--" + std::string(length.option), "at most 7 characters (as the panel)");
+    form.lengths.*length.field = *value;
+    if (length.focus == panels::ExpandedField::kModuleWidth) {
+      // The other lengths default to the minimums of this module width.
+      form.RefreshMinimums();
+      form.ApplyMinimums();
+    }
+  }
+  return std::nullopt;
+}
+
+int Dump(panels::ExpandedForm& form) {
+  HostSession session;
+  if (session.status() != host::kNoError) {
+    std::cerr << "barquill expanded: the host's suites could not be acquired\n";
+    return kExitFailure;
+  }
+  panels::ExpandedRequest accepted;
+  if (const auto failure = form.Validate(accepted))
+    return BadInput(OptionOf(failure->focus), failure->message);
+  std::vector<std::string> rows;
+  int32_t result = 0;
+  {
+    databar::CGS1DataBarSymbol symbol;
+    result = form.Encode(symbol, accepted, {});
+    rows = databar::ModuleRows(symbol);
+  }
+  if (const std::string problem = session.Close(); !problem.empty()) {
+    std::cerr << "barquill expanded: internal error: " << problem << "\n";
+    return kExitFailure;
+  }
+  if (databar::IsEncodeErrorCode(result)) {
+    const panels::ExpandedFailure failure = form.EncodeFailure(accepted, result);
+    return BadInput(OptionOf(failure.focus), failure.message);
+  }
+  if (result != 0)
+    return HostFailed(result);
+  for (const std::string& row : rows)
+    std::cout << row << "\n";
+  return kExitOk;
+}
+
+int Create(panels::ExpandedForm& form, const OutputChoice& output) {
+  HostSession session;
+  if (session.status() != host::kNoError) {
+    std::cerr << "barquill expanded: the host's suites could not be acquired\n";
+    return kExitFailure;
+  }
+  panels::DataBarResult result;
+  const host::ErrorCode contextError = session.InAppContext([&] { result = form.CreateSymbol(); });
+  if (const std::string problem = session.Close(); !problem.empty()) {
+    std::cerr << "barquill expanded: internal error: " << problem << "\n";
+    return kExitFailure;
+  }
+  switch (result.outcome) {
+    case panels::DataBarOutcome::kCreated:
+      break;
+    case panels::DataBarOutcome::kFieldRejected:
+    case panels::DataBarOutcome::kNotEncodable:
+      return BadInput(OptionOf(form.focus), result.message);
+    case panels::DataBarOutcome::kNoDocument:
+    case panels::DataBarOutcome::kHostFailure:
+      return HostFailed(result.error);
+  }
+  if (contextError != host::kNoError)
+    return HostFailed(contextError);
+  if (const std::string problem = WriteDocument(session.document(), output.path, output.dpi);
+      !problem.empty()) {
+    std::cerr << "barquill expanded: " << output.path << ": " << problem << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunExpanded(std::span<const std::string_view> arguments) {
+  const ParseResult parsed = ParseOptions(arguments, kOptions);
+  if (!parsed.error.empty())
+    return BadInput("", parsed.error + " (see barquill expanded --help)");
+  const ParsedOptions& options = parsed.options;
+  if (options.has("help")) {
+    PrintHelp();
+    return kExitOk;
+  }
+  if (!options.has("code"))
+    return BadInput("--code", "is required");
+  const OutputChoice output = ReadOutputOptions(options);
+  if (!output.error.empty())
+    return BadInput(output.option, output.error);
+
+  panels::ExpandedForm form;
+  if (const auto refused = FillForm(options, form))
+    return *refused;
+  return output.dump ? Dump(form) : Create(form, output);
+}
+
+}  // namespace cli
