@@ -1,0 +1,27 @@
+# Checks Barquill.aip with objdump: exactly one export, PluginMain, and only system DLLs imported.
+execute_process(COMMAND ${OBJDUMP} -p ${PLUGIN} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "objdump failed on ${PLUGIN}")
+endif()
+
+# The name table runs from its heading to the next blank line.
+string(FIND "${dump}" "[Ordinal/Name Pointer] Table" start)
+if(start EQUAL -1)
+  message(FATAL_ERROR "Barquill.aip has no export table")
+endif()
+string(SUBSTRING "${dump}" ${start} -1 exports)
+string(FIND "${exports}" "\n\n" end)
+string(SUBSTRING "${exports}" 0 ${end} exports)
+string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" names "${exports}")
+if(NOT names MATCHES "^\\[ *0\\] PluginMain$")
+  message(FATAL_ERROR "exports are not exactly PluginMain: ${names}")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+foreach(import IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${import}")
+  string(TOUPPER "${dll}" dll)
+  if(NOT dll MATCHES "^(KERNEL32|USER32|GDI32|ADVAPI32|MSVCRT|COMCTL32)\\.DLL$")
+    message(FATAL_ERROR "Barquill.aip depends on ${dll}, which does not come with Windows")
+  endif()
+endforeach()
