@@ -46,6 +46,15 @@ host::ErrorCode PanelHost::Show(host::PanelHandle handle, bool show) {
   return host::kNoError;
 }
 
+host::ErrorCode PanelHost::SetSizes(host::PanelHandle handle, const PanelSizes& sizes) {
+  PanelRecord* panel = panels.Find(handle);
+  if (panel == nullptr)
+    return kBadHandle;
+  panel->sizes = sizes;
+  windows_->Resize(panel->window, sizes.preferred);
+  return host::kNoError;
+}
+
 host::ErrorCode PanelHost::SetState(host::PanelHandle handle, int16_t state) {
   PanelRecord* panel = panels.Find(handle);
   if (panel == nullptr)

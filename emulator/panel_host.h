@@ -63,6 +63,8 @@ class PanelWindows {
   virtual ~PanelWindows() = default;
   virtual host::PlatformWindow Create(const PanelRecord& /*panel*/) { return nullptr; }
   virtual void Show(host::PlatformWindow /*window*/, bool /*show*/) {}
+  // The panel's preferred size changed.
+  virtual void Resize(host::PlatformWindow /*window*/, host::Size /*size*/) {}
   virtual void Destroy(host::PlatformWindow /*window*/) {}
 };
 
@@ -83,6 +85,8 @@ class PanelHost {
 
   // Shows or hides the panel; when its visibility changes the visibility callback learns it.
   host::ErrorCode Show(host::PanelHandle panel, bool show);
+  // Records the sizes; the panel's window takes the preferred one.
+  host::ErrorCode SetSizes(host::PanelHandle panel, const PanelSizes& sizes);
   // Sets the state (1 to the panel's state count) and calls the state-changed callback.
   host::ErrorCode SetState(host::PanelHandle panel, int16_t state);
   // The user opens the flyout menu, then chooses one of its items.

@@ -107,9 +107,8 @@ host::ErrorCode SetIcon(host::PanelHandle handle, const void* png, uint32_t byte
 
 host::ErrorCode SetSizes(host::PanelHandle handle, host::Size minimum, host::Size preferred,
                          host::Size constrained, host::Size maximum) {
-  return OnPanel("Panel.SetSizes", handle, [&](PanelRecord& panel, Emulator::State&) {
-    panel.sizes = {minimum, preferred, constrained, maximum};
-    return host::kNoError;
+  return RunOperation("Panel.SetSizes", [&](Emulator::State& state) {
+    return state.panels.SetSizes(handle, {minimum, preferred, constrained, maximum});
   });
 }
 

@@ -1,0 +1,20 @@
+// Drawing the panels' owner-drawn controls.
+#pragma once
+
+#include <windows.h>
+
+namespace panels {
+
+// A push button: a raised edge, sunken while pressed, on the button face, with its text centred
+// on one line in the panel font and the button ink.
+void DrawPushButton(const DRAWITEMSTRUCT& item, HFONT font, HBRUSH face);
+
+// The 18 x 18 bitmap button: the bitmap copied to the button's top left. Nothing without one.
+void DrawBitmapButton(const DRAWITEMSTRUCT& item, HBITMAP bitmap);
+
+// A group frame: filled with the panel colour, an etched edge whose top runs through the middle
+// of the caption, and the caption 7 pixels in from the left on the panel colour.
+void DrawGroupFrame(const DRAWITEMSTRUCT& item, HFONT font, COLORREF panelColour,
+                    HBRUSH panelBrush);
+
+}  // namespace panels
