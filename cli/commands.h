@@ -15,5 +15,6 @@ struct Command {
 
 int RunDataBar(std::span<const std::string_view> arguments);
 int RunExpanded(std::span<const std::string_view> arguments);
+int RunGs1128(std::span<const std::string_view> arguments);
 
 }  // namespace cli

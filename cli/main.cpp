@@ -12,6 +12,7 @@ constexpr cli::Command kCommands[] = {
     {"databar", "GS1 DataBar Omnidirectional, Truncated, Stacked, Stacked Omnidirectional, Limited",
      cli::RunDataBar},
     {"expanded", "GS1 DataBar Expanded and Expanded Stacked", cli::RunExpanded},
+    {"gs1-128", "GS1-128 for medical products: (01), (17), (30), (10)", cli::RunGs1128},
 };
 
 void PrintUsage(std::ostream& out) {

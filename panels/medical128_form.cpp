@@ -8,11 +8,10 @@
 #include "gs1_128/medical128_art.h"
 #include "gs1_128/medical128_symbol.h"
 #include "gs1_128/mod10_check.h"
-#include "host/ai_error.h"
 #include "host/geometry.h"
 #include "host/suite_pointers.h"
-#include "host/unicode_string.h"
 #include "panels/character_rules.h"
+#include "panels/form_host.h"
 #include "panels/length_field.h"
 #include "textengine/exception.h"
 
@@ -149,30 +148,6 @@ std::string WithIdentifier(const char* identifier, const std::string& value) {
   return value.empty() ? std::string() : identifier + value;
 }
 
-void ShowAlert(const char* message) {
-  try {
-    const ai::UnicodeString text{std::string_view(message)};
-    host::sUser->MessageAlert(text.handle());
-  } catch (const ai::Error&) {
-    // Nothing more can be told to the user when the host cannot show a message.
-  }
-}
-
-// The centre of document view 0, where the symbol's bottom-left corner goes.
-host::FixedPoint ViewCentre() {
-  host::FixedPoint position;
-  host::DocumentViewHandle view = nullptr;
-  if (host::sDocumentView->GetNthDocumentView(0, &view) != host::kNoError) {
-    return position;
-  }
-  host::RealPoint centre;
-  if (host::sDocumentView->GetDocumentViewCenter(view, &centre) != host::kNoError) {
-    return position;
-  }
-  host::sRealMath->RealPointToFixedPoint(&centre, &position);
-  return position;
-}
-
 // A new group on top inside the current layer's first art.
 host::ErrorCode NewSymbolGroup(host::LayerHandle layer, host::ArtHandle& group) {
   host::ArtHandle first = nullptr;
@@ -218,38 +193,56 @@ bool Medical128Form::ValidateNarrowWidth(double& millimetres) {
   return ValidateNumberField(narrowWidthText, 0.1, 9.999, millimetres);
 }
 
-Medical128Result Medical128Form::CreateMedical128() {
-  focus = Medical128Control::kNone;
-  const host::FixedPoint position = ViewCentre();
-
-  std::string normalisedQuantity;
-  std::optional<FieldFailure> failure = CheckDataFields(*this, normalisedQuantity);
-  double barHeight = 0;
-  double narrowWidth = 0;
-  if (!failure && !ValidateHeight(barHeight)) {
+std::optional<Medical128Failure> Medical128Form::Validate(Medical128Request& request) {
+  std::optional<FieldFailure> failure = CheckDataFields(*this, request.quantity);
+  if (!failure && !ValidateHeight(request.barHeight)) {
     failure = FieldFailure{kHeightMessage, Medical128Control::kHeight};
   }
-  if (!failure && !ValidateNarrowWidth(narrowWidth)) {
+  if (!failure && !ValidateNarrowWidth(request.narrowWidth)) {
     failure = FieldFailure{kNarrowWidthMessage, Medical128Control::kNarrowWidth};
   }
   if (failure) {
-    ShowAlert(failure->message);
+    return Medical128Failure{failure->message, failure->focus};
+  }
+  request.gtin = productCode + gs1_128::Mod10CheckCharacter(productCode);
+  request.expiry = expiry;
+  request.lot = lot;
+  request.lotCodeSet = lotCodeSet;
+  return std::nullopt;
+}
+
+bool Medical128Request::SetUp(gs1_128::CMedical128Symbol& symbol) const {
+  if (!symbol.SetElements("01" + gtin, WithIdentifier("17", expiry), WithIdentifier("30", quantity),
+                          WithIdentifier("10", lot), lotCodeSet)) {
+    return false;
+  }
+  symbol.SetDimensions(narrowWidth, barHeight);
+  return true;
+}
+
+std::string Medical128Request::HumanReadableText() const {
+  return "(01)" + gtin + WithIdentifier("(17)", expiry) + WithIdentifier("(30)", quantity) +
+         WithIdentifier("(10)", lot);
+}
+
+Medical128Result Medical128Form::CreateMedical128() {
+  focus = Medical128Control::kNone;
+  const host::FixedPoint position = DocumentViewCentre().point;
+
+  Medical128Request request;
+  if (const std::optional<Medical128Failure> failure = Validate(request)) {
+    ShowMessageAlert(failure->message);
     focus = failure->focus;
     return {Medical128Outcome::kFieldRejected, host::kNoError, failure->message};
   }
-
-  const std::string gtin = productCode + gs1_128::Mod10CheckCharacter(productCode);
   gs1_128::CMedical128Symbol symbol;
-  if (!symbol.SetElements("01" + gtin, WithIdentifier("17", expiry),
-                          WithIdentifier("30", normalisedQuantity), WithIdentifier("10", lot),
-                          lotCodeSet)) {
+  if (!request.SetUp(symbol)) {
     return {Medical128Outcome::kNotEncodable};
   }
-  symbol.SetDimensions(narrowWidth, barHeight);
 
   host::LayerHandle layer = nullptr;
   if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError) {
-    ShowAlert(kNoDocumentMessage);
+    ShowMessageAlert(kNoDocumentMessage);
     return {Medical128Outcome::kNoDocument, host::kNoError, kNoDocumentMessage};
   }
   host::ArtHandle group = nullptr;
@@ -257,11 +250,9 @@ Medical128Result Medical128Form::CreateMedical128() {
     return {Medical128Outcome::kHostFailure, error};
   }
 
-  const std::string text = "(01)" + gtin + WithIdentifier("(17)", expiry) +
-                           WithIdentifier("(30)", normalisedQuantity) + WithIdentifier("(10)", lot);
   gs1_128::CMedical128Art target(group);
   try {
-    if (!symbol.DrawMedical128(target, position.h, position.v, text)) {
+    if (!symbol.DrawMedical128(target, position.h, position.v, request.HumanReadableText())) {
       return {Medical128Outcome::kNotEncodable};
     }
   } catch (const ATE::Exception& exception) {

@@ -4,10 +4,12 @@
 // command line fill the same form, so both validate and create identically.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "gs1_128/medical128_elements.h"
+#include "gs1_128/medical128_symbol.h"
 #include "host/error.h"
 
 namespace panels {
@@ -42,6 +44,28 @@ struct Medical128Result {
   const char* message = nullptr;           // the message shown (UTF-8), or null
 };
 
+// A field that failed its rule: the message to show and the control to focus.
+struct Medical128Failure {
+  const char* message;
+  Medical128Control focus;
+};
+
+// What the fields say once they passed every rule.
+struct Medical128Request {
+  std::string gtin;      // the 13 entered digits and their check digit
+  std::string expiry;    // YYMMDD or empty
+  std::string quantity;  // normalised: no leading zeros; or empty
+  std::string lot;       // or empty
+  int lotCodeSet = gs1_128::kLotCodeA;
+  double barHeight = 0;    // millimetres
+  double narrowWidth = 0;  // millimetres
+
+  // Gives the symbol its element strings and dimensions; false when the encoder refuses them.
+  bool SetUp(gs1_128::CMedical128Symbol& symbol) const;
+  // "(01)..." followed by the (17), (30) and (10) parts that are present.
+  std::string HumanReadableText() const;
+};
+
 struct Medical128Form {
   Medical128Form() { ResetDimensions(); }
 
@@ -74,10 +98,13 @@ struct Medical128Form {
   bool ValidateHeight(double& millimetres);
   bool ValidateNarrowWidth(double& millimetres);
 
-  // Validates the fields in order (product code, expiry, quantity, lot, capacity, height, narrow
-  // width), stopping at the first failure with its message and focus, then places the symbol at
-  // the centre of document view 0 inside a new group on top of the current layer's first art.
-  // Host errors while drawing the text are caught here: the rectangles stay, nothing is shown.
+  // Checks the fields in order (product code, expiry, quantity, lot, capacity, height, narrow
+  // width) and stops at the first failure. The number fields that passed are written back.
+  std::optional<Medical128Failure> Validate(Medical128Request& request);
+
+  // Validates as above, showing the failure's message and focusing its control, then places the
+  // symbol at the centre of document view 0 inside a new group on top of the current layer's first
+  // art. Host errors while drawing the text are caught here: the rectangles stay, nothing is shown.
   // The caller holds the application context.
   Medical128Result CreateMedical128();
 };

@@ -1,0 +1,198 @@
+// barquill gs1-128: one GS1-128 symbol for medical products, made exactly as the GS1-128 panel's
+// create button makes it: the options fill the panel's form, which validates them with the
+// panel's rules and messages and draws the symbol with its bottom-left corner at the centre of the
+// document view.
+#include <iostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/document_output.h"
+#include "cli/exit_codes.h"
+#include "cli/host_session.h"
+#include "cli/options.h"
+#include "gs1_128/medical128_symbol.h"
+#include "gs1_128/symbol_characters.h"
+#include "panels/medical128_form.h"
+
+namespace cli {
+
+namespace {
+
+constexpr OptionDefinition kSymbolOptions[] = {
+    {"gtin", "", "DIGITS", "(01) the 13-digit product code, without its check digit (required)"},
+    {"expiry", "", "YYMMDD", "(17) the expiry date, 6 digits (default: none)"},
+    {"quantity", "", "N", "(30) the quantity, 1 to 8 digits, not zero (default: none)"},
+    {"lot", "", "TEXT", "(10) the lot number, at most 20 characters (default: none)"},
+    {"lot-code-set", "", "A|B|C",
+     "the Code 128 code set of the lot number: A (digits, upper case, marks), B (also lower "
+     "case) or C (an even number of digits) (default A)"},
+    {"height", "", "MM", "bar height, 1 to 200 (default 17.000)"},
+    {"narrow-width", "", "MM",
+     "narrow (module) width, 0.1 to 9.999; the panel's list offers 0.169 0.191 0.220 0.250 "
+     "0.252 0.254 (default 0.220)"},
+};
+
+constexpr auto kOptions = JoinOptions(kSymbolOptions, kOutputOptions);
+
+// The panel's fields hold no more than this many characters.
+constexpr size_t kNumberFieldCharacters = 5;
+
+// Each quiet zone is drawn 2.2 mm wide whatever the module width; --dump shows it as the 10
+// light modules that Code 128 asks for at least.
+constexpr int kDumpQuietZoneModules = 10;
+
+std::string_view OptionOf(panels::Medical128Control control) {
+  switch (control) {
+    case panels::Medical128Control::kProductCode:
+      return "--gtin";
+    case panels::Medical128Control::kExpiry:
+      return "--expiry";
+    case panels::Medical128Control::kQuantity:
+      return "--quantity";
+    case panels::Medical128Control::kLot:
+      return "--lot";
+    case panels::Medical128Control::kHeight:
+      return "--height";
+    case panels::Medical128Control::kNarrowWidth:
+      return "--narrow-width";
+    case panels::Medical128Control::kNone:
+      break;
+  }
+  return "";
+}
+
+int BadInput(std::string_view option, std::string_view message) {
+  std::cerr << "barquill gs1-128: ";
+  if (!option.empty())
+    std::cerr << option << ": ";
+  std::cerr << message << "\n";
+  return kExitBadInput;
+}
+
+int Failed(std::string_view what) {
+  std::cerr << "barquill gs1-128: " << what << "\n";
+  return kExitFailure;
+}
+
+void PrintHelp() {
+  std::cout << "usage: barquill gs1-128 --gtin DIGITS [--expiry YYMMDD] [--quantity N] "
+               "[--lot TEXT] [options] (-o FILE | --dump)\n\n"
+               "Creates one GS1-128 symbol for medical products, carrying (01), (17), (30) and "
+               "(10) in that\norder, as the GS1-128 panel's create button does, and writes the "
+               "document at true size.\n--dump prints its modules on one line, quiet zones "
+               "included (shown as 10 light modules\neach; they are drawn 2.2 mm wide).\n\n"
+               "example: barquill gs1-128 --gtin 1234567890123 --expiry 011231 --lot LOT1001 "
+               "-o symbol.svg\n\noptions:\n";
+  PrintOptionHelp(std::cout, kOptions);
+}
+
+// Fills the form from the options. Returns the exit status of a refusal, or nothing.
+std::optional<int> FillForm(const ParsedOptions& options, panels::Medical128Form& form) {
+  form.productCode = options.value("gtin").value_or("");
+  form.expiry = options.value("expiry").value_or("");
+  form.quantity = options.value("quantity").value_or("");
+  form.lot = options.value("lot").value_or("");
+  const std::string codeSet = options.value("lot-code-set").value_or("A");
+  if (codeSet != "A" && codeSet != "B" && codeSet != "C")
+    return BadInput("--lot-code-set", "expected A, B or C");
+  form.lotCodeSet = codeSet[0] - 'A';
+
+  if (const auto height = options.value("height")) {
+    if (height->size() > kNumberFieldCharacters)
+      return BadInput("--height", "at most 5 characters (as the panel)");
+    form.height = *height;
+  }
+  if (const auto width = options.value("narrow-width")) {
+    if (width->size() > kNumberFieldCharacters)
+      return BadInput("--narrow-width", "at most 5 characters (as the panel)");
+    // A value of the list selects its entry; any other is typed into the list's edit part.
+    form.narrowWidthEntry = -1;
+    for (int entry = 0; entry < panels::kNarrowWidthEntryCount; ++entry) {
+      if (*width == panels::kNarrowWidthEntries[entry])
+        form.narrowWidthEntry = entry;
+    }
+    form.narrowWidthText = *width;
+  }
+  return std::nullopt;
+}
+
+// Collects the modules of the symbol characters: 1 for a bar module, 0 for a space module.
+class ModuleLine : public gs1_128::SymbolCharacterSink {
+ public:
+  void Put(int16_t, const char* widths) override {
+    for (int i = 0; widths[i] != '\0'; ++i)
+      modules_.append(static_cast<size_t>(widths[i] - '0'), i % 2 == 0 ? '1' : '0');
+  }
+  const std::string& modules() const { return modules_; }
+
+ private:
+  std::string modules_;
+};
+
+int Dump(panels::Medical128Form& form) {
+  panels::Medical128Request request;
+  if (const auto failure = form.Validate(request))
+    return BadInput(OptionOf(failure->focus), failure->message);
+  gs1_128::CMedical128Symbol symbol;
+  if (!request.SetUp(symbol))
+    return Failed("the data cannot be encoded");
+  ModuleLine line;
+  symbol.EncodeSymbol(line);
+  const std::string quietZone(kDumpQuietZoneModules, '0');
+  std::cout << quietZone << line.modules() << quietZone << "\n";
+  return kExitOk;
+}
+
+int Create(panels::Medical128Form& form, const OutputChoice& output) {
+  HostSession session;
+  if (session.status() != host::kNoError)
+    return Failed("the host's suites could not be acquired");
+  panels::Medical128Result result;
+  const host::ErrorCode contextError =
+      session.InAppContext([&] { result = form.CreateMedical128(); });
+  if (const std::string problem = session.Close(); !problem.empty())
+    return Failed("internal error: " + problem);
+  switch (result.outcome) {
+    case panels::Medical128Outcome::kCreated:
+      break;
+    case panels::Medical128Outcome::kFieldRejected:
+      return BadInput(OptionOf(form.focus), result.message);
+    case panels::Medical128Outcome::kNotEncodable:
+      return Failed("the data cannot be encoded");
+    case panels::Medical128Outcome::kNoDocument:
+    case panels::Medical128Outcome::kHostFailure:
+      return Failed("the host failed (error " + std::to_string(result.error) + ")");
+  }
+  if (contextError != host::kNoError)
+    return Failed("the host failed (error " + std::to_string(contextError) + ")");
+  if (const std::string problem = WriteDocument(session.document(), output.path, output.dpi);
+      !problem.empty()) {
+    return Failed(output.path + ": " + problem);
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunGs1128(std::span<const std::string_view> arguments) {
+  const ParseResult parsed = ParseOptions(arguments, kOptions);
+  if (!parsed.error.empty())
+    return BadInput("", parsed.error + " (see barquill gs1-128 --help)");
+  const ParsedOptions& options = parsed.options;
+  if (options.has("help")) {
+    PrintHelp();
+    return kExitOk;
+  }
+  if (!options.has("gtin"))
+    return BadInput("--gtin", "is required");
+  const OutputChoice output = ReadOutputOptions(options);
+  if (!output.error.empty())
+    return BadInput(output.option, output.error);
+
+  panels::Medical128Form form;
+  if (const auto refused = FillForm(options, form))
+    return *refused;
+  return output.dump ? Dump(form) : Create(form, output);
+}
+
+}  // namespace cli

@@ -1,0 +1,86 @@
+// The barquill gs1-128 command as a user runs it: the module line of --dump equals the symbol
+// characters of the data, refusals give the panel's message with the option's name and exit
+// status 2, the quantity is normalised, and the file is written only for valid input.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/cli/command_test.h"
+
+namespace {
+
+using Gs1128CommandTest = CommandTest;
+
+// Start C, FNC1, 01 12 34 56 78 90 12 31, check value 74, stop: 134 modules between the quiet
+// zones.
+constexpr char kProductCodeOnly[] =
+    "11010011100111101011101100110110010110011100100010110001110001011011000010100110111101101011"
+    "001110011011000110100001100101100011101011";
+
+TEST_F(Gs1128CommandTest, DumpIsOneLineOfModulesBetweenQuietZones) {
+  const CommandRun run = Barquill("gs1-128 --gtin 1234567890123 --dump");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string quietZone(10, '0');
+  EXPECT_EQ(run.out, quietZone + kProductCodeOnly + quietZone + "\n");
+}
+
+TEST_F(Gs1128CommandTest, QuantityIsNormalisedAndTheCodeSetChosenByTheUser) {
+  const CommandRun padded = Barquill("gs1-128 --gtin 1234567890123 --quantity 0012 --dump");
+  const CommandRun plain = Barquill("gs1-128 --gtin 1234567890123 --quantity 12 --dump");
+  ASSERT_EQ(padded.status, 0) << padded.err;
+  EXPECT_EQ(padded.out, plain.out);
+  // "101234" in code set C is three digit pairs straight after the product code; code set B
+  // needs a change to B and six characters: 4 symbol characters (44 modules) more.
+  const CommandRun codeB =
+      Barquill("gs1-128 --gtin 1234567890123 --lot 1234 --lot-code-set B --dump");
+  const CommandRun codeC =
+      Barquill("gs1-128 --gtin 1234567890123 --lot 1234 --lot-code-set C --dump");
+  ASSERT_EQ(codeB.status, 0) << codeB.err;
+  ASSERT_EQ(codeC.status, 0) << codeC.err;
+  EXPECT_EQ(codeB.out.size(), codeC.out.size() + 44);
+}
+
+TEST_F(Gs1128CommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
+  const struct {
+    std::string arguments;
+    std::string expected;
+  } refusals[] = {
+      {"", "--gtin: is required"},
+      {"--gtin 123456789012", "--gtin: 【商品コード】は数字13桁で入力してください。"},
+      {"--gtin 1234567890123 --expiry 9912",
+       "--expiry: 【有効(使用)期限】は数字6桁で入力してください。"},
+      {"--gtin 1234567890123 --quantity 00000000",
+       "--quantity: 【数量】は数字1～8桁でゼロ以外の値を入力してください。"},
+      {"--gtin 1234567890123 --lot lot1", "--lot: 【ロット(製造)番号】のCODE A"},
+      {"--gtin 1234567890123 --lot 123 --lot-code-set C",
+       "--lot: 【ロット(製造)番号】は数字2～20桁を偶数桁で入力してください。"},
+      {"--gtin 1234567890123 --lot 12 --lot-code-set D", "--lot-code-set: expected A, B or C"},
+      {"--gtin 1234567890123 --expiry 991231 --quantity 12345678 --lot ABCDEFGH",
+       "--lot: 規定の入力文字数を超えました。"},
+      {"--gtin 1234567890123 --height 201",
+       "--height: 【高さ】は 1～200 までの数値で入力してください。"},
+      {"--gtin 1234567890123 --height 17.0001", "--height: at most 5 characters"},
+      {"--gtin 1234567890123 --narrow-width 0.099",
+       "--narrow-width: 【ナロー幅】は 0.1～9.999 までの数値で入力してください。"},
+  };
+  for (const auto& refusal : refusals) {
+    const std::string file = Output("refused.svg");
+    const CommandRun run = Barquill("gs1-128 " + refusal.arguments + " -o " + file);
+    EXPECT_EQ(run.status, 2) << refusal.arguments;
+    EXPECT_NE(run.err.find(refusal.expected), std::string::npos) << refusal.arguments << "\n"
+                                                                 << run.err;
+    EXPECT_FALSE(fs::exists(file)) << refusal.arguments;
+  }
+}
+
+TEST_F(Gs1128CommandTest, WritesTheSymbolWithItsText) {
+  const std::string file = Output("symbol.svg");
+  const CommandRun run = Barquill(
+      "gs1-128 --gtin 1234567890123 --expiry 011231 --lot LOT1001 --narrow-width 0.25 -o " + file);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::ifstream in(file);
+  const std::string svg((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_NE(svg.find("(01)12345678901231(17)011231(10)LOT1001"), std::string::npos);
+}
+
+}  // namespace
