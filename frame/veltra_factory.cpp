@@ -1,14 +1,17 @@
 // The plug-in's object as the product builds it.
 #include "frame/plugin_factory.h"
 #include "frame/veltra_plugin.h"
+#include "panels/win32/databar_panel.h"
+#include "panels/win32/expanded_panel.h"
 #include "panels/win32/medical128_panel.h"
 
 namespace frame {
 
 namespace {
 
-// The panels join here as they are built; until then their menu items toggle nothing.
-constexpr PanelFactories kProductPanels{&panels::MakeMedical128Panel, nullptr, nullptr};
+// The three panels, in menu order.
+constexpr PanelFactories kProductPanels{&panels::MakeMedical128Panel, &panels::MakeDataBarPanel,
+                                        &panels::MakeExpandedPanel};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 //   close-document              no document is open afterwards
 //   menu TEXT                   chooses the plug-in's menu item with that text
 //   open PANEL | close PANEL    shows or hides the panel with that identifier, as the host does
+//   flyout PANEL ITEM           opens the panel's flyout menu and chooses the item's number
 //   panel PANEL                 the panel the control commands below act on
 //   set ID TEXT                 types TEXT into the control (a list's edit part for a list)
 //   select ID INDEX             chooses the entry of a list, as the user does

@@ -72,6 +72,7 @@ const ScriptRunner::CommandSpec ScriptRunner::kCommands[] = {
     {"menu", 2, 2, &ScriptRunner::ChooseMenu},
     {"open", 2, 2, &ScriptRunner::OpenPanel},
     {"close", 2, 2, &ScriptRunner::ClosePanel},
+    {"flyout", 3, 3, &ScriptRunner::ChooseFlyoutItem},
     {"panel", 2, 2, &ScriptRunner::ChoosePanel},
     {"set", 3, 3, &ScriptRunner::SetText},
     {"select", 3, 3, &ScriptRunner::Select},
@@ -161,6 +162,21 @@ std::string ScriptRunner::OpenPanel(const Words& words) {
 
 std::string ScriptRunner::ClosePanel(const Words& words) {
   return ShowPanel(words[1], false);
+}
+
+// As the user does: the menu opens (the panel sets its items' texts), then the item is chosen.
+std::string ScriptRunner::ChooseFlyoutItem(const Words& words) {
+  const host::PanelHandle panel = session_.Panel(words[1]);
+  if (panel == nullptr)
+    return "no panel " + words[1];
+  int item = 0;
+  if (!ParseCount(words[2], item) || item < 0)
+    return "the item must be a number";
+  if (session_.emulator().OpenFlyoutMenu(panel) != host::kNoError ||
+      session_.emulator().ChooseFlyoutItem(panel, static_cast<uint32_t>(item)) != host::kNoError) {
+    return "the panel has no flyout item " + words[2];
+  }
+  return {};
 }
 
 std::string ScriptRunner::ChoosePanel(const Words& words) {

@@ -39,6 +39,7 @@ class ScriptRunner {
   std::string ChooseMenu(const Words& words);
   std::string OpenPanel(const Words& words);
   std::string ClosePanel(const Words& words);
+  std::string ChooseFlyoutItem(const Words& words);
   std::string ChoosePanel(const Words& words);
   std::string SetText(const Words& words);
   std::string Select(const Words& words);

@@ -1,0 +1,131 @@
+// The GS1 DataBar panel's window: the type list, the item number with its check digit, the 2D
+// data with its insert buttons, the six lengths with their minimums, the text options, and the
+// clear, defaults, minimums and create buttons. What the fields mean, their minimums, the
+// validation and the making of the symbol belong to DataBarForm; this view moves texts between
+// the controls and the form, keeps the item number and 2D data of each type while another type
+// is shown, and keeps each type's lengths and text options in the registry.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "frame/panel.h"
+#include "host/handles.h"
+#include "panels/databar_form.h"
+#include "panels/win32/panel_shell.h"
+
+namespace panels {
+
+// The controls' identifiers.
+enum DataBarControlId : int {
+  kDataBarCreate = 1,
+  kDataBarType = 2,
+  kDataBarItemNumber = 3,
+  kDataBarCompositeText = 4,
+  kDataBarCheckDigit = 6,
+  kDataBarHeight = 10,
+  kDataBarModuleWidth = 11,
+  kDataBarClear = 13,
+  kDataBarDefaults = 14,
+  kDataBarMinimums = 15,
+  kDataBarInsertFnc1 = 16,
+  kDataBarInsertSeparator = 17,
+  kDataBarInsertLineBreak = 18,
+  kDataBarSeparatorHeight = 19,
+  kDataBarCompositeRowHeight = 20,
+  kDataBarStackedSeparatorHeight = 21,
+  kDataBarSecondRowHeight = 22,
+  kDataBarStackedOptions = 23,  // the group frame
+  kDataBarShowText = 24,
+  kDataBarTextAsOutlines = 25,
+  kDataBarFitText = 26,
+  kDataBarTextAsFrame = 27,
+  kDataBarShowCompositeText = 28,
+};
+
+class DataBarPanel final : public PanelShell {
+ public:
+  DataBarPanel(host::PluginHandle plugin, host::MenuItemHandle menuItem);
+  ~DataBarPanel() override;
+
+ private:
+  // What the user typed for one type, kept while another type is shown.
+  struct TypedTexts {
+    std::string itemNumber;
+    std::string checkDigit;
+    std::string compositeText;
+  };
+
+  // A length field with the static showing its minimum.
+  struct LengthControls {
+    HWND field = nullptr;
+    HWND minimum = nullptr;
+  };
+
+  // The type whose stored settings LoadSettings restores along with the type itself.
+  static constexpr int32_t kStoredType = -1;
+
+  bool CreateControls() override;
+  bool OnCommand(int id, int notification, HWND control) override;
+  bool OnButton(int id);
+  void EnableOptionFields(bool optionsShown) override;
+
+  // The settings store (databar_panel_settings.cpp).
+  void LoadSettings() override;
+  void SaveSettings() override { SaveSettings(currentType_); }
+  // Fills the lengths and text options from the type's stored record, or the defaults when
+  // there is none; kStoredType also restores the stored type as the current one.
+  void LoadSettings(int32_t type);
+  void SaveSettings(int32_t type);
+  void SaveType(int32_t type);
+
+  // The commands.
+  void SwitchType();
+  void RefreshCheckDigit();
+  void RefreshMinimums();
+  void ApplyMinimums();
+  void ApplyDefaults();
+  void UpdateOptionStates();
+  void ClearData();
+  void InsertIntoCompositeText(const wchar_t* text);
+  // The create button's action: validates, and makes the symbol in the current document.
+  void CreateSymbol();
+
+  // The controls as a form, and the form's texts and options back into the controls where they
+  // differ.
+  DataBarForm ReadForm() const;
+  void WriteForm(const DataBarForm& form);
+  void WriteLengths(const DataBarLengthTexts& lengths);
+  void WriteOptions(const DataBarForm& form);
+  HWND ControlOf(DataBarField field) const;
+
+  int32_t currentType_ = 0;
+  bool optionsShown_ = false;  // the panel is in state 2
+  std::array<TypedTexts, 5> typed_;
+
+  HWND typeList_ = nullptr;
+  HWND itemNumber_ = nullptr;
+  HWND checkDigit_ = nullptr;
+  HWND compositeText_ = nullptr;
+  LengthControls moduleWidth_;
+  LengthControls height_;
+  LengthControls separatorHeight_;
+  LengthControls compositeRowHeight_;
+  LengthControls stackedSeparatorHeight_;
+  LengthControls secondRowHeight_;
+  HWND showText_ = nullptr;
+  HWND textAsOutlines_ = nullptr;
+  HWND fitText_ = nullptr;
+  HWND textAsFrame_ = nullptr;
+  HWND showCompositeText_ = nullptr;
+};
+
+// The factory the plug-in object builds the panel with; null when out of memory.
+std::unique_ptr<frame::Panel> MakeDataBarPanel(host::PluginHandle plugin,
+                                               host::MenuItemHandle menuItem);
+
+}  // namespace panels

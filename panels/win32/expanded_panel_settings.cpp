@@ -1,0 +1,62 @@
+// The GS1 DataBar Expanded panel's settings store: the five length texts, the segments per row
+// and the two text options in one 72-byte record under the current user's key, beside the
+// version marker. A key, version or record this program cannot have written reads as the
+// defaults; a failed write leaves what was stored.
+#include <optional>
+#include <span>
+
+#include "panels/settings_record.h"
+#include "panels/win32/expanded_panel.h"
+#include "panels/win32/registry_store.h"
+#include "panels/win32/settings_version.h"
+
+namespace panels {
+
+namespace {
+
+std::optional<ExpandedSettings> ReadStoredSettings() {
+  const RegistryStore store(kExpandedSettingsKey, RegistryStore::Access::kRead);
+  if (!HasCurrentVersion(store))
+    return std::nullopt;
+  SettingsRecord record{};
+  const std::optional<size_t> size = store.ReadBinary(kExpandedRecordName, record);
+  if (!size)
+    return std::nullopt;
+  return DecodeExpandedSettings(std::span<const uint8_t>(record.data(), *size));
+}
+
+}  // namespace
+
+void ExpandedPanel::LoadSettings() {
+  const std::optional<ExpandedSettings> settings = ReadStoredSettings();
+  if (!settings) {
+    ApplyDefaults();
+  } else {
+    ExpandedForm form = ReadForm();
+    for (size_t slot = 0; slot < kLengthCount; ++slot)
+      form.lengths.*kLengthTexts[slot] = settings->lengths[slot];
+    form.segmentsPerRow = SegmentsOfEntry(settings->segmentsEntry);
+    form.showText = settings->showText;
+    form.showCompositeText = settings->showCompositeText;
+    WriteLengths(form.lengths);
+    WriteOptions(form);
+  }
+  RefreshMinimums();
+}
+
+void ExpandedPanel::SaveSettings() {
+  RegistryStore store(kExpandedSettingsKey, RegistryStore::Access::kWrite);
+  if (!store.isOpen())
+    return;
+  const ExpandedForm form = ReadForm();
+  ExpandedSettings settings;
+  for (size_t slot = 0; slot < kLengthCount; ++slot)
+    settings.lengths[slot] = form.lengths.*kLengthTexts[slot];
+  settings.segmentsEntry = static_cast<int32_t>(SendMessageW(segments_, CB_GETCURSEL, 0, 0));
+  settings.showText = form.showText;
+  settings.showCompositeText = form.showCompositeText;
+  store.WriteBinary(kVersionValueName, VersionValue());
+  store.WriteBinary(kExpandedRecordName, EncodeExpandedSettings(settings));
+}
+
+}  // namespace panels
