@@ -19,7 +19,8 @@ class Error : public std::exception {
 
 // Throws ai::Error when a host call failed.
 inline void Check(host::ErrorCode code) {
-  if (code != host::kNoError) throw Error(code);
+  if (code != host::kNoError)
+    throw Error(code);
 }
 
 }  // namespace ai

@@ -16,9 +16,12 @@ constexpr Fixed kFixedOne = 0x10000;
 // fixed range saturate instead of overflowing.
 constexpr Fixed FixedFromReal(double value) {
   const double scaled = value * 65536.0;
-  if (!(scaled == scaled)) return 0;  // NaN
-  if (scaled >= 2147483647.0) return std::numeric_limits<Fixed>::max();
-  if (scaled <= -2147483648.0) return std::numeric_limits<Fixed>::min();
+  if (!(scaled == scaled))
+    return 0;  // NaN
+  if (scaled >= 2147483647.0)
+    return std::numeric_limits<Fixed>::max();
+  if (scaled <= -2147483648.0)
+    return std::numeric_limits<Fixed>::min();
   return static_cast<Fixed>(scaled);
 }
 

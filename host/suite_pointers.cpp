@@ -1,5 +1,5 @@
-#include "host/suite_list.h"
 #include "host/suite_pointers.h"
+#include "host/suite_list.h"
 
 namespace host {
 
@@ -45,32 +45,18 @@ SuiteEntry Entry(const Suite*& global) {
 }  // namespace
 
 const SuiteEntry kFrameworkSuites[] = {
-    Entry(sAccess),   Entry(sPlugins),  Entry(sNotifier), Entry(sContext),
-    Entry(sUser),     Entry(sFilePath), Entry(sFolders),  {nullptr, 0, nullptr},
+    Entry(sAccess), Entry(sPlugins),  Entry(sNotifier), Entry(sContext),
+    Entry(sUser),   Entry(sFilePath), Entry(sFolders),  {nullptr, 0, nullptr},
 };
 
 const SuiteEntry kPluginSuites[] = {
-    Entry(sArt),
-    Entry(sPath),
-    Entry(sPathStyle),
-    Entry(sRealMath),
-    Entry(sFixedMath),
-    Entry(sMatchingArt),
-    Entry(sUnicodeString),
-    Entry(sBlocks),
-    Entry(sPanel),
-    Entry(sMenu),
-    Entry(sFlyoutMenu),
-    Entry(sStringFormatUtils),
-    Entry(sPreference),
-    Entry(sDocumentView),
-    Entry(sLayer),
-    Entry(sFont),
-    Entry(sTextFrame),
-    Entry(sCharacterEncoding),
-    Entry(sTextRange),
-    Entry(sCharFeatures),
-    Entry(sTextEngineFont),
+    Entry(sArt),           Entry(sPath),         Entry(sPathStyle),
+    Entry(sRealMath),      Entry(sFixedMath),    Entry(sMatchingArt),
+    Entry(sUnicodeString), Entry(sBlocks),       Entry(sPanel),
+    Entry(sMenu),          Entry(sFlyoutMenu),   Entry(sStringFormatUtils),
+    Entry(sPreference),    Entry(sDocumentView), Entry(sLayer),
+    Entry(sFont),          Entry(sTextFrame),    Entry(sCharacterEncoding),
+    Entry(sTextRange),     Entry(sCharFeatures), Entry(sTextEngineFont),
     {nullptr, 0, nullptr},
 };
 

@@ -9,7 +9,8 @@ namespace ai {
 UnicodeString::UnicodeString(std::string_view utf8) : UnicodeString(host::Utf8ToUtf16(utf8)) {}
 
 UnicodeString::UnicodeString(std::u16string_view utf16) {
-  if (host::sUnicodeString == nullptr) throw Error(host::kUnhandledMessage);
+  if (host::sUnicodeString == nullptr)
+    throw Error(host::kUnhandledMessage);
   Check(host::sUnicodeString->NewFromUtf16(utf16.data(), static_cast<int32_t>(utf16.size()),
                                            &handle_));
 }

@@ -12,7 +12,8 @@ constexpr char32_t kReplacement = 0xFFFD;
 char32_t DecodeUtf8(std::string_view text, size_t& i) {
   const auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
   const uint8_t lead = byte(i++);
-  if (lead < 0x80) return lead;
+  if (lead < 0x80)
+    return lead;
   int extra = 0;
   char32_t cp = 0;
   char32_t minimum = 0;
@@ -26,10 +27,12 @@ char32_t DecodeUtf8(std::string_view text, size_t& i) {
     return kReplacement;
   }
   for (int k = 0; k < extra; ++k) {
-    if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return kReplacement;
+    if (i >= text.size() || (byte(i) & 0xC0) != 0x80)
+      return kReplacement;
     cp = (cp << 6) | (byte(i++) & 0x3F);
   }
-  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+    return kReplacement;
   return cp;
 }
 

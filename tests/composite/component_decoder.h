@@ -35,7 +35,7 @@ inline std::string ComponentBits(int columns, const std::vector<ReadRow>& rows) 
       bits += (value >> k & 1) ? '1' : '0';
   };
   // A CC-A group holds up to 69 bits: three 32-bit limbs, least significant first.
-  const auto appendWide = [&bits](const uint32_t (&limbs)[3], int count) {
+  const auto appendWide = [&bits](const uint32_t(&limbs)[3], int count) {
     for (int k = count - 1; k >= 0; --k)
       bits += (limbs[k / 32] >> (k % 32) & 1) ? '1' : '0';
   };

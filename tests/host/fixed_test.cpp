@@ -1,5 +1,5 @@
-#include "host/error.h"
 #include "host/fixed.h"
+#include "host/error.h"
 
 #include <gtest/gtest.h>
 

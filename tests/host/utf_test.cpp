@@ -20,9 +20,11 @@ TEST(UtfTest, SupplementaryCharactersUseSurrogatePairs) {
 }
 
 TEST(UtfTest, InvalidSequencesBecomeReplacementCharacters) {
-  EXPECT_EQ(host::Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
-  EXPECT_EQ(host::Utf8ToUtf16("\xE3\x81"), u"\uFFFD");          // truncated
-  EXPECT_EQ(host::Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");          // overlong
+  EXPECT_EQ(host::Utf8ToUtf16("a\xFF"
+                              "b"),
+            u"a\uFFFDb");
+  EXPECT_EQ(host::Utf8ToUtf16("\xE3\x81"), u"\uFFFD");        // truncated
+  EXPECT_EQ(host::Utf8ToUtf16("\xC0\xAF"), u"\uFFFD");        // overlong
   EXPECT_EQ(host::Utf16ToUtf8(u"\xD800x"), "\xEF\xBF\xBDx");  // lone surrogate
 }
 

@@ -27,7 +27,8 @@ TEST(CodewordPatternTable, EveryPatternHas17ModulesInItsCluster) {
     for (int value = 0; value < 929; ++value) {
       const auto w = composite::CodewordPattern(table, value);
       EXPECT_EQ(Sum(w), 17) << table << " " << value;
-      for (auto width : w) EXPECT_TRUE(width >= 1 && width <= 6);
+      for (auto width : w)
+        EXPECT_TRUE(width >= 1 && width <= 6);
       EXPECT_EQ((w[0] - w[2] + w[4] - w[6] + 9) % 9, table * 3) << table << " " << value;
       EXPECT_TRUE(seen.insert(w).second) << "duplicate pattern " << table << " " << value;
     }
@@ -46,7 +47,8 @@ TEST(RowAddressPatternTable, PatternsHave10ModulesAndAreDistinct) {
   }
   EXPECT_EQ(side.size(), 52u);
   EXPECT_EQ(centre.size(), 52u);
-  for (const auto& pattern : side) EXPECT_EQ(centre.count(pattern), 0u);
+  for (const auto& pattern : side)
+    EXPECT_EQ(centre.count(pattern), 0u);
 }
 
 TEST(OmniTables, GroupsCoverTheValueRangesWithTheirModuleTotals) {
@@ -62,7 +64,8 @@ TEST(OmniTables, GroupsCoverTheValueRangesWithTheirModuleTotals) {
     inside += g.size;
   }
   EXPECT_EQ(inside, 1597);
-  for (const auto& finder : databar::kFinderPatterns) EXPECT_EQ(Sum(finder), 13);
+  for (const auto& finder : databar::kFinderPatterns)
+    EXPECT_EQ(Sum(finder), 13);
 }
 
 TEST(LimitedTables, GroupsAndCheckCharacters) {
@@ -86,7 +89,8 @@ int Modules(const char* pattern, int* barModules) {
   *barModules = 0;
   for (size_t i = 0; i < std::strlen(pattern); ++i) {
     total += pattern[i] - '0';
-    if (i % 2 == 0) *barModules += pattern[i] - '0';
+    if (i % 2 == 0)
+      *barModules += pattern[i] - '0';
   }
   return total;
 }
@@ -100,8 +104,8 @@ TEST(Code128Table, SymbolCharactersHave11ModulesAndEvenBars) {
     EXPECT_EQ(bars % 2, 0) << pattern;
     EXPECT_TRUE(seen.insert(pattern).second) << pattern;
   }
-  for (const char* start : {gs1_128::kStartAPattern, gs1_128::kStartBPattern,
-                            gs1_128::kStartCPattern}) {
+  for (const char* start :
+       {gs1_128::kStartAPattern, gs1_128::kStartBPattern, gs1_128::kStartCPattern}) {
     EXPECT_EQ(Modules(start, &bars), 11);
     EXPECT_TRUE(seen.insert(start).second);
   }
