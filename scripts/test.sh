@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the native tests (including the comparisons with the peer
-# encoders and decoder) and the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# encoders and decoder), the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# short run of every fuzz target, and the win32 tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -17,6 +18,31 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBARQUILL_SANITIZE=O
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+echo "== fuzz targets: a short run of each from its seeds"
+# clang with libFuzzer, every library instrumented and under AddressSanitizer and
+# UndefinedBehaviorSanitizer. A fixed seed makes each run repeatable; the long runs are made by hand.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_CXX_COMPILER=clang++ -DBARQUILL_FUZZ=ON -DBARQUILL_PEER_TESTS=OFF >/dev/null
+fuzzers=(databar_fuzzer composite_fuzzer expanded_fuzzer code_text_fuzzer medical128_fuzzer
+         settings_record_fuzzer options_fuzzer)
+cmake --build build-fuzz --target "${fuzzers[@]}"
+fuzzdir=$(mktemp -d)
+trap 'rm -rf "$fuzzdir"' EXIT
+fuzz/write_seeds.py "$fuzzdir/seeds"
+mkdir -p build-fuzz/findings
+for fuzzer in "${fuzzers[@]}"; do
+  mkdir -p "$fuzzdir/corpus/$fuzzer"
+  # A finding is kept in build-fuzz/findings; the fuzzer given that file runs it again.
+  if ! build-fuzz/fuzz/"$fuzzer" -seed=1 -max_total_time=5 -timeout=10 -print_final_stats=1 \
+      -artifact_prefix=build-fuzz/findings/"$fuzzer"- "$fuzzdir/corpus/$fuzzer" \
+      "$fuzzdir/seeds/$fuzzer" >"$fuzzdir/$fuzzer.log" 2>&1; then
+    tail -n 40 "$fuzzdir/$fuzzer.log" >&2
+    exit 1
+  fi
+  echo "$fuzzer: $(grep -o '^stat::number_of_executed_units: [0-9]*' "$fuzzdir/$fuzzer.log")"
+done
+rm -rf "$fuzzdir"
+
 echo "== win32 build and tests under Wine"
 cmake -S . -B build-win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 cmake --build build-win32
@@ -24,4 +50,8 @@ cmake --build build-win32
 # The toolchain runs each test through wine with its diagnostics and debugger off.
 wineprefix=$(mktemp -d)
 trap 'WINEPREFIX="$wineprefix" wineserver -k 2>/dev/null || true; rm -rf "$wineprefix"' EXIT
+# The prefix is made once before the tests start: Wine processes that start together in a new prefix
+# race to create its server directory, and the loser fails.
+WINEPREFIX="$wineprefix" WINEDEBUG=-all wineboot -i >/dev/null 2>&1
+WINEPREFIX="$wineprefix" wineserver -w
 WINEPREFIX="$wineprefix" xvfb-run -a ctest --test-dir build-win32 --output-on-failure --timeout 600 -j "$jobs"
