@@ -96,19 +96,22 @@ void CGS1DataBarSymbol::DrawCompositeText(host::ArtHandle group) {
 
 // The glyphs stand centred in 18 cells of textAdvance on the baseline cursorY; textLeft is the
 // centre of the first cell. The bars then start above the text band.
-void CGS1DataBarSymbol::DrawItemOutlines(art::CTextPathGS1DataBarArt target) {
+host::ErrorCode CGS1DataBarSymbol::DrawItemOutlines(art::CTextPathGS1DataBarArt target) {
   if (!hasRecord() || !request_.showText)
-    return;
+    return host::kNoError;
   const host::Fixed advance = host::FixedFromReal(geometry_.textAdvance);
   host::Fixed x = host::FixedFromReal(geometry_.textLeft);
   const host::Fixed y = host::FixedFromReal(geometry_.cursorY);
   const ItemLine line = FormatItemLine(request_.primaryText, request_.checkDigit);
   for (const char character : line.view()) {
-    target.DrawGlyph(x, y, target.GlyphForHriChar(character), geometry_.barColor,
-                     geometry_.textUnit);
+    if (const host::ErrorCode error = target.DrawGlyph(x, y, target.GlyphForHriChar(character),
+                                                       geometry_.barColor, geometry_.textUnit)) {
+      return error;
+    }
     x = host::sFixedMath->FixedAdd(x, advance);
   }
   geometry_.cursorY += geometry_.textHeight + geometry_.textGap;
+  return host::kNoError;
 }
 
 }  // namespace databar

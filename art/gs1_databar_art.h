@@ -5,6 +5,7 @@
 
 #include "art/rectangle.h"
 #include "host/colour.h"
+#include "host/error.h"
 #include "host/fixed.h"
 #include "host/handles.h"
 
@@ -17,10 +18,11 @@ class CGS1DataBarArt {
 
   host::ArtHandle group() const { return target_.group; }
 
-  // A filled, unstroked rectangle on top inside the group.
-  void AddRectangle(host::Fixed left, host::Fixed bottom, host::Fixed right, host::Fixed top,
-                    const host::Colour& colour) {
-    art::AddRectangle(target_, left, bottom, right, top, colour);
+  // A filled, unstroked rectangle on top inside the group; 0 or the code of the host's failure,
+  // which leaves no rectangle (see art::AddRectangle).
+  host::ErrorCode AddRectangle(host::Fixed left, host::Fixed bottom, host::Fixed right,
+                               host::Fixed top, const host::Colour& colour) {
+    return art::AddRectangle(target_, left, bottom, right, top, colour);
   }
 
  protected:

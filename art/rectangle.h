@@ -3,6 +3,7 @@
 #pragma once
 
 #include "host/colour.h"
+#include "host/error.h"
 #include "host/geometry.h"
 #include "host/handles.h"
 
@@ -17,14 +18,19 @@ struct RectangleTarget {
 
 // Gives the path the target's scratch style: the path's own style with fill on, stroke off, the
 // fill colour (kind and first three components) and clip off; host calls get then set path style.
-void SetFilledStyle(RectangleTarget& target, host::ArtHandle path, const host::Colour& colour);
+// Returns the code of the first of them that fails, or 0.
+host::ErrorCode SetFilledStyle(RectangleTarget& target, host::ArtHandle path,
+                               const host::Colour& colour);
 
 // Creates the rectangle on top inside the group, with the host calls in this order: new path
 // art, get its style, set fill on, stroke off, the fill colour and clip off, set the style, set
 // 4 segments, convert the fixed rectangle to real, set the segments (left,bottom) (right,bottom)
-// (right,top) (left,top) as corner points, close the path. Host results are not examined, but
-// nothing is done to a path the host did not make.
-void AddRectangle(RectangleTarget& target, host::Fixed left, host::Fixed bottom, host::Fixed right,
-                  host::Fixed top, const host::Colour& colour);
+// (right,top) (left,top) as corner points, close the path.
+//
+// Returns 0, or the code of the first host call that failed. A path the host made is then
+// disposed of again, so that no unfinished rectangle (black where it should be white, without
+// its corners or open) stays in the document. Nothing is done to a path the host did not make.
+host::ErrorCode AddRectangle(RectangleTarget& target, host::Fixed left, host::Fixed bottom,
+                             host::Fixed right, host::Fixed top, const host::Colour& colour);
 
 }  // namespace art

@@ -42,8 +42,9 @@ void InsertText(ATE::TextRange& range, std::string_view text, std::size_t buffer
   char16_t buffer[kTextLineBufferBytes / sizeof(char16_t) + 1] = {};
   bufferBytes = std::min(bufferBytes, kTextLineBufferBytes);
   std::size_t convertedBytes = 0;
-  host::sCharacterEncoding->ConvertBuffer(text.data(), text.size(), host::kPlatformEncoding, buffer,
-                                          bufferBytes, host::kUtf16Encoding, &convertedBytes, true);
+  ATE::Check(host::sCharacterEncoding->ConvertBuffer(text.data(), text.size(),
+                                                     host::kPlatformEncoding, buffer, bufferBytes,
+                                                     host::kUtf16Encoding, &convertedBytes, true));
   const std::size_t units = std::min(convertedBytes, bufferBytes) / sizeof(char16_t);
   buffer[units] = u'\0';
   range.InsertAfter(std::u16string_view(buffer, units));
@@ -67,7 +68,7 @@ void ApplyTextFont(ATE::TextRange& range) {
 
 host::Real MeasuredHeight(host::ArtHandle frame) {
   host::RealRect bounds;
-  host::sArt->GetArtBounds(frame, &bounds);
+  ATE::Check(host::sArt->GetArtBounds(frame, &bounds));
   return bounds.top - bounds.bottom;
 }
 
@@ -76,10 +77,15 @@ host::Real MeasuredHeight(host::ArtHandle frame) {
 host::Real MakeTextLine(host::ArtHandle group, host::Fixed x, host::Fixed y, std::string_view text,
                         std::size_t bufferBytes) {
   const host::ArtHandle frame = NewPointText(group, x, y);
-  ATE::TextRange range = TextRangeOf(frame);
-  InsertText(range, text, bufferBytes);
-  ApplyTextFont(range);
-  return MeasuredHeight(frame);
+  try {
+    ATE::TextRange range = TextRangeOf(frame);
+    InsertText(range, text, bufferBytes);
+    ApplyTextFont(range);
+    return MeasuredHeight(frame);
+  } catch (const ATE::Exception&) {
+    host::sArt->DisposeArt(frame);
+    throw;
+  }
 }
 
 }  // namespace art

@@ -25,9 +25,9 @@ constexpr std::size_t kMedical128TextBufferBytes = 255;
 // features with that font and 8 points, applied to the range as local features; the frame's
 // bounds.
 //
-// Throws ATE::Exception with the host's code when making the frame, getting its range, finding
-// the font or any text-engine call fails; the art made so far stays in the group. The results of
-// the conversion and of the bounds are not examined.
+// Throws ATE::Exception with the host's code when any of these calls fails but the conversion to
+// real; a frame already made is then disposed of again, so that no frame stays without its text,
+// its font or its place, while the art made before it stays in the group.
 host::Real MakeTextLine(host::ArtHandle group, host::Fixed x, host::Fixed y, std::string_view text,
                         std::size_t bufferBytes = kTextLineBufferBytes);
 

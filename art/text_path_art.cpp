@@ -53,73 +53,81 @@ uint16_t CTextPathGS1DataBarArt::GlyphForCharShifted(char character) const {
   return ShiftedGlyphCode(character);
 }
 
-void CTextPathGS1DataBarArt::DrawGlyph(host::Fixed x, host::Fixed y, uint16_t code,
-                                       const host::Colour& colour, host::Real scale) {
+host::ErrorCode CTextPathGS1DataBarArt::DrawGlyph(host::Fixed x, host::Fixed y, uint16_t code,
+                                                  const host::Colour& colour, host::Real scale) {
   const uint32_t info = GlyphInfo(code);
   const int32_t last = static_cast<int32_t>(info >> 16);
   const bool compound = (info & 0xFFFF) != 0;
   const host::FixedPoint fixedOrigin{x, y};
   host::RealPoint origin;
   host::sRealMath->FixedPointToRealPoint(&fixedOrigin, &origin);
-  if (compound) {
-    DrawCompoundGlyph(origin, code, last, colour, scale);
-  } else {
-    DrawSimpleGlyph(origin, code, last, colour, scale);
+  host::ArtHandle glyph = nullptr;
+  host::ErrorCode error = compound
+                              ? host::sArt->NewArt(host::kCompoundPathArt, host::kPlaceInsideOnTop,
+                                                   target_.group, &glyph)
+                              : NewGlyphPath(target_.group, colour, glyph);
+  if (error == host::kNoError) {
+    error = compound ? DrawCompoundGlyph(glyph, origin, code, last, colour, scale)
+                     : DrawSimpleGlyph(glyph, origin, code, last, scale);
   }
+  if (error != host::kNoError && glyph != nullptr)
+    host::sArt->DisposeArt(glyph);
+  return error;
 }
 
 // Segments are set one by one at the end of the path, which grows to hold them.
-void CTextPathGS1DataBarArt::DrawSimpleGlyph(host::RealPoint origin, uint16_t code, int32_t last,
-                                             const host::Colour& colour, host::Real scale) {
-  const host::ArtHandle path = NewGlyphPath(target_.group, colour);
-  if (path == nullptr)
-    return;
+host::ErrorCode CTextPathGS1DataBarArt::DrawSimpleGlyph(host::ArtHandle path,
+                                                        host::RealPoint origin, uint16_t code,
+                                                        int32_t last, host::Real scale) {
   host::RealPoint anchor = origin;
   for (int32_t j = 0; j <= last; ++j) {
     const host::PathSegment segment = NextSegment(anchor, GlyphRecord(code, j), scale);
-    host::sPath->SetPathSegments(path, static_cast<int16_t>(j), 1, &segment);
+    if (const host::ErrorCode error =
+            host::sPath->SetPathSegments(path, static_cast<int16_t>(j), 1, &segment)) {
+      return error;
+    }
   }
-  host::sPath->SetPathClosed(path, true);
+  return host::sPath->SetPathClosed(path, true);
 }
 
 // Each contour-start record closes the contour before it and opens a new path inside the
 // compound path. The anchor runs on across contours: a contour-start record adds nothing to it.
-void CTextPathGS1DataBarArt::DrawCompoundGlyph(host::RealPoint origin, uint16_t code, int32_t last,
-                                               const host::Colour& colour, host::Real scale) {
-  host::ArtHandle compound = nullptr;
-  host::sArt->NewArt(host::kCompoundPathArt, host::kPlaceInsideOnTop, target_.group, &compound);
-  if (compound == nullptr)
-    return;
+host::ErrorCode CTextPathGS1DataBarArt::DrawCompoundGlyph(host::ArtHandle compound,
+                                                          host::RealPoint origin, uint16_t code,
+                                                          int32_t last, const host::Colour& colour,
+                                                          host::Real scale) {
   host::RealPoint anchor = origin;
   host::ArtHandle contour = nullptr;
   int16_t k = 0;
   for (int32_t j = 0; j <= last; ++j) {
     const GlyphOutlineRecord record = GlyphRecord(code, j);
+    host::ErrorCode error = host::kNoError;
     if (record.startsContour()) {
       if (contour != nullptr)
-        host::sPath->SetPathClosed(contour, true);
-      contour = NewGlyphPath(compound, colour);
+        error = host::sPath->SetPathClosed(contour, true);
+      if (error == host::kNoError)
+        error = NewGlyphPath(compound, colour, contour);
       k = 0;
-      continue;
+    } else {
+      const host::PathSegment segment = NextSegment(anchor, record, scale);
+      if (contour != nullptr)
+        error = host::sPath->SetPathSegments(contour, k++, 1, &segment);
     }
-    const host::PathSegment segment = NextSegment(anchor, record, scale);
-    if (contour == nullptr)
-      continue;
-    host::sPath->SetPathSegments(contour, k, 1, &segment);
-    ++k;
+    if (error != host::kNoError)
+      return error;
   }
-  if (contour != nullptr)
-    host::sPath->SetPathClosed(contour, true);
+  return contour != nullptr ? host::sPath->SetPathClosed(contour, true) : host::kNoError;
 }
 
-host::ArtHandle CTextPathGS1DataBarArt::NewGlyphPath(host::ArtHandle container,
-                                                     const host::Colour& colour) {
-  host::ArtHandle path = nullptr;
-  host::sArt->NewArt(host::kPathArt, host::kPlaceInsideOnTop, container, &path);
-  if (path == nullptr)
-    return nullptr;
-  SetFilledStyle(target_, path, colour);
-  return path;
+host::ErrorCode CTextPathGS1DataBarArt::NewGlyphPath(host::ArtHandle container,
+                                                     const host::Colour& colour,
+                                                     host::ArtHandle& path) {
+  path = nullptr;
+  const host::ErrorCode error =
+      host::sArt->NewArt(host::kPathArt, host::kPlaceInsideOnTop, container, &path);
+  if (error != host::kNoError)
+    return error;
+  return SetFilledStyle(target_, path, colour);
 }
 
 }  // namespace art

@@ -7,6 +7,7 @@
 
 #include "art/gs1_databar_art.h"
 #include "host/colour.h"
+#include "host/error.h"
 #include "host/fixed.h"
 #include "host/handles.h"
 
@@ -24,18 +25,20 @@ class CTextPathGS1DataBarArt : public CGS1DataBarArt {
   // Draws the glyph with its origin (the centre of its cell on the baseline) at (x, y), filled
   // with the colour and unstroked, scale points per text unit. A record value v becomes
   // trunc(v × scale) thousandths of a point, then that length truncated to the host's fixed point.
-  // A code without outline data draws a one-point path at the origin. Art the host does not
-  // make is skipped; nothing is done to it.
-  void DrawGlyph(host::Fixed x, host::Fixed y, uint16_t code, const host::Colour& colour,
-                 host::Real scale);
+  // A code without outline data draws a one-point path at the origin. Returns 0, or the code of
+  // the first host call that failed; the glyph's art is then disposed of again, so that no glyph
+  // stays without some of its contours or segments.
+  host::ErrorCode DrawGlyph(host::Fixed x, host::Fixed y, uint16_t code, const host::Colour& colour,
+                            host::Real scale);
 
  private:
-  void DrawSimpleGlyph(host::RealPoint origin, uint16_t code, int32_t last,
-                       const host::Colour& colour, host::Real scale);
-  void DrawCompoundGlyph(host::RealPoint origin, uint16_t code, int32_t last,
-                         const host::Colour& colour, host::Real scale);
-  // A new filled, unstroked path on top inside the container; null if the host made none.
-  host::ArtHandle NewGlyphPath(host::ArtHandle container, const host::Colour& colour);
+  host::ErrorCode DrawSimpleGlyph(host::ArtHandle path, host::RealPoint origin, uint16_t code,
+                                  int32_t last, host::Real scale);
+  host::ErrorCode DrawCompoundGlyph(host::ArtHandle compound, host::RealPoint origin, uint16_t code,
+                                    int32_t last, const host::Colour& colour, host::Real scale);
+  // A filled, unstroked path on top inside the container.
+  host::ErrorCode NewGlyphPath(host::ArtHandle container, const host::Colour& colour,
+                               host::ArtHandle& path);
 };
 
 }  // namespace art

@@ -8,6 +8,7 @@
 
 #include "databar/symbol_records.h"
 #include "host/colour.h"
+#include "host/error.h"
 #include "host/fixed.h"
 #include "host/handles.h"
 
@@ -103,16 +104,18 @@ class CGS1DataBarSymbol {
   const SymbolGeometry& geometry() const { return geometry_; }
 
   // Drawing into the art target (defined with the bar art builder). Each band moves cursorY up.
-  // Without a record nothing is drawn.
-  void DrawBackground(art::CGS1DataBarArt target);
-  void DrawSymbol(art::CGS1DataBarArt target);
-  void DrawLinear(art::CGS1DataBarArt target);
-  void DrawStacked(art::CGS1DataBarArt target);
-  void DrawStackedOmni(art::CGS1DataBarArt target);
-  void DrawExpanded(art::CGS1DataBarArt target);
-  void DrawComposite(art::CGS1DataBarArt target, const ElementWidth* separator,
-                     int32_t separatorLength, const CompositeRowBuffer& ccRows, int32_t ccRowLength,
-                     int32_t ccRowCount);
+  // Without a record nothing is drawn. Each returns 0, or the code of the first host call that
+  // failed: the drawing stops there, what was drawn before it stays, and no unfinished
+  // rectangle is left.
+  host::ErrorCode DrawBackground(art::CGS1DataBarArt target);
+  host::ErrorCode DrawSymbol(art::CGS1DataBarArt target);
+  host::ErrorCode DrawLinear(art::CGS1DataBarArt target);
+  host::ErrorCode DrawStacked(art::CGS1DataBarArt target);
+  host::ErrorCode DrawStackedOmni(art::CGS1DataBarArt target);
+  host::ErrorCode DrawExpanded(art::CGS1DataBarArt target);
+  host::ErrorCode DrawComposite(art::CGS1DataBarArt target, const ElementWidth* separator,
+                                int32_t separatorLength, const CompositeRowBuffer& ccRows,
+                                int32_t ccRowLength, int32_t ccRowCount);
 
   // The human-readable text (defined with the text art); nothing without a record. The text
   // frames are "MS-Gothic" 8 pt point text on top inside the group, each moving cursorY up by its
@@ -125,7 +128,8 @@ class CGS1DataBarSymbol {
   // is shown.
   void DrawCompositeText(host::ArtHandle group);
   // The item line as outline glyphs in the text band under the bars, when the text is shown.
-  void DrawItemOutlines(art::CTextPathGS1DataBarArt target);
+  // Returns 0 or the code of the first host call that failed; the glyphs before it stay.
+  host::ErrorCode DrawItemOutlines(art::CTextPathGS1DataBarArt target);
 
  private:
   bool CopyRequestTexts(const char* primary, const FieldString* fields, const char* composite);
@@ -140,8 +144,8 @@ class CGS1DataBarSymbol {
   void ReserveTextBand(int32_t modules, int32_t leading, int32_t trailing);
 
   // One row of elements from the left edge, bars only, height h; moves cursorY to its top.
-  void DrawRow(art::CGS1DataBarArt& target, const ElementWidth* widths, int32_t count,
-               host::Real height);
+  host::ErrorCode DrawRow(art::CGS1DataBarArt& target, const ElementWidth* widths, int32_t count,
+                          host::Real height);
 
   DataBarRequest request_;
   SymbolGeometry geometry_;

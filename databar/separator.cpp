@@ -118,9 +118,15 @@ class SeparatorWriter {
 constexpr int kStackedColumns = 46;
 constexpr int kLowerRowStart = 21;
 
+// The inner width at index i of the row that ends before `end`; past the row's end 0, so that a
+// row whose widths add up to fewer than 46 modules is never read beyond.
+int32_t RowWidth(const InnerWidths& inner, int32_t i, int32_t end) {
+  return i < end ? inner[i] : 0;
+}
+
 // The column-by-column pass: out[0] is a 1-module light element, then one element per run of
 // columns where the rows agree (their complement) and single modules where they differ; the
-// right guard's complement ends it. Returns the number of elements written.
+// right guard's complement ends it. Returns the number of elements written, at most 3 per column.
 int32_t WriteStackedColumns(const InnerWidths& inner, SeparatorRow& out) {
   out[0] = 1;
   int32_t length = 1;
@@ -131,9 +137,9 @@ int32_t WriteStackedColumns(const InnerWidths& inner, SeparatorRow& out) {
   int32_t lowerLeft = 0;
   for (int column = 0; column < kStackedColumns; ++column) {
     if (upperLeft == 0)
-      upperLeft = inner[upper++];
+      upperLeft = RowWidth(inner, upper++, kLowerRowStart);
     if (lowerLeft == 0)
-      lowerLeft = inner[lower++];
+      lowerLeft = RowWidth(inner, lower++, kInnerWidthCount);
     if ((upper - lower) % 2 != 0) {  // the rows differ in colour here
       if (run > 0) {
         out[length++] = static_cast<ElementWidth>(run);
@@ -171,10 +177,11 @@ int32_t BuildSeparator(const ElementWidth* widths, SeparatorRow& out, int32_t co
 int32_t BuildStackedSeparator(const InnerWidths& inner, SeparatorRow& out) {
   const int32_t length = WriteStackedColumns(inner, out);
 
-  // Left end: 4 light modules.
+  // Left end: 4 light modules. The scans stop at the ends of what was written, also for a row
+  // of malformed widths.
   int32_t modules = 0;
   int32_t k = 0;
-  while (modules < 4)
+  while (modules < 4 && k < length)
     modules += out[k++];
   int32_t p;
   if (k % 2 == 0) {
@@ -182,10 +189,11 @@ int32_t BuildStackedSeparator(const InnerWidths& inner, SeparatorRow& out) {
     out[1] = static_cast<ElementWidth>(modules - 3);
     p = 2;
   } else {
-    modules += out[k + 1];
-    int32_t shorter = 0;  // the largest of 8..1 below out[k + 1]
+    const int32_t next = k + 1 < length ? out[k + 1] : 0;
+    modules += next;
+    int32_t shorter = 0;  // the largest of 8..1 below the next element
     for (int32_t l = 8; l >= 1; --l) {
-      if (l < out[k + 1]) {
+      if (l < next) {
         shorter = l;
         break;
       }
@@ -199,7 +207,7 @@ int32_t BuildStackedSeparator(const InnerWidths& inner, SeparatorRow& out) {
   // Right end: 4 light modules.
   --p;
   modules = 0;
-  while (modules <= 4)
+  while (modules <= 4 && p >= 0)
     modules += out[p--];
   if (p % 2 == 0) {
     out[p + 1] = static_cast<ElementWidth>(modules - 4);

@@ -1,4 +1,4 @@
-// New art, the layer's first art, and art bounds.
+// New art, the layer's first art, art bounds and disposing of art.
 #include <optional>
 
 #include "emulator/art_bounds.h"
@@ -68,8 +68,18 @@ host::ErrorCode GetArtBounds(host::ArtHandle handle, host::RealRect* bounds) {
   });
 }
 
+// The layer's first art cannot be disposed of.
+host::ErrorCode DisposeArt(host::ArtHandle handle) {
+  return RunOperation("Art.DisposeArt", [&](Emulator::State& state) {
+    Art* art = FindArt(state, handle);
+    if (art == nullptr)
+      return kBadHandle;
+    return state.document->Dispose(*art) ? host::kNoError : kBadParameter;
+  });
+}
+
 }  // namespace
 
-const host::ArtSuite kArtSuite = {NewArt, GetFirstArtOfLayer, GetArtBounds};
+const host::ArtSuite kArtSuite = {NewArt, GetFirstArtOfLayer, GetArtBounds, DisposeArt};
 
 }  // namespace emulator

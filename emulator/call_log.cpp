@@ -1,12 +1,25 @@
 #include "emulator/call_log.h"
 
+#include <algorithm>
+
 namespace emulator {
 
-host::ErrorCode CallLog::Enter(std::string_view operation) {
+int& CallLog::Counter(std::string_view operation) {
+  const auto address = reinterpret_cast<uintptr_t>(operation.data());
+  CachedCounter& cached = cache_[(address ^ (address >> 8)) % kCacheSize];
+  if (cached.name != nullptr && *cached.name == operation)
+    return *cached.count;
   auto counted = counts_.find(operation);
   if (counted == counts_.end())
     counted = counts_.emplace(operation, 0).first;
-  const int call = ++counted->second;
+  cached = {&counted->first, &counted->second};
+  return counted->second;
+}
+
+host::ErrorCode CallLog::Enter(std::string_view operation) {
+  const int call = ++Counter(operation);
+  if (rules_.empty())
+    return host::kNoError;
   const auto rules = rules_.find(operation);
   if (rules == rules_.end())
     return host::kNoError;
@@ -29,6 +42,14 @@ void CallLog::Fail(std::string_view operation, int nth, host::ErrorCode code) {
 int CallLog::Count(std::string_view operation) const {
   const auto counted = counts_.find(operation);
   return counted == counts_.end() ? 0 : counted->second;
+}
+
+std::vector<std::string> CallLog::Operations() const {
+  std::vector<std::string> operations;
+  for (const auto& [operation, count] : counts_)
+    operations.push_back(operation);
+  std::sort(operations.begin(), operations.end());
+  return operations;
 }
 
 }  // namespace emulator

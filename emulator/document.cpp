@@ -52,6 +52,16 @@ Art* Document::NewArtInsideOnTop(ArtKind kind, Art& container) {
   return made;
 }
 
+bool Document::Dispose(Art& art) {
+  if (art.parent == nullptr)
+    return false;
+  VisitTree(art, [&](const Art& inside) { arts_.erase(&inside); });
+  auto& siblings = art.parent->children;
+  std::erase_if(siblings,
+                [&](const std::unique_ptr<Art>& sibling) { return sibling.get() == &art; });
+  return true;
+}
+
 Art* Document::Find(host::ArtHandle handle) const {
   const auto* art = reinterpret_cast<const Art*>(handle);
   return arts_.contains(art) ? const_cast<Art*>(art) : nullptr;

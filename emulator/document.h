@@ -40,6 +40,8 @@ class Document {
   // Makes new art on top inside the container. Null when the container cannot hold that kind
   // (groups hold anything, compound paths hold paths, nothing else holds art).
   Art* NewArtInsideOnTop(ArtKind kind, Art& container);
+  // Removes the art and everything inside it; false for the layer's first art, which stays.
+  bool Dispose(Art& art);
 
   // The art, layer or view behind a handle this document gave out, or null.
   Art* Find(host::ArtHandle handle) const;

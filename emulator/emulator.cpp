@@ -41,6 +41,10 @@ Document* Emulator::document() {
   return state_->document.get();
 }
 
+std::unique_ptr<Document> Emulator::TakeDocument() {
+  return std::move(state_->document);
+}
+
 void Emulator::FailCall(std::string_view operation, int nth, host::ErrorCode code) {
   state_->calls.Fail(operation, nth, code);
 }
@@ -55,6 +59,10 @@ void Emulator::ClearFailures() {
 
 int Emulator::CallCount(std::string_view operation) const {
   return state_->calls.Count(operation);
+}
+
+std::vector<std::string> Emulator::CalledOperations() const {
+  return state_->calls.Operations();
 }
 
 Balance Emulator::balance() const {

@@ -64,6 +64,8 @@ class Emulator {
   Document& NewDocument(host::RealPoint viewCentre = {306.0f, 396.0f});
   void CloseDocument();
   Document* document();
+  // Hands the open document over to the caller, leaving none open.
+  std::unique_ptr<Document> TakeDocument();
 
   // Makes the nth call (1-based) of an operation fail with the code; nth 0 fails every call.
   // Operations are named "Suite.Operation" after the declarations in host/suites.h (the struct
@@ -76,6 +78,8 @@ class Emulator {
   void FailAcquire(std::string_view suiteName, int nth, host::ErrorCode code = kInjectedError);
   // How often an operation has been called.
   int CallCount(std::string_view operation) const;
+  // Every operation called so far, in name order, acquisitions of single suites included.
+  std::vector<std::string> CalledOperations() const;
 
   Balance balance() const;
   SuiteCount suiteCount(std::string_view suiteName) const;

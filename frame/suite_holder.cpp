@@ -28,9 +28,9 @@ SuiteHolder::~SuiteHolder() {
   if (!owner_)
     return;
   suitesHeld = false;
-  if (host::ReleaseSuiteList(host::sBasic, host::kFrameworkSuites) == host::kNoError) {
-    host::ReleaseSuiteList(host::sBasic, host::kPluginSuites);
-  }
+  // A release the host refuses does not keep the other suites held.
+  host::ReleaseSuiteList(host::sBasic, host::kFrameworkSuites);
+  host::ReleaseSuiteList(host::sBasic, host::kPluginSuites);
 }
 
 }  // namespace frame

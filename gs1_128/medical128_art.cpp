@@ -10,9 +10,10 @@ CMedical128Art::CMedical128Art(host::ArtHandle group) {
   host::sPathStyle->GetCurrentPathStyle(&rectangles_.style, &styleMap_);
 }
 
-void CMedical128Art::AddRectangle(host::Fixed left, host::Fixed bottom, host::Fixed right,
-                                  host::Fixed top, const host::Colour& colour) {
-  art::AddRectangle(rectangles_, left, bottom, right, top, colour);
+host::ErrorCode CMedical128Art::AddRectangle(host::Fixed left, host::Fixed bottom,
+                                             host::Fixed right, host::Fixed top,
+                                             const host::Colour& colour) {
+  return art::AddRectangle(rectangles_, left, bottom, right, top, colour);
 }
 
 int32_t CTextPathMedical128Art::GlyphCode(char c) const {

@@ -5,6 +5,7 @@
 
 #include "art/rectangle.h"
 #include "host/colour.h"
+#include "host/error.h"
 #include "host/fixed.h"
 #include "host/handles.h"
 
@@ -19,9 +20,10 @@ class CMedical128Art {
 
   host::ArtHandle group() const { return rectangles_.group; }
 
-  // A filled, unstroked rectangle on top inside the group; positions in points, 16.16.
-  void AddRectangle(host::Fixed left, host::Fixed bottom, host::Fixed right, host::Fixed top,
-                    const host::Colour& colour);
+  // A filled, unstroked rectangle on top inside the group; positions in points, 16.16. Returns 0
+  // or the code of the host's failure, which leaves no rectangle (see art::AddRectangle).
+  host::ErrorCode AddRectangle(host::Fixed left, host::Fixed bottom, host::Fixed right,
+                               host::Fixed top, const host::Colour& colour);
 
  private:
   art::RectangleTarget rectangles_;

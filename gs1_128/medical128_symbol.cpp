@@ -34,31 +34,36 @@ void CMedical128Symbol::SetDimensions(double narrowWidth, double barHeight) {
   barHeight_ = barHeight;
 }
 
-bool CMedical128Symbol::DrawMedical128(CMedical128Art& target, host::Fixed x, host::Fixed y,
-                                       std::string_view text) {
+host::ErrorCode CMedical128Symbol::DrawMedical128(CMedical128Art& target, host::Fixed x,
+                                                  host::Fixed y, std::string_view text) {
   if (text.size() > kMaxTextLength) {
-    return false;
+    return kTextTooLong;
   }
   char buffer[kMaxTextLength + 1];
   std::memcpy(buffer, text.data(), text.size());
   buffer[text.size()] = '\0';
 
-  DrawSymbol(target, x, y);
+  if (const host::ErrorCode error = DrawSymbol(target, x, y)) {
+    return error;
+  }
   CTextPathMedical128Art textTarget(target.group());
   const host::Fixed baseline = AddFixed(y, -MmToPoints(kTextGap + kTextDrop));
   const host::Fixed left = AddFixed(x, MmToPoints(kTextIndent / 2 + kQuietZoneWidth));
   DrawHumanReadable(textTarget, left, baseline, buffer);
-  return true;
+  return host::kNoError;
 }
 
-void CMedical128Symbol::DrawSymbol(CMedical128Art& target, host::Fixed x, host::Fixed y) {
+host::ErrorCode CMedical128Symbol::DrawSymbol(CMedical128Art& target, host::Fixed x,
+                                              host::Fixed y) {
   target_ = &target;
   x_ = x;
   y_ = y;
+  drawError_ = host::kNoError;
   DrawQuietZone();
   gs1_128::EncodeSymbol(elements_, *this);
   DrawQuietZone();
   target_ = nullptr;
+  return drawError_;
 }
 
 void CMedical128Symbol::Put(int16_t, const char* widths) {
@@ -74,18 +79,20 @@ void CMedical128Symbol::DrawPattern(const char* widths) {
 }
 
 void CMedical128Symbol::DrawElement(int modules, bool isBar) {
-  const host::Fixed width =
-      host::sFixedMath->FixedMul(MmToPoints(narrowWidth_), host::FixedFromInt(modules));
-  const host::Fixed right = AddFixed(x_, width);
-  target_->AddRectangle(x_, y_, right, AddFixed(y_, MmToPoints(barHeight_)),
-                        host::GreyColour(isBar ? 1.0f : 0.0f));
-  x_ = right;
+  DrawRectangle(host::sFixedMath->FixedMul(MmToPoints(narrowWidth_), host::FixedFromInt(modules)),
+                host::GreyColour(isBar ? 1.0f : 0.0f));
 }
 
 void CMedical128Symbol::DrawQuietZone() {
-  const host::Fixed right = AddFixed(x_, MmToPoints(kQuietZoneWidth));
-  target_->AddRectangle(x_, y_, right, AddFixed(y_, MmToPoints(barHeight_)),
-                        host::GreyColour(0.0f));
+  DrawRectangle(MmToPoints(kQuietZoneWidth), host::GreyColour(0.0f));
+}
+
+void CMedical128Symbol::DrawRectangle(host::Fixed width, const host::Colour& colour) {
+  if (drawError_ != host::kNoError) {
+    return;
+  }
+  const host::Fixed right = AddFixed(x_, width);
+  drawError_ = target_->AddRectangle(x_, y_, right, AddFixed(y_, MmToPoints(barHeight_)), colour);
   x_ = right;
 }
 

@@ -10,6 +10,7 @@
 #include "gs1_128/medical128_art.h"
 #include "gs1_128/medical128_elements.h"
 #include "gs1_128/symbol_characters.h"
+#include "host/error.h"
 #include "host/fixed.h"
 
 namespace gs1_128 {
@@ -37,20 +38,28 @@ class CMedical128Symbol : private SymbolCharacterSink {
   // The symbol's characters from start to stop, without drawing.
   void EncodeSymbol(SymbolCharacterSink& sink) const { gs1_128::EncodeSymbol(elements_, sink); }
 
+  // What DrawMedical128 returns, having drawn nothing, for a text longer than kMaxTextLength.
+  static constexpr host::ErrorCode kTextTooLong = host::FourCharCode("TXT>");
+
   // Draws the symbol with its bottom-left corner (left edge of the left quiet zone, bottom of the
   // bars) at (x, y), then its text 3.938 mm below the bars, 2.946 mm right of the left edge.
-  // Returns false, drawing nothing, when the text is longer than kMaxTextLength. Throws
+  // Returns 0; kTextTooLong; or the code of the first host call that failed while drawing the
+  // rectangles, which ends the drawing before the text, the rectangles before it staying. Throws
   // ATE::Exception when the host fails to make the text; the rectangles stay.
-  bool DrawMedical128(CMedical128Art& target, host::Fixed x, host::Fixed y, std::string_view text);
+  host::ErrorCode DrawMedical128(CMedical128Art& target, host::Fixed x, host::Fixed y,
+                                 std::string_view text);
 
   // Quiet zone, start C, FNC1, data, check character, stop, quiet zone, left to right from x.
-  void DrawSymbol(CMedical128Art& target, host::Fixed x, host::Fixed y);
+  // Returns 0 or the code of the first host call that failed, after which nothing more is drawn.
+  host::ErrorCode DrawSymbol(CMedical128Art& target, host::Fixed x, host::Fixed y);
 
  private:
   void Put(int16_t value, const char* widths) override;
   void DrawPattern(const char* widths);
   void DrawElement(int modules, bool isBar);
   void DrawQuietZone();
+  // One rectangle from x to x + width, the height of the bars; x moves to its right edge.
+  void DrawRectangle(host::Fixed width, const host::Colour& colour);
   void DrawHumanReadable(CTextPathMedical128Art& target, host::Fixed x, host::Fixed y,
                          const char* text);
 
@@ -59,9 +68,11 @@ class CMedical128Symbol : private SymbolCharacterSink {
   double barHeight_ = 0;
 
   // Drawing position of DrawSymbol: x advances with every element, y stays at the bars' bottom.
+  // The first host failure ends the drawing.
   CMedical128Art* target_ = nullptr;
   host::Fixed x_ = 0;
   host::Fixed y_ = 0;
+  host::ErrorCode drawError_ = host::kNoError;
 };
 
 }  // namespace gs1_128

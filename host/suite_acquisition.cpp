@@ -16,19 +16,23 @@ ErrorCode AcquireSuiteList(const BasicSuite* basic, const SuiteEntry* list) {
 }
 
 ErrorCode ReleaseSuiteList(const BasicSuite* basic, const SuiteEntry* list) {
+  ErrorCode result = kNoError;
   for (const SuiteEntry* entry = list; entry->name != nullptr; ++entry) {
-    if (*entry->global == nullptr) continue;
+    if (*entry->global == nullptr)
+      continue;
     const ErrorCode error = basic->ReleaseSuite(entry->name, entry->version);
-    if (error != kNoError) return error;
+    if (result == kNoError)
+      result = error;
     *entry->global = nullptr;
   }
-  return kNoError;
+  return result;
 }
 
 ScopedSuites::ScopedSuites(const BasicSuite* basic) : basic_(basic) {
   sBasic = basic;
   result_ = AcquireSuiteList(basic, kFrameworkSuites);
-  if (result_ == kNoError) result_ = AcquireSuiteList(basic, kPluginSuites);
+  if (result_ == kNoError)
+    result_ = AcquireSuiteList(basic, kPluginSuites);
 }
 
 ScopedSuites::~ScopedSuites() {

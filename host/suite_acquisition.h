@@ -12,7 +12,8 @@ namespace host {
 ErrorCode AcquireSuiteList(const BasicSuite* basic, const SuiteEntry* list);
 
 // Releases, in list order, every suite of the list whose global is non-null, clearing the
-// global. Stops at the first failure and returns its code.
+// global. A release the host refuses does not keep the others held: all are offered back, and
+// the code of the first failure is returned.
 ErrorCode ReleaseSuiteList(const BasicSuite* basic, const SuiteEntry* list);
 
 // Holds the framework suites and the plug-in's suites for its lifetime, as the plug-in does

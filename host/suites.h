@@ -88,6 +88,8 @@ struct ArtSuite {
   ErrorCode (*NewArt)(int16_t type, int16_t paintOrder, ArtHandle prep, ArtHandle* newArt);
   ErrorCode (*GetFirstArtOfLayer)(LayerHandle layer, ArtHandle* art);
   ErrorCode (*GetArtBounds)(ArtHandle art, RealRect* bounds);
+  // Removes the art and everything inside it from the document.
+  ErrorCode (*DisposeArt)(ArtHandle art);
 };
 
 struct PathSuite {
@@ -189,8 +191,8 @@ struct PanelSuite {
   static constexpr const char* kName = "AI Panel Suite";
   static constexpr int32_t kVersion = 1;
   ErrorCode (*Create)(PluginHandle plugin, UnicodeStringHandle id, UnicodeStringHandle title,
-                      int16_t stateCount, Size minimumSize, bool resizable,
-                      FlyoutMenuHandle flyout, void* userData, PanelHandle* panel);
+                      int16_t stateCount, Size minimumSize, bool resizable, FlyoutMenuHandle flyout,
+                      void* userData, PanelHandle* panel);
   ErrorCode (*Destroy)(PanelHandle panel);
   ErrorCode (*GetPlatformWindow)(PanelHandle panel, PlatformWindow* window);
   ErrorCode (*Show)(PanelHandle panel, bool show);

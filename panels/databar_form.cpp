@@ -217,16 +217,21 @@ DataBarFailure DataBarForm::EncodeFailure(int32_t error) const {
   return {kCompositeNotEncodableMessage, DataBarField::kCompositeText};
 }
 
-void DataBarForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const {
+host::ErrorCode DataBarForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const {
   const art::CGS1DataBarArt target(group);
   if (showText && textAsFrame)
     symbol.DrawItemText(group);
-  symbol.DrawBackground(target);
-  if (showText && textAsOutlines)
-    symbol.DrawItemOutlines(art::CTextPathGS1DataBarArt(group));
-  symbol.DrawSymbol(target);
+  if (const host::ErrorCode error = symbol.DrawBackground(target))
+    return error;
+  if (showText && textAsOutlines) {
+    if (const host::ErrorCode error = symbol.DrawItemOutlines(art::CTextPathGS1DataBarArt(group)))
+      return error;
+  }
+  if (const host::ErrorCode error = symbol.DrawSymbol(target))
+    return error;
   if (!compositeText.empty() && showCompositeText)
     symbol.DrawCompositeText(group);
+  return host::kNoError;
 }
 
 DataBarResult DataBarForm::CreateSymbol() {
@@ -271,7 +276,8 @@ DataBarResult DataBarForm::CreateSymbol() {
     return HostFailure(error);
   }
   try {
-    Draw(symbol, group);
+    if (const host::ErrorCode error = Draw(symbol, group))
+      return HostFailure(error);
   } catch (const ATE::Exception& failure) {
     return HostFailure(failure.code());
   }

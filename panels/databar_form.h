@@ -127,14 +127,16 @@ struct DataBarForm {
   // for 2D data too long, the largest capacity of the type's component.
   DataBarFailure EncodeFailure(int32_t error) const;
   // Draws the encoded symbol into the group in the panel's order, the text as the options say.
-  // Throws ATE::Exception with the host's code when a text frame cannot be made.
-  void Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const;
+  // Returns 0 or the code of the host call that failed, which ends the drawing; throws
+  // ATE::Exception with the host's code when a text frame cannot be made.
+  host::ErrorCode Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const;
 
   // The create button: validates, then places the symbol at the centre of document view 0 in a
   // new group on top inside the current layer's first art: the item line as a text frame, the
   // background, the item line as outline glyphs, the rows, the 2D text, as the options ask. The
   // group is made only once the symbol is encoded, so a refused symbol leaves nothing behind; a
-  // host failure while drawing leaves what was drawn. The caller holds the application context.
+  // host failure while drawing ends the drawing, leaves what was drawn before it and is reported
+  // as kHostFailure. The caller holds the application context.
   DataBarResult CreateSymbol();
 };
 

@@ -68,6 +68,10 @@ class CodeParser {
     }
     for (size_t i = 0; i < text.size(); ++i) {
       char c = text[i];
+      // The encoder text and the lines end at a NUL: one inside the text would cut its data off.
+      if (c == '\0') {
+        return Failed(kMsgInvalidCodeData);
+      }
       if (c == '(') {
         if (!CloseGroup(true)) {
           return result_;

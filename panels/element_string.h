@@ -50,7 +50,7 @@ ElementCheck CheckElement(std::string_view ai, std::string_view data);
 // shorter than the maximum, or when its AI is not one of those whose length every reader knows
 // (such as 8005). In the data "\(" and "\)" stand for the parentheses themselves; any other '\' is
 // refused. An AI may occur once. The line of AI 01 and its encoder text carry the check digit
-// recomputed from its first 13 digits.
+// recomputed from its first 13 digits. A NUL character is refused as invalid data.
 ParseResult ParseCodeText(std::string_view text, ParsedCode& parsed);
 
 }  // namespace panels

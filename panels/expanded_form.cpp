@@ -159,14 +159,18 @@ ExpandedFailure ExpandedForm::EncodeFailure(const ExpandedRequest& accepted, int
   return {kMsgCompositeNotEncodable, ExpandedField::kCompositeText};
 }
 
-void ExpandedForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const {
+host::ErrorCode ExpandedForm::Draw(databar::CGS1DataBarSymbol& symbol,
+                                   host::ArtHandle group) const {
   const art::CGS1DataBarArt target(group);
   if (showText)
     symbol.DrawElementStrings(group);
-  symbol.DrawBackground(target);
-  symbol.DrawSymbol(target);
+  if (const host::ErrorCode error = symbol.DrawBackground(target))
+    return error;
+  if (const host::ErrorCode error = symbol.DrawSymbol(target))
+    return error;
   if (!compositeText.empty() && showCompositeText)
     symbol.DrawCompositeText(group);
+  return host::kNoError;
 }
 
 DataBarResult ExpandedForm::CreateSymbol() {
@@ -206,7 +210,8 @@ DataBarResult ExpandedForm::CreateSymbol() {
     return HostFailure(error);
   }
   try {
-    Draw(symbol, group);
+    if (const host::ErrorCode error = Draw(symbol, group))
+      return HostFailure(error);
   } catch (const ATE::Exception& failure) {
     return HostFailure(failure.code());
   }

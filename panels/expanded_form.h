@@ -79,14 +79,16 @@ struct ExpandedForm {
   // which part did not fit, and the limit it exceeds.
   ExpandedFailure EncodeFailure(const ExpandedRequest& accepted, int32_t error) const;
   // Draws the encoded symbol into the group in the panel's order: the element strings, the
-  // background, the rows, the 2D text. Throws ATE::Exception with the host's code when a text
-  // frame cannot be made.
-  void Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const;
+  // background, the rows, the 2D text. Returns 0 or the code of the host call that failed, which
+  // ends the drawing; throws ATE::Exception with the host's code when a text frame cannot be
+  // made.
+  host::ErrorCode Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const;
 
   // The create button: validates, then places the symbol at the centre of document view 0 in a
   // new group on top inside the current layer's first art. The group is made only once the
-  // symbol is encoded, so a refused symbol leaves nothing behind. The caller holds the
-  // application context.
+  // symbol is encoded, so a refused symbol leaves nothing behind; a host failure while drawing
+  // ends the drawing, leaves what was drawn before it and is reported as kHostFailure. The caller
+  // holds the application context.
   DataBarResult CreateSymbol();
 };
 

@@ -227,7 +227,7 @@ std::string Medical128Request::HumanReadableText() const {
 
 Medical128Result Medical128Form::CreateMedical128() {
   focus = Medical128Control::kNone;
-  const host::FixedPoint position = DocumentViewCentre().point;
+  const Placement placement = DocumentViewCentre();
 
   Medical128Request request;
   if (const std::optional<Medical128Failure> failure = Validate(request)) {
@@ -245,6 +245,11 @@ Medical128Result Medical128Form::CreateMedical128() {
     ShowMessageAlert(kNoDocumentMessage);
     return {Medical128Outcome::kNoDocument, host::kNoError, kNoDocumentMessage};
   }
+  // Without the view's centre there is no place for the symbol.
+  if (placement.error != host::kNoError) {
+    return {Medical128Outcome::kHostFailure, placement.error};
+  }
+  const host::FixedPoint position = placement.point;
   host::ArtHandle group = nullptr;
   if (const host::ErrorCode error = NewSymbolGroup(layer, group); error != host::kNoError) {
     return {Medical128Outcome::kHostFailure, error};
@@ -252,8 +257,13 @@ Medical128Result Medical128Form::CreateMedical128() {
 
   gs1_128::CMedical128Art target(group);
   try {
-    if (!symbol.DrawMedical128(target, position.h, position.v, request.HumanReadableText())) {
+    const host::ErrorCode drawn =
+        symbol.DrawMedical128(target, position.h, position.v, request.HumanReadableText());
+    if (drawn == gs1_128::CMedical128Symbol::kTextTooLong) {
       return {Medical128Outcome::kNotEncodable};
+    }
+    if (drawn != host::kNoError) {
+      return {Medical128Outcome::kHostFailure, drawn};
     }
   } catch (const ATE::Exception& exception) {
     return {Medical128Outcome::kHostFailure, exception.code()};

@@ -104,8 +104,8 @@ struct Medical128Form {
 
   // Validates as above, showing the failure's message and focusing its control, then places the
   // symbol at the centre of document view 0 inside a new group on top of the current layer's first
-  // art. Host errors while drawing the text are caught here: the rectangles stay, nothing is shown.
-  // The caller holds the application context.
+  // art. Host errors while drawing end the drawing and are reported as kHostFailure: the art drawn
+  // before stays, nothing is shown. The caller holds the application context.
   Medical128Result CreateMedical128();
 };
 

@@ -128,28 +128,31 @@ TEST_F(GlyphDrawingTest, RecordValuesAreTruncatedTwice) {
   EXPECT_EQ(segments[1].p.v, (64159 + 23855) / 65536.0f);
 }
 
-TEST_F(GlyphDrawingTest, ArtTheHostRefusesIsSkipped) {
+TEST_F(GlyphDrawingTest, AGlyphTheHostCannotFinishIsRemovedWhole) {
   art::CTextPathGS1DataBarArt target = Target();
   const uint16_t zero = target.GlyphForHriChar('0');
 
   host_.FailCall("Art.NewArt", 1);  // the compound path
-  target.DrawGlyph(0, 0, zero, host::GreyColour(1.0f), 1.0f);
+  EXPECT_EQ(target.DrawGlyph(0, 0, zero, host::GreyColour(1.0f), 1.0f), emulator::kInjectedError);
   EXPECT_TRUE(Drawn().empty());
   EXPECT_EQ(host_.CallCount("Path.SetPathSegments"), 0);
 
+  // A '0' without its inner contour would read as a filled blob: the compound path goes too.
   host_.ClearFailures();
-  host_.FailCall("Art.NewArt", 3);  // the outer contour of the next '0'
-  target.DrawGlyph(0, 0, zero, host::GreyColour(1.0f), 1.0f);
-  ASSERT_EQ(Drawn().size(), 1u);
-  ASSERT_EQ(Drawn()[0]->children.size(), 1u);
-  ExpectFilledGlyphPath(*Drawn()[0]->children[0]);
-  EXPECT_EQ(host_.CallCount("Path.SetPathSegments"),
-            static_cast<int>(Drawn()[0]->children[0]->path.segments.size()));
+  host_.FailCall("Art.NewArt", 4);  // the inner contour of the next '0'
+  EXPECT_EQ(target.DrawGlyph(0, 0, zero, host::GreyColour(1.0f), 1.0f), emulator::kInjectedError);
+  EXPECT_TRUE(Drawn().empty());
 
   host_.ClearFailures();
-  host_.FailCall("Art.NewArt", 5);  // the path of a '1'
-  target.DrawGlyph(0, 0, target.GlyphForHriChar('1'), host::GreyColour(1.0f), 1.0f);
-  EXPECT_EQ(Drawn().size(), 1u);
+  host_.FailCall("Path.SetPathClosed", host_.CallCount("Path.SetPathClosed") + 1);
+  EXPECT_EQ(target.DrawGlyph(0, 0, target.GlyphForHriChar('1'), host::GreyColour(1.0f), 1.0f),
+            emulator::kInjectedError);
+  EXPECT_TRUE(Drawn().empty());
+
+  host_.ClearFailures();
+  EXPECT_EQ(target.DrawGlyph(0, 0, zero, host::GreyColour(1.0f), 1.0f), host::kNoError);
+  ASSERT_EQ(Drawn().size(), 1u);
+  ASSERT_EQ(Drawn()[0]->children.size(), 2u);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ class Medical128ArtTest : public ::testing::Test {
     EXPECT_TRUE(symbol.SetElements("0112345678901231", expiry, quantity, lot, set));
     symbol.SetDimensions(narrowWidth, 17);
     gs1_128::CMedical128Art target(emulator::HandleOf(&document_->group()));
-    return symbol.DrawMedical128(target, kX, kY, text);
+    return symbol.DrawMedical128(target, kX, kY, text) == host::kNoError;
   }
 
   const Art& TopArt() const { return *document_->group().children.back(); }
