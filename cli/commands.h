@@ -16,5 +16,9 @@ struct Command {
 int RunDataBar(std::span<const std::string_view> arguments);
 int RunExpanded(std::span<const std::string_view> arguments);
 int RunGs1128(std::span<const std::string_view> arguments);
+int RunBatch(std::span<const std::string_view> arguments);
+
+// Every subcommand, as main.cpp lists them.
+std::span<const Command> Commands();
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "cli/worker_host.h"
 #include "emulator/document_writer.h"
 
 namespace cli {
@@ -19,6 +20,10 @@ bool IsSupportedOutput(std::string_view path) {
 }
 
 std::string WriteDocument(const emulator::Document& document, const std::string& path, int dpi) {
+  if (WorkerHost* worker = WorkerHost::Current(); worker != nullptr && worker->keepsDocuments()) {
+    worker->KeepDocument(document);
+    return {};
+  }
   emulator::WriteOptions options;
   options.dpi = dpi;
   const emulator::WriteResult result = emulator::WriteDocument(document, path, options);

@@ -40,7 +40,8 @@ OutputChoice ReadOutputOptions(const ParsedOptions& options);
 bool IsSupportedOutput(std::string_view path);
 
 // Writes the document at true size, the page fitted to the art; PNG at the given resolution.
-// Returns an empty text on success, else the reason; a failed write leaves no file behind.
+// Returns an empty text on success, else the reason; a failed write leaves no file behind. On a
+// batch's worker thread that lays out a sheet, the document is kept for the sheet instead.
 std::string WriteDocument(const emulator::Document& document, const std::string& path, int dpi);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 // The stand-in host a subcommand runs the plug-in's code on: an emulator with one new document
 // whose view is centred at the given point, and the plug-in's suites held as between the
-// plug-in's start-up and shut-down.
+// plug-in's start-up and shut-down. On a batch's worker thread (see worker_host.h) the session
+// opens its document on the worker's emulator and uses the suites the batch holds.
 #pragma once
 
 #include <optional>
@@ -21,8 +22,8 @@ class HostSession {
 
   // 0, or the host's code when a suite could not be acquired.
   host::ErrorCode status() const { return status_; }
-  emulator::Emulator& emulator() { return emulator_; }
-  emulator::Document& document() { return *emulator_.document(); }
+  emulator::Emulator& emulator() { return *emulator_; }
+  emulator::Document& document() { return *emulator_->document(); }
 
   // Runs the action inside an application context, as a panel's create button does. Returns
   // the host's code when the context cannot be pushed, else 0.
@@ -42,7 +43,8 @@ class HostSession {
   std::string Close();
 
  private:
-  emulator::Emulator emulator_;
+  std::optional<emulator::Emulator> ownEmulator_;  // outside a batch's worker thread
+  emulator::Emulator* emulator_;
   std::optional<host::ScopedSuites> suites_;
   host::ErrorCode status_ = host::kNoError;
 };

@@ -13,6 +13,7 @@ constexpr cli::Command kCommands[] = {
      cli::RunDataBar},
     {"expanded", "GS1 DataBar Expanded and Expanded Stacked", cli::RunExpanded},
     {"gs1-128", "GS1-128 for medical products: (01), (17), (30), (10)", cli::RunGs1128},
+    {"batch", "many symbols from a file of jobs, one per line, on every core", cli::RunBatch},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -25,6 +26,10 @@ void PrintUsage(std::ostream& out) {
 }
 
 }  // namespace
+
+std::span<const cli::Command> cli::Commands() {
+  return kCommands;
+}
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);

@@ -30,7 +30,6 @@ constexpr Generator BuildGenerator(int k) {
 }
 
 constexpr int kLogPeriod = kGaloisPrime - 1;
-constexpr int16_t kZeroLog = -1;  // the logarithm stored for a coefficient of 0
 
 // The logarithms of the generator coefficients of every error correction length, and the
 // powers of 3 over two periods so that the sum of two logarithms needs no reduction. Built by
@@ -38,6 +37,7 @@ constexpr int16_t kZeroLog = -1;  // the logarithm stored for a coefficient of 0
 struct ErrorCorrectionTables {
   std::array<std::array<int16_t, kMaxEcCodewords + 1>, kMaxEcCodewords + 1> generatorLogs{};
   std::array<uint16_t, 2 * kLogPeriod> antilog{};
+  bool everyCoefficientNonZero = true;  // so that each has a logarithm
 };
 
 constexpr ErrorCorrectionTables BuildErrorCorrectionTables() {
@@ -45,8 +45,8 @@ constexpr ErrorCorrectionTables BuildErrorCorrectionTables() {
   for (int k = 1; k <= kMaxEcCodewords; ++k) {
     const Generator g = BuildGenerator(k);
     for (int j = 0; j <= k; ++j) {
-      tables.generatorLogs[k][j] =
-          g[j] == 0 ? kZeroLog : static_cast<int16_t>(kCompositeTables.log[g[j]]);
+      tables.everyCoefficientNonZero = tables.everyCoefficientNonZero && g[j] != 0;
+      tables.generatorLogs[k][j] = static_cast<int16_t>(kCompositeTables.log[g[j]]);
     }
   }
   for (int i = 0; i < 2 * kLogPeriod; ++i)
@@ -55,10 +55,11 @@ constexpr ErrorCorrectionTables BuildErrorCorrectionTables() {
 }
 
 constexpr ErrorCorrectionTables kErrorCorrectionTables = BuildErrorCorrectionTables();
+static_assert(kErrorCorrectionTables.everyCoefficientNonZero);
 
-// t * g for a non-zero t given by its logarithm and g by its stored logarithm.
+// t * g for a non-zero t and a generator coefficient g, given by their logarithms.
 int MultiplyLogs(int logT, int logG) {
-  return logG == kZeroLog ? 0 : kErrorCorrectionTables.antilog[logT + logG];
+  return kErrorCorrectionTables.antilog[logT + logG];
 }
 
 }  // namespace

@@ -50,10 +50,8 @@ constexpr int32_t kLeftBound = 20;
 constexpr int32_t kRemainingBound = kMaxSetElements;
 constexpr int32_t kMaxWidthBound = 9;
 
-using CompletionTable =
-    std::array<std::array<std::array<std::array<int32_t, kLeftBound>, kRemainingBound>,
-                          kMaxWidthBound>,
-               2>;
+using CompletionTable = std::array<
+    std::array<std::array<std::array<int32_t, kLeftBound>, kRemainingBound>, kMaxWidthBound>, 2>;
 
 constexpr CompletionTable kCompletions = [] {
   CompletionTable table{};

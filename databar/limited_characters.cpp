@@ -29,13 +29,11 @@ bool EncodeLimitedCharacters(int64_t itemNumber, InnerWidths& inner, int32_t lin
   const CharacterElements left = LimitedCharacter(x / kCharacterValues);
   const CharacterElements right = LimitedCharacter(x % kCharacterValues);
 
-  int32_t checksum = 0;
-  for (int k = 0; k < kCharacterElements; ++k) {
-    checksum = (checksum + kLimitedWeights[0][k] * left[k]) % kChecksumModulus;
-  }
-  for (int k = 0; k < kCharacterElements; ++k) {
-    checksum = (checksum + kLimitedWeights[1][k] * right[k]) % kChecksumModulus;
-  }
+  // The weighted sum stays far below the range of int32_t, so it is reduced once at the end.
+  int32_t sum = 0;
+  for (int k = 0; k < kCharacterElements; ++k)
+    sum += kLimitedWeights[0][k] * left[k] + kLimitedWeights[1][k] * right[k];
+  const int32_t checksum = sum % kChecksumModulus;
 
   auto out = std::copy(left.begin(), left.end(), inner.begin());
   out = std::copy(std::begin(kLimitedCheckCharacters[checksum]),
@@ -53,10 +51,11 @@ int32_t BuildLimitedSeparator(const InnerWidths& inner, SeparatorRow& out) {
   d[kRowElements - 2] = 1;
   d[kRowElements - 1] = 1;
 
-  // Left end: 4 light modules, then the complement of the rest of the covered elements.
+  // Left end: 4 light modules, then the complement of the rest of the covered elements. The scan
+  // stops at the row's end, also for a row of malformed widths.
   int32_t modules = 0;
   int32_t i = 0;
-  while (modules <= 4)
+  while (modules <= 4 && i < kRowElements)
     modules += d[i++];
   int32_t j;
   if (i % 2 == 1) {
@@ -74,7 +73,7 @@ int32_t BuildLimitedSeparator(const InnerWidths& inner, SeparatorRow& out) {
   int32_t total = 0;
   do {
     total += d[--j];
-  } while (total <= 4);
+  } while (total <= 4 && j > 0);
   if (j % 2 == 1) {
     d[j] = static_cast<ElementWidth>(total - 4);
     d[j + 1] = 4;

@@ -32,14 +32,14 @@ void Place(const CharacterElements& elements, InnerWidths& inner, int start, int
     inner[start + step * k] = elements[k];
 }
 
+// The weighted sum stays far below the range of int32_t, so it is reduced once at the end.
 int32_t Checksum(const CharacterElements (&characters)[4]) {
-  int32_t checksum = 0;
+  int32_t sum = 0;
   for (int c = 0; c < 4; ++c) {
-    for (int k = 0; k < kCharacterElements; ++k) {
-      checksum = (checksum + kOmniWeights[c][k] * characters[c][k]) % kChecksumModulus;
-    }
+    for (int k = 0; k < kCharacterElements; ++k)
+      sum += kOmniWeights[c][k] * characters[c][k];
   }
-  return checksum;
+  return sum % kChecksumModulus;
 }
 
 void PlaceFinders(int32_t checksum, InnerWidths& inner) {

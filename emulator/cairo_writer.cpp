@@ -190,4 +190,34 @@ WriteResult WriteWithCairo(const Document& document, const std::string& path, Ca
   return {};
 }
 
+WriteResult WritePdfSheet(std::span<const SheetPage> pages, const std::string& path) {
+  if (pages.empty())
+    return {"a sheet needs at least one page: " + path};
+  Surface surface(cairo_pdf_surface_create(path.c_str(), pages[0].width, pages[0].height));
+  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
+    return {Failure(path, cairo_surface_status(surface.get()))};
+  }
+  {
+    Context cairo(cairo_create(surface.get()));
+    CairoCanvas canvas(cairo.get());
+    for (const SheetPage& page : pages) {
+      cairo_pdf_surface_set_size(surface.get(), page.width, page.height);
+      for (const SheetPlacement& placed : page.placements) {
+        const Document& document = *placed.document;
+        PaintDocument(document, PlacedPage(document, placed.x, placed.y, page.width, page.height),
+                      canvas);
+      }
+      cairo_show_page(cairo.get());
+    }
+    if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS) {
+      return {Failure(path, cairo_status(cairo.get()))};
+    }
+  }
+  cairo_surface_finish(surface.get());
+  const cairo_status_t status = cairo_surface_status(surface.get());
+  if (status != CAIRO_STATUS_SUCCESS)
+    return {Failure(path, status)};
+  return {};
+}
+
 }  // namespace emulator

@@ -35,4 +35,15 @@ WriteResult WriteDocument(const Document& document, const std::string& path,
           " (use .svg, .pdf, .eps or .png)"};
 }
 
+WriteResult WriteSheet(std::span<const SheetPage> pages, const std::string& path) {
+  const std::string extension = LowerExtension(path);
+  if (extension == ".pdf")
+    return WritePdfSheet(pages, path);
+  if (extension != ".svg")
+    return {"a sheet is written as .pdf or .svg, not as " + path};
+  if (pages.size() != 1)
+    return {"an SVG file holds one page: " + path};
+  return WriteSvgPage(pages.front(), path);
+}
+
 }  // namespace emulator

@@ -3,7 +3,9 @@
 // of all art plus a margin on each side.
 #pragma once
 
+#include <span>
 #include <string>
+#include <vector>
 
 #include "emulator/document.h"
 
@@ -22,5 +24,23 @@ struct WriteResult {
 // The format follows the file's extension, in any case: .svg, .pdf, .eps or .png.
 WriteResult WriteDocument(const Document& document, const std::string& path,
                           const WriteOptions& options = {});
+
+// A document drawn on a sheet page, the top-left corner of its art's bounds at (x, y) points
+// from the page's top-left corner.
+struct SheetPlacement {
+  const Document* document = nullptr;
+  double x = 0;
+  double y = 0;
+};
+
+struct SheetPage {
+  double width = 0;  // points
+  double height = 0;
+  std::vector<SheetPlacement> placements;
+};
+
+// Writes pages of placed documents as the extension says: a .pdf file holds every page, an .svg
+// file exactly one.
+WriteResult WriteSheet(std::span<const SheetPage> pages, const std::string& path);
 
 }  // namespace emulator

@@ -85,12 +85,23 @@ char32_t NextCodePoint(std::u16string_view text, size_t& i) {
 
 }  // namespace
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BARQUILL_ADDRESS_SANITIZER 1  // clang's way of saying so
+#endif
+#endif
+
+#if defined(__SANITIZE_ADDRESS__) || defined(BARQUILL_ADDRESS_SANITIZER)
 // fontconfig loses a few bytes of its process-wide configuration on first use (they are never
 // freed before exit, and calling FcFini would break other threads). Every program that resolves
 // fonts through the emulator links this file, so the leak checker is told here, once for all.
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libfontconfig.so\n";
+}
+// The expected suppression is not reported either, so that the programs' error output holds
+// only their own messages.
+extern "C" const char* __lsan_default_options() {
+  return "print_suppressions=0";
 }
 #endif
 

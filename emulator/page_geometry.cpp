@@ -25,6 +25,16 @@ Page PageFor(const Document& document, double marginMm) {
   return page;
 }
 
+Page PlacedPage(const Document& document, double x, double y, double width, double height) {
+  const host::RealRect bounds = document.Bounds().value_or(host::RealRect{});
+  Page page;
+  page.left = bounds.left - x;
+  page.top = bounds.top + y;
+  page.width = width;
+  page.height = height;
+  return page;
+}
+
 std::optional<Rgb> ScreenColour(const host::Colour& colour) {
   const host::Real* c = colour.components;
   switch (colour.kind) {

@@ -26,6 +26,10 @@ struct Page {
 // The bounds of all art with the margin around them; an empty document gives a page of margins.
 Page PageFor(const Document& document, double marginMm);
 
+// The page of a sheet on which the document's art has the top-left corner of its bounds at (x, y)
+// points from the page's top-left corner.
+Page PlacedPage(const Document& document, double x, double y, double width, double height);
+
 struct Rgb {
   double red = 0;
   double green = 0;

@@ -10,4 +10,7 @@ namespace emulator {
 WriteResult WriteSvg(const Document& document, const std::string& path,
                      const WriteOptions& options);
 
+// One page of placed documents.
+WriteResult WriteSvgPage(const SheetPage& page, const std::string& path);
+
 }  // namespace emulator

@@ -1,0 +1,47 @@
+// Benchmarks of the encoders and of making a document, each beside zint on the same symbol,
+// ending with a table of zint's time divided by ours.
+//
+// Not run by the test command. To run, from the optimised native build of scripts/build.sh (a
+// Release build gives the best numbers):
+//   cmake --build build --target barquill_bench
+//   build/bench/barquill_bench [--benchmark_filter=REGEX] [--benchmark_min_time=0.5]
+// The SVG files of the document cases are written to /dev/shm (else the temporary directory)
+// and removed after.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "bench/encoder_benchmarks.h"
+#include "bench/ratio_reporter.h"
+
+namespace {
+
+// Each encoder is to be at least this many times faster than zint's encode of the same symbol.
+constexpr double kTargetRatio = 3.0;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+
+  // In memory where the system offers it, so that the disk does not time the document cases.
+  const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                         ? std::filesystem::path("/dev/shm")
+                                         : std::filesystem::temp_directory_path();
+  const std::filesystem::path directory = base / ("barquill-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(directory);
+  bench::RegisterEncoderBenchmarks();
+  bench::RegisterDocumentBenchmarks(directory.c_str());
+
+  bench::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios(std::cout, kTargetRatio);
+  benchmark::Shutdown();
+  std::filesystem::remove_all(directory);
+  return 0;
+}

@@ -1,0 +1,125 @@
+#include "cli/batch_jobs.h"
+
+#include <filesystem>
+#include <map>
+
+namespace cli {
+
+namespace {
+
+std::vector<std::string> SplitFields(std::string_view line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (size_t tab = line.find('\t'); tab != std::string_view::npos; tab = line.find('\t', start)) {
+    fields.emplace_back(line.substr(start, tab - start));
+    start = tab + 1;
+  }
+  fields.emplace_back(line.substr(start));
+  return fields;
+}
+
+bool HoldsJob(std::string_view line) {
+  const size_t first = line.find_first_not_of(" \t");
+  return first != std::string_view::npos && line[first] != '#';
+}
+
+bool Has(const std::vector<std::string>& arguments, std::string_view argument) {
+  for (const std::string& a : arguments) {
+    if (a == argument)
+      return true;
+  }
+  return false;
+}
+
+// The value of the output option ("-o FILE", "--output FILE" or "--output=FILE"), or null. The
+// inline form is split in two so that the value can be rewritten.
+std::string* FindOutput(std::vector<std::string>& arguments) {
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    if (arguments[i].starts_with("--output=")) {
+      std::string value = arguments[i].substr(9);
+      arguments[i] = "-o";
+      arguments.insert(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1, std::move(value));
+      return &arguments[i + 1];
+    }
+    if ((arguments[i] == "-o" || arguments[i] == "--output") && i + 1 < arguments.size())
+      return &arguments[i + 1];
+  }
+  return nullptr;
+}
+
+const Command* FindCommand(std::string_view name, std::span<const Command> commands) {
+  for (const Command& command : commands) {
+    if (command.name == name)
+      return &command;
+  }
+  return nullptr;
+}
+
+std::string InDirectory(const std::string& directory, const std::string& file) {
+  if (directory.empty() || std::filesystem::path(file).is_absolute())
+    return file;
+  return (std::filesystem::path(directory) / file).string();
+}
+
+// Names the file the job writes, adding one named after the line when it names none.
+void ChooseOutput(BatchJob& job, const BatchJobOptions& options) {
+  if (Has(job.arguments, "--dump") || Has(job.arguments, "--help") || Has(job.arguments, "-h"))
+    return;
+  std::string* output = FindOutput(job.arguments);
+  if (output == nullptr) {
+    job.arguments.push_back("-o");
+    job.arguments.push_back(std::to_string(job.line) + ".svg");
+    output = &job.arguments.back();
+  }
+  *output = InDirectory(options.directory, *output);
+  if (!options.sheet)
+    job.output = *output;
+}
+
+BatchJob ReadJob(int line, std::string_view text, std::span<const Command> commands,
+                 const BatchJobOptions& options) {
+  BatchJob job;
+  job.line = line;
+  std::vector<std::string> fields = SplitFields(text);
+  const std::string name = fields.front();
+  job.arguments.assign(fields.begin() + 1, fields.end());
+  if (name == "batch") {
+    job.refusal = "a batch line cannot run batch";
+    return job;
+  }
+  job.command = FindCommand(name, commands);
+  if (job.command == nullptr) {
+    job.refusal = "unknown command \"" + name + "\"";
+    return job;
+  }
+  ChooseOutput(job, options);
+  return job;
+}
+
+}  // namespace
+
+std::vector<BatchJob> ReadBatchJobs(std::istream& in, std::span<const Command> commands,
+                                    const BatchJobOptions& options) {
+  std::vector<BatchJob> jobs;
+  std::map<std::filesystem::path, int> writers;  // output file -> the line that writes it
+  std::string text;
+  for (int line = 1; std::getline(in, text); ++line) {
+    if (!text.empty() && text.back() == '\r')
+      text.pop_back();
+    if (!HoldsJob(text))
+      continue;
+    BatchJob job = ReadJob(line, text, commands, options);
+    if (!job.output.empty()) {
+      const auto [writer, first] =
+          writers.emplace(std::filesystem::path(job.output).lexically_normal(), line);
+      if (!first) {
+        job.refusal =
+            "writes " + job.output + ", as line " + std::to_string(writer->second) + " does";
+      }
+    }
+    jobs.push_back(std::move(job));
+  }
+  return jobs;
+}
+
+}  // namespace cli

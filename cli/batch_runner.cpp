@@ -1,0 +1,127 @@
+#include "cli/batch_runner.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <iostream>
+#include <mutex>
+#include <optional>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "cli/exit_codes.h"
+#include "cli/worker_host.h"
+
+namespace cli {
+
+namespace {
+
+// Results as the workers finish them, taken by the calling thread in job order. The calling
+// thread is woken only for the result it waits for; progress is read whenever it wakes, and at
+// least a few times a second.
+class ResultBoard {
+ public:
+  explicit ResultBoard(size_t count) : results_(count) {}
+
+  void Post(size_t index, BatchResult result) {
+    bool awaited = false;
+    {
+      std::lock_guard lock(mutex_);
+      results_[index] = std::move(result);
+      ++done_;
+      awaited = index == awaited_;
+    }
+    if (awaited)
+      changed_.notify_one();
+  }
+
+  // Waits until the result at `index` is there or a while has passed; returns it if it is.
+  std::optional<BatchResult> Take(size_t index, size_t& done) {
+    std::unique_lock lock(mutex_);
+    awaited_ = index;
+    changed_.wait_for(lock, std::chrono::milliseconds(100),
+                      [&] { return results_[index].has_value(); });
+    done = done_;
+    std::optional<BatchResult> result = std::move(results_[index]);
+    results_[index].reset();
+    return result;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<std::optional<BatchResult>> results_;
+  size_t done_ = 0;
+  size_t awaited_ = 0;  // the result the calling thread waits for
+};
+
+BatchResult RunJob(const BatchJob& job, WorkerHost& host) {
+  BatchResult result;
+  if (!job.refusal.empty()) {
+    result.status = kExitBadInput;
+    result.output.err = job.refusal + "\n";
+    return result;
+  }
+  const std::vector<std::string_view> arguments(job.arguments.begin(), job.arguments.end());
+  {
+    ScopedCapture capture(result.output);
+    result.status = job.command->run(arguments);
+  }
+  std::unique_ptr<emulator::Document> kept = host.TakeKeptDocument();
+  if (result.status == kExitOk)
+    result.document = std::move(kept);
+  return result;
+}
+
+// Takes jobs until none is left. A job that throws fails with the reason, and the worker goes on
+// with a fresh host, since the job may have left its emulator in any state.
+void Work(std::span<const BatchJob> jobs, std::atomic<size_t>& next, bool keepDocuments,
+          ResultBoard& board) {
+  std::optional<WorkerHost> host;
+  host.emplace(keepDocuments);
+  for (size_t index = next++; index < jobs.size(); index = next++) {
+    BatchResult result;
+    try {
+      result = RunJob(jobs[index], *host);
+    } catch (const std::exception& error) {
+      result = BatchResult{};
+      result.status = kExitFailure;
+      result.output.err = std::string("internal error: ") + error.what() + "\n";
+      host.reset();
+      host.emplace(keepDocuments);
+    }
+    board.Post(index, std::move(result));
+  }
+}
+
+}  // namespace
+
+void RunBatchJobs(std::span<const BatchJob> jobs, const BatchRunOptions& options,
+                  const std::function<void(size_t index, BatchResult& result)>& deliver,
+                  const std::function<void(size_t done)>& progress) {
+  ResultBoard board(jobs.size());
+  std::atomic<size_t> next = 0;
+  std::vector<std::jthread> workers;
+  const size_t threads =
+      std::min<size_t>(std::max(options.threads, 1), std::max<size_t>(jobs.size(), 1));
+  for (size_t t = 0; t < threads; ++t) {
+    workers.emplace_back([&] { Work(jobs, next, options.keepDocuments, board); });
+  }
+  size_t reported = 0;
+  for (size_t index = 0; index < jobs.size();) {
+    size_t done = 0;
+    std::optional<BatchResult> result = board.Take(index, done);
+    if (done != reported) {
+      reported = done;
+      progress(done);
+    }
+    if (result) {
+      deliver(index, *result);
+      ++index;
+    }
+  }
+}
+
+}  // namespace cli
