@@ -10,7 +10,6 @@
 #include "cli/exit_codes.h"
 #include "cli/host_session.h"
 #include "cli/options.h"
-#include "databar/encode_error.h"
 #include "databar/gs1_databar_symbol.h"
 #include "databar/module_rows.h"
 #include "panels/databar_form.h"
@@ -186,10 +185,8 @@ int Dump(panels::DataBarForm& form) {
     std::cerr << "barquill databar: internal error: " << problem << "\n";
     return kExitFailure;
   }
-  if (databar::IsEncodeErrorCode(result)) {
-    const panels::DataBarFailure failure = form.EncodeFailure(result);
-    return BadInput(OptionOf(failure.focus), failure.message);
-  }
+  if (const auto failure = form.EncodedFailure(result))
+    return BadInput(OptionOf(failure->focus), failure->message);
   if (result != 0) {
     std::cerr << "barquill databar: the host failed (error " << result << ")\n";
     return kExitFailure;

@@ -11,7 +11,6 @@
 #include "cli/exit_codes.h"
 #include "cli/host_session.h"
 #include "cli/options.h"
-#include "databar/encode_error.h"
 #include "databar/gs1_databar_symbol.h"
 #include "databar/module_rows.h"
 #include "panels/element_string.h"
@@ -177,10 +176,8 @@ int Dump(panels::ExpandedForm& form) {
     std::cerr << "barquill expanded: internal error: " << problem << "\n";
     return kExitFailure;
   }
-  if (databar::IsEncodeErrorCode(result)) {
-    const panels::ExpandedFailure failure = form.EncodeFailure(accepted, result);
-    return BadInput(OptionOf(failure.focus), failure.message);
-  }
+  if (const auto failure = form.EncodedFailure(accepted, result))
+    return BadInput(OptionOf(failure->focus), failure->message);
   if (result != 0)
     return HostFailed(result);
   for (const std::string& row : rows)

@@ -1,6 +1,5 @@
 #include "panels/databar_form.h"
 
-#include <cstdio>
 #include <string_view>
 
 #include "art/gs1_databar_art.h"
@@ -9,19 +8,16 @@
 #include "databar/check_digit.h"
 #include "databar/composite_attachment.h"
 #include "databar/encode_error.h"
-#include "host/suite_pointers.h"
 #include "panels/character_rules.h"
 #include "panels/databar_messages.h"
 #include "panels/form_host.h"
 #include "panels/length_field.h"
-#include "textengine/exception.h"
 
 namespace panels {
 
 namespace {
 
 constexpr size_t kItemNumberLength = 13;
-constexpr size_t kCompositeTextCapacity = 100;
 constexpr double kThinLengthLimit = 9.999;  // module width, separators, 2D rows
 constexpr double kRowHeightLimit = 200;     // the linear rows
 constexpr char kDefaultModuleWidth[] = "0.353";
@@ -34,10 +30,6 @@ bool IsValidItemNumber(std::string_view text, int32_t type) {
 }
 
 // A text longer than the field holds is refused rather than cut.
-bool IsValidCompositeText(std::string_view text) {
-  return text.size() <= kCompositeTextCapacity && Valid2DText(text);
-}
-
 // Minimum of the height, in module widths, per type.
 int HeightModules(int32_t type) {
   switch (type) {
@@ -65,17 +57,8 @@ std::string CompositeTooLongMessage(int32_t type) {
   const int columns = databar::CompositeColumns(type);
   const composite::CompositeSizeTable& table = *composite::SizeTableFor(columns);
   const composite::CompositeSize& largest = table.sizes[table.count - 1];
-  const char* label = TypeLabel(type);
-  const int size = std::snprintf(nullptr, 0, kCompositeTooLongFormat, label, columns, largest.bits,
-                                 largest.rows);
-  std::string message(size, '\0');
-  std::snprintf(message.data(), message.size() + 1, kCompositeTooLongFormat, label, columns,
-                largest.bits, largest.rows);
-  return message;
-}
-
-DataBarResult HostFailure(host::ErrorCode error) {
-  return {DataBarOutcome::kHostFailure, error, {}};
+  return FormatMessage(kCompositeTooLongFormat, TypeLabel(type), columns, largest.bits,
+                       largest.rows);
 }
 
 // The length fields in the order they are checked; the last two only for the stacked types.
@@ -234,6 +217,14 @@ host::ErrorCode DataBarForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtH
   return host::kNoError;
 }
 
+std::optional<DataBarFailure> DataBarForm::EncodedFailure(int32_t result) const {
+  if (databar::IsEncodeErrorCode(result))
+    return EncodeFailure(result);
+  if (result == 0 && CompositeHoldsNoData(compositeText))
+    return DataBarFailure{kCompositeNoDataMessage, DataBarField::kCompositeText};
+  return std::nullopt;
+}
+
 DataBarResult DataBarForm::CreateSymbol() {
   focus = DataBarField::kNone;
 
@@ -241,47 +232,22 @@ DataBarResult DataBarForm::CreateSymbol() {
 
   DataBarLengths accepted;
   if (const std::optional<DataBarFailure> failure = Validate(accepted)) {
-    ShowMessageAlert(failure->message.c_str());
     focus = failure->focus;
-    return {DataBarOutcome::kFieldRejected, host::kNoError, failure->message};
+    return Refused(DataBarOutcome::kFieldRejected, failure->message);
   }
-
-  host::LayerHandle layer = nullptr;
-  if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError) {
-    ShowMessageAlert(kNoDocumentMessage);
-    return {DataBarOutcome::kNoDocument, host::kNoError, kNoDocumentMessage};
-  }
-  if (placement.error != host::kNoError)
-    return HostFailure(placement.error);
   host::ArtHandle firstArt = nullptr;
-  if (const host::ErrorCode error = host::sArt->GetFirstArtOfLayer(layer, &firstArt);
-      error != host::kNoError) {
-    return HostFailure(error);
-  }
+  if (const std::optional<DataBarResult> ended = FindSymbolContainer(placement, firstArt))
+    return *ended;
 
   databar::CGS1DataBarSymbol symbol;
-  if (const int32_t result = Encode(symbol, accepted, placement.point); result != 0) {
-    if (!databar::IsEncodeErrorCode(result))
-      return HostFailure(result);
-    const DataBarFailure failure = EncodeFailure(result);
-    ShowMessageAlert(failure.message.c_str());
-    focus = failure.focus;
-    return {DataBarOutcome::kNotEncodable, host::kNoError, failure.message};
+  const int32_t result = Encode(symbol, accepted, placement.point);
+  if (const std::optional<DataBarFailure> failure = EncodedFailure(result)) {
+    focus = failure->focus;
+    return Refused(DataBarOutcome::kNotEncodable, failure->message);
   }
-
-  host::ArtHandle group = nullptr;
-  if (const host::ErrorCode error =
-          host::sArt->NewArt(host::kGroupArt, host::kPlaceInsideOnTop, firstArt, &group);
-      error != host::kNoError) {
-    return HostFailure(error);
-  }
-  try {
-    if (const host::ErrorCode error = Draw(symbol, group))
-      return HostFailure(error);
-  } catch (const ATE::Exception& failure) {
-    return HostFailure(failure.code());
-  }
-  return {};
+  if (result != 0)
+    return HostFailure(result);
+  return DrawInNewGroup(firstArt, [&](host::ArtHandle group) { return Draw(symbol, group); });
 }
 
 }  // namespace panels

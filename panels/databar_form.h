@@ -14,6 +14,7 @@
 #include "host/error.h"
 #include "host/geometry.h"
 #include "host/handles.h"
+#include "panels/symbol_creation.h"
 
 namespace panels {
 
@@ -28,20 +29,6 @@ enum class DataBarField {
   kCompositeRowHeight,      // 20
   kStackedSeparatorHeight,  // 21: between the two linear rows
   kSecondRowHeight,         // 22: the lower linear row
-};
-
-enum class DataBarOutcome {
-  kCreated,        // the symbol is in the document
-  kFieldRejected,  // a field failed its rule: its message was shown, focus names the field
-  kNoDocument,     // no document is open: its message was shown
-  kNotEncodable,   // the fields passed but the encoder refused the data: its message was shown
-  kHostFailure,    // the host failed while placing the symbol; nothing was shown
-};
-
-struct DataBarResult {
-  DataBarOutcome outcome = DataBarOutcome::kCreated;
-  host::ErrorCode error = host::kNoError;  // the host's code for kHostFailure
-  std::string message;                     // the message shown (UTF-8), or empty
 };
 
 // The six length fields' texts, or their minimums.
@@ -126,6 +113,9 @@ struct DataBarForm {
   // What the panel tells the user when Encode refused the data (its EncodeError 1, 2 or 3):
   // for 2D data too long, the largest capacity of the type's component.
   DataBarFailure EncodeFailure(int32_t error) const;
+  // What the panel tells the user after Encode returned the result: its refusal, or a 2D text
+  // that holds no data; nothing for a symbol to draw or a host failure.
+  std::optional<DataBarFailure> EncodedFailure(int32_t result) const;
   // Draws the encoded symbol into the group in the panel's order, the text as the options say.
   // Returns 0 or the code of the host call that failed, which ends the drawing; throws
   // ATE::Exception with the host's code when a text frame cannot be made.

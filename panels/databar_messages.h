@@ -34,6 +34,8 @@ constexpr char kCompositeNotEncodableMessage[] =
 constexpr char kCompositeTooLongFormat[] =
     "【二次元】のデータが長すぎます。%sの二次元シンボル（%d列）に入るデータは最大%dビット（CC-B "
     "%d段）までです。データを減らしてください。";
+// A 2D text whose only data characters are spaces.
+constexpr char kCompositeNoDataMessage[] = "二次元にデータが入力されていません。";
 constexpr char kItemNumberNotEncodableMessage[] =
     "【コード】のデータをバーコードにできませんでした。";
 

@@ -1,25 +1,21 @@
 #include "panels/expanded_form.h"
 
-#include <cstdio>
 #include <iterator>
 
 #include "art/gs1_databar_art.h"
 #include "composite/expanded_characters.h"
 #include "composite/size_tables.h"
 #include "databar/encode_error.h"
-#include "host/suite_pointers.h"
 #include "panels/character_rules.h"
 #include "panels/databar_messages.h"
 #include "panels/expanded_messages.h"
 #include "panels/form_host.h"
 #include "panels/length_field.h"
-#include "textengine/exception.h"
 
 namespace panels {
 
 namespace {
 
-constexpr size_t kCompositeTextCapacity = 100;
 constexpr double kThinLengthLimit = 9.999;  // module width, separators, 2D rows
 constexpr double kShortestRow = 1;
 constexpr double kTallestRow = 200;
@@ -53,29 +49,12 @@ constexpr LengthRule kLengthRules[] = {
      ExpandedField::kStackedSeparatorHeight},
 };
 
-bool IsValidCompositeText(std::string_view text) {
-  return text.size() <= kCompositeTextCapacity && Valid2DText(text);
-}
-
 // Names the limit the 2D data exceeds: the largest component of 4 columns.
 std::string CompositeTooLongMessage() {
   const composite::CompositeSizeTable& table = *composite::SizeTableFor(kCompositeColumns);
   const composite::CompositeSize& largest = table.sizes[table.count - 1];
-  const int size = std::snprintf(nullptr, 0, kMsgExpandedCompositeTooLongFormat, kCompositeColumns,
-                                 largest.bits, largest.rows);
-  std::string message(size, '\0');
-  std::snprintf(message.data(), message.size() + 1, kMsgExpandedCompositeTooLongFormat,
-                kCompositeColumns, largest.bits, largest.rows);
-  return message;
-}
-
-DataBarResult HostFailure(host::ErrorCode error) {
-  return {DataBarOutcome::kHostFailure, error, {}};
-}
-
-DataBarResult Refused(DataBarOutcome outcome, const std::string& message) {
-  ShowMessageAlert(message.c_str());
-  return {outcome, host::kNoError, message};
+  return FormatMessage(kMsgExpandedCompositeTooLongFormat, kCompositeColumns, largest.bits,
+                       largest.rows);
 }
 
 }  // namespace
@@ -173,6 +152,15 @@ host::ErrorCode ExpandedForm::Draw(databar::CGS1DataBarSymbol& symbol,
   return host::kNoError;
 }
 
+std::optional<ExpandedFailure> ExpandedForm::EncodedFailure(const ExpandedRequest& accepted,
+                                                            int32_t result) const {
+  if (databar::IsEncodeErrorCode(result))
+    return EncodeFailure(accepted, result);
+  if (result == 0 && CompositeHoldsNoData(compositeText))
+    return ExpandedFailure{kCompositeNoDataMessage, ExpandedField::kCompositeText};
+  return std::nullopt;
+}
+
 DataBarResult ExpandedForm::CreateSymbol() {
   focus = ExpandedField::kNone;
   const Placement placement = DocumentViewCentre();
@@ -182,40 +170,19 @@ DataBarResult ExpandedForm::CreateSymbol() {
     focus = failure->focus;
     return Refused(DataBarOutcome::kFieldRejected, failure->message);
   }
-
-  host::LayerHandle layer = nullptr;
-  if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError)
-    return Refused(DataBarOutcome::kNoDocument, kNoDocumentMessage);
-  if (placement.error != host::kNoError)
-    return HostFailure(placement.error);
   host::ArtHandle firstArt = nullptr;
-  if (const host::ErrorCode error = host::sArt->GetFirstArtOfLayer(layer, &firstArt);
-      error != host::kNoError) {
-    return HostFailure(error);
-  }
+  if (const std::optional<DataBarResult> ended = FindSymbolContainer(placement, firstArt))
+    return *ended;
 
   databar::CGS1DataBarSymbol symbol;
-  if (const int32_t result = Encode(symbol, accepted, placement.point); result != 0) {
-    if (!databar::IsEncodeErrorCode(result))
-      return HostFailure(result);
-    const ExpandedFailure failure = EncodeFailure(accepted, result);
-    focus = failure.focus;
-    return Refused(DataBarOutcome::kNotEncodable, failure.message);
+  const int32_t result = Encode(symbol, accepted, placement.point);
+  if (const std::optional<ExpandedFailure> failure = EncodedFailure(accepted, result)) {
+    focus = failure->focus;
+    return Refused(DataBarOutcome::kNotEncodable, failure->message);
   }
-
-  host::ArtHandle group = nullptr;
-  if (const host::ErrorCode error =
-          host::sArt->NewArt(host::kGroupArt, host::kPlaceInsideOnTop, firstArt, &group);
-      error != host::kNoError) {
-    return HostFailure(error);
-  }
-  try {
-    if (const host::ErrorCode error = Draw(symbol, group))
-      return HostFailure(error);
-  } catch (const ATE::Exception& failure) {
-    return HostFailure(failure.code());
-  }
-  return {};
+  if (result != 0)
+    return HostFailure(result);
+  return DrawInNewGroup(firstArt, [&](host::ArtHandle group) { return Draw(symbol, group); });
 }
 
 }  // namespace panels

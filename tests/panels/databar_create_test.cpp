@@ -100,6 +100,26 @@ TEST_F(DataBarCreateTest, DataTheEncoderRefusesLeavesNoGroupBehind) {
   ExpectBalancedAfterRelease();
 }
 
+TEST_F(DataBarCreateTest, TwoDTextOfSpacesOnlyIsReportedAndDrawsNothing) {
+  // Each passes the 2D field's rule but leaves only spaces for the component to carry.
+  form_.type = databar::kOmnidirectional;
+  form_.ApplyDefaults();
+  for (const char* text : {" ", "( )", " #^ $"}) {
+    form_.compositeText = text;
+    const DataBarResult result = Create();
+    EXPECT_EQ(result.outcome, DataBarOutcome::kNotEncodable) << text;
+    EXPECT_EQ(result.message, kCompositeNoDataMessage) << text;
+    EXPECT_EQ(form_.focus, DataBarField::kCompositeText) << text;
+  }
+  EXPECT_EQ(emulator_.alerts().size(), 3u);
+  EXPECT_EQ(SymbolGroups(), 0u);
+
+  // A space beside data is data.
+  form_.compositeText = "(10) A";
+  EXPECT_EQ(Create().outcome, DataBarOutcome::kCreated);
+  ExpectBalancedAfterRelease();
+}
+
 TEST_F(DataBarCreateTest, TextModesDrawInThePanelsOrder) {
   using emulator::ArtKind;
   struct Mode {

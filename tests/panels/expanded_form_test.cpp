@@ -234,6 +234,17 @@ TEST_F(ExpandedCreateTest, DataBeyond252BitsIsRefusedWithNothingDrawn) {
   ExpectBalancedAfterRelease();
 }
 
+TEST_F(ExpandedCreateTest, TwoDTextOfSpacesOnlyIsReportedAndDrawsNothing) {
+  form_.segmentsPerRow = 4;
+  form_.compositeText = "(  )";
+  const DataBarResult result = Create();
+  EXPECT_EQ(result.outcome, DataBarOutcome::kNotEncodable);
+  EXPECT_EQ(result.message, kCompositeNoDataMessage);
+  EXPECT_EQ(form_.focus, ExpandedField::kCompositeText);
+  EXPECT_TRUE(Groups().empty());
+  ExpectBalancedAfterRelease();
+}
+
 TEST_F(ExpandedCreateTest, RefusalsAndAMissingDocumentAreReported) {
   form_.compositeText = "(17)991231";
   form_.segmentsPerRow = 2;
