@@ -5,13 +5,13 @@
 #include <iostream>
 #include <string>
 
+#include "cli/command_report.h"
 #include "cli/commands.h"
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
-#include "cli/host_session.h"
+#include "cli/form_actions.h"
 #include "cli/options.h"
 #include "databar/gs1_databar_symbol.h"
-#include "databar/module_rows.h"
 #include "panels/databar_form.h"
 #include "panels/length_field.h"
 
@@ -98,13 +98,7 @@ std::string_view OptionOf(panels::DataBarField field) {
   return "";
 }
 
-int BadInput(std::string_view option, std::string_view message) {
-  std::cerr << "barquill databar: ";
-  if (!option.empty())
-    std::cerr << option << ": ";
-  std::cerr << message << "\n";
-  return kExitBadInput;
-}
+constexpr CommandReport kReport("databar");
 
 void PrintHelp() {
   std::cout << "usage: barquill databar --type TYPE --code DIGITS [--cc TEXT] [options] "
@@ -127,11 +121,11 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::DataBarForm& f
   form.RefreshCheckDigit();
   form.compositeText = options.value("cc").value_or("");
   if (form.compositeText.size() > kCompositeTextCharacters)
-    return BadInput("--cc", "at most 100 characters (the panel's 2D field holds no more)");
+    return kReport.BadInput("--cc", "at most 100 characters (the panel's 2D field holds no more)");
 
   const TextOptionsReading text = ReadTextOptions(options);
   if (!text.error.empty())
-    return BadInput(text.option, text.error);
+    return kReport.BadInput(text.option, text.error);
   form.showText = text.flags.showText != 0;
   form.textAsOutlines = text.flags.textAsOutlines != 0;
   form.fitText = text.flags.fitText != 0;
@@ -140,7 +134,8 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::DataBarForm& f
 
   if (const auto moduleWidth = options.value("module-width")) {
     if (moduleWidth->size() > panels::kLengthFieldCharacters) {
-      return BadInput("--module-width", form.MessageFor(panels::DataBarField::kModuleWidth));
+      return kReport.BadInput("--module-width",
+                              form.MessageFor(panels::DataBarField::kModuleWidth));
     }
     form.lengths.moduleWidth = *moduleWidth;
     form.RefreshMinimums();
@@ -154,10 +149,11 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::DataBarForm& f
     const bool stackedOnly = length.focus == panels::DataBarField::kStackedSeparatorHeight ||
                              length.focus == panels::DataBarField::kSecondRowHeight;
     if (stackedOnly && !form.IsStackedType()) {
-      return BadInput(option, "applies only to the stacked and stacked-omnidirectional types");
+      return kReport.BadInput(option,
+                              "applies only to the stacked and stacked-omnidirectional types");
     }
     if (value->size() > panels::kLengthFieldCharacters) {
-      return BadInput(option, form.MessageFor(length.focus));
+      return kReport.BadInput(option, form.MessageFor(length.focus));
     }
     form.lengths.*length.field = *value;
   }
@@ -165,69 +161,25 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::DataBarForm& f
 }
 
 int Dump(panels::DataBarForm& form) {
-  HostSession session;
-  if (session.status() != host::kNoError) {
-    std::cerr << "barquill databar: the host's suites could not be acquired\n";
-    return kExitFailure;
-  }
   panels::DataBarLengths accepted;
-  if (const auto failure = form.Validate(accepted)) {
-    return BadInput(OptionOf(failure->focus), failure->message);
-  }
-  std::vector<std::string> rows;
-  int32_t result = 0;
-  {
-    databar::CGS1DataBarSymbol symbol;
-    result = form.Encode(symbol, accepted, {});
-    rows = databar::ModuleRows(symbol);
-  }
-  if (const std::string problem = session.Close(); !problem.empty()) {
-    std::cerr << "barquill databar: internal error: " << problem << "\n";
-    return kExitFailure;
-  }
-  if (const auto failure = form.EncodedFailure(result))
-    return BadInput(OptionOf(failure->focus), failure->message);
-  if (result != 0) {
-    std::cerr << "barquill databar: the host failed (error " << result << ")\n";
-    return kExitFailure;
-  }
-  for (const std::string& row : rows)
-    std::cout << row << "\n";
-  return kExitOk;
+  if (const auto failure = form.Validate(accepted))
+    return kReport.BadInput(OptionOf(failure->focus), failure->message);
+  return DumpModuleRows(
+      kReport,
+      [&](databar::CGS1DataBarSymbol& symbol) { return form.Encode(symbol, accepted, {}); },
+      [&](int32_t result) -> std::optional<int> {
+        if (const auto failure = form.EncodedFailure(result))
+          return kReport.BadInput(OptionOf(failure->focus), failure->message);
+        return std::nullopt;
+      });
 }
 
-int Create(panels::DataBarForm& form, const std::string& path, int dpi) {
-  HostSession session;
-  if (session.status() != host::kNoError) {
-    std::cerr << "barquill databar: the host's suites could not be acquired\n";
-    return kExitFailure;
-  }
-  panels::DataBarResult result;
-  const host::ErrorCode contextError = session.InAppContext([&] { result = form.CreateSymbol(); });
-  if (const std::string problem = session.Close(); !problem.empty()) {
-    std::cerr << "barquill databar: internal error: " << problem << "\n";
-    return kExitFailure;
-  }
-  switch (result.outcome) {
-    case panels::DataBarOutcome::kCreated:
-      break;
-    case panels::DataBarOutcome::kFieldRejected:
-    case panels::DataBarOutcome::kNotEncodable:
-      return BadInput(OptionOf(form.focus), result.message);
-    case panels::DataBarOutcome::kNoDocument:
-    case panels::DataBarOutcome::kHostFailure:
-      std::cerr << "barquill databar: the host failed (error " << result.error << ")\n";
-      return kExitFailure;
-  }
-  if (contextError != host::kNoError) {
-    std::cerr << "barquill databar: the host failed (error " << contextError << ")\n";
-    return kExitFailure;
-  }
-  if (const std::string problem = WriteDocument(session.document(), path, dpi); !problem.empty()) {
-    std::cerr << "barquill databar: " << path << ": " << problem << "\n";
-    return kExitFailure;
-  }
-  return kExitOk;
+int Create(panels::DataBarForm& form, const OutputChoice& output) {
+  return CreateAndWrite<panels::DataBarResult>(
+      kReport, output, [&] { return form.CreateSymbol(); },
+      [&](const panels::DataBarResult& result) {
+        return DataBarRefusal(kReport, result, OptionOf(form.focus));
+      });
 }
 
 }  // namespace
@@ -235,7 +187,7 @@ int Create(panels::DataBarForm& form, const std::string& path, int dpi) {
 int RunDataBar(std::span<const std::string_view> arguments) {
   const ParseResult parsed = ParseOptions(arguments, kOptions);
   if (!parsed.error.empty())
-    return BadInput("", parsed.error + " (see barquill databar --help)");
+    return kReport.BadInput("", parsed.error + " (see barquill databar --help)");
   const ParsedOptions& options = parsed.options;
   if (options.has("help")) {
     PrintHelp();
@@ -244,24 +196,25 @@ int RunDataBar(std::span<const std::string_view> arguments) {
 
   const auto type = options.value("type");
   if (!type)
-    return BadInput("--type", "is required");
+    return kReport.BadInput("--type", "is required");
   bool knownType = false;
   for (const TypeName& name : kTypes)
     knownType = knownType || *type == name.name;
   if (!knownType) {
-    return BadInput("--type",
-                    "expected omnidirectional, truncated, stacked, stacked-omnidirectional or "
-                    "limited");
+    return kReport.BadInput(
+        "--type",
+        "expected omnidirectional, truncated, stacked, stacked-omnidirectional or "
+        "limited");
   }
 
   const OutputChoice output = ReadOutputOptions(options);
   if (!output.error.empty())
-    return BadInput(output.option, output.error);
+    return kReport.BadInput(output.option, output.error);
 
   panels::DataBarForm form;
   if (const auto refused = FillForm(options, form))
     return *refused;
-  return output.dump ? Dump(form) : Create(form, output.path, output.dpi);
+  return output.dump ? Dump(form) : Create(form, output);
 }
 
 }  // namespace cli

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_report.h"
 #include "cli/commands.h"
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
-#include "cli/host_session.h"
+#include "cli/form_actions.h"
 #include "cli/options.h"
 #include "databar/gs1_databar_symbol.h"
-#include "databar/module_rows.h"
 #include "panels/element_string.h"
 #include "panels/expanded_form.h"
 #include "panels/length_field.h"
@@ -84,18 +84,7 @@ std::string OptionOf(panels::ExpandedField field) {
   }
 }
 
-int BadInput(std::string_view option, std::string_view message) {
-  std::cerr << "barquill expanded: ";
-  if (!option.empty())
-    std::cerr << option << ": ";
-  std::cerr << message << "\n";
-  return kExitBadInput;
-}
-
-int HostFailed(host::ErrorCode error) {
-  std::cerr << "barquill expanded: the host failed (error " << error << ")\n";
-  return kExitFailure;
-}
+constexpr CommandReport kReport("expanded");
 
 void PrintHelp() {
   std::cout << "usage: barquill expanded --code TEXT [--segments N] [--cc TEXT] [options] "
@@ -119,7 +108,7 @@ std::optional<int> ReadSegments(const ParsedOptions& options, int& segments) {
       return std::nullopt;
     }
   }
-  return BadInput("--segments", "expected one of 2, 4, 6, ..., 22");
+  return kReport.BadInput("--segments", "expected one of 2, 4, 6, ..., 22");
 }
 
 // Fills the form from the options. Returns the exit status of a refusal, or nothing.
@@ -127,16 +116,17 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::ExpandedForm& 
   form.ApplyDefaults();
   form.code = options.value("code").value_or("");
   if (form.code.size() > static_cast<size_t>(panels::kMaxCodeLength))
-    return BadInput("--code", "at most 70 characters (the panel's code field holds no more)");
+    return kReport.BadInput("--code",
+                            "at most 70 characters (the panel's code field holds no more)");
   form.compositeText = options.value("cc").value_or("");
   if (form.compositeText.size() > kCompositeTextCharacters)
-    return BadInput("--cc", "at most 100 characters (the panel's 2D field holds no more)");
+    return kReport.BadInput("--cc", "at most 100 characters (the panel's 2D field holds no more)");
   if (const auto refused = ReadSegments(options, form.segmentsPerRow))
     return refused;
 
   const std::string text = options.value("text").value_or("frame");
   if (text != "frame" && text != "none")
-    return BadInput("--text", "expected frame or none");
+    return kReport.BadInput("--text", "expected frame or none");
   form.showText = text == "frame";
   form.showCompositeText = options.has("cc-text");
 
@@ -145,7 +135,8 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::ExpandedForm& 
     if (!value)
       continue;
     if (value->size() > panels::kLengthFieldCharacters)
-      return BadInput("--" + std::string(length.option), "at most 7 characters (as the panel)");
+      return kReport.BadInput("--" + std::string(length.option),
+                              "at most 7 characters (as the panel)");
     form.lengths.*length.field = *value;
     if (length.focus == panels::ExpandedField::kModuleWidth) {
       // The other lengths default to the minimums of this module width.
@@ -157,64 +148,25 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::ExpandedForm& 
 }
 
 int Dump(panels::ExpandedForm& form) {
-  HostSession session;
-  if (session.status() != host::kNoError) {
-    std::cerr << "barquill expanded: the host's suites could not be acquired\n";
-    return kExitFailure;
-  }
   panels::ExpandedRequest accepted;
   if (const auto failure = form.Validate(accepted))
-    return BadInput(OptionOf(failure->focus), failure->message);
-  std::vector<std::string> rows;
-  int32_t result = 0;
-  {
-    databar::CGS1DataBarSymbol symbol;
-    result = form.Encode(symbol, accepted, {});
-    rows = databar::ModuleRows(symbol);
-  }
-  if (const std::string problem = session.Close(); !problem.empty()) {
-    std::cerr << "barquill expanded: internal error: " << problem << "\n";
-    return kExitFailure;
-  }
-  if (const auto failure = form.EncodedFailure(accepted, result))
-    return BadInput(OptionOf(failure->focus), failure->message);
-  if (result != 0)
-    return HostFailed(result);
-  for (const std::string& row : rows)
-    std::cout << row << "\n";
-  return kExitOk;
+    return kReport.BadInput(OptionOf(failure->focus), failure->message);
+  return DumpModuleRows(
+      kReport,
+      [&](databar::CGS1DataBarSymbol& symbol) { return form.Encode(symbol, accepted, {}); },
+      [&](int32_t result) -> std::optional<int> {
+        if (const auto failure = form.EncodedFailure(accepted, result))
+          return kReport.BadInput(OptionOf(failure->focus), failure->message);
+        return std::nullopt;
+      });
 }
 
 int Create(panels::ExpandedForm& form, const OutputChoice& output) {
-  HostSession session;
-  if (session.status() != host::kNoError) {
-    std::cerr << "barquill expanded: the host's suites could not be acquired\n";
-    return kExitFailure;
-  }
-  panels::DataBarResult result;
-  const host::ErrorCode contextError = session.InAppContext([&] { result = form.CreateSymbol(); });
-  if (const std::string problem = session.Close(); !problem.empty()) {
-    std::cerr << "barquill expanded: internal error: " << problem << "\n";
-    return kExitFailure;
-  }
-  switch (result.outcome) {
-    case panels::DataBarOutcome::kCreated:
-      break;
-    case panels::DataBarOutcome::kFieldRejected:
-    case panels::DataBarOutcome::kNotEncodable:
-      return BadInput(OptionOf(form.focus), result.message);
-    case panels::DataBarOutcome::kNoDocument:
-    case panels::DataBarOutcome::kHostFailure:
-      return HostFailed(result.error);
-  }
-  if (contextError != host::kNoError)
-    return HostFailed(contextError);
-  if (const std::string problem = WriteDocument(session.document(), output.path, output.dpi);
-      !problem.empty()) {
-    std::cerr << "barquill expanded: " << output.path << ": " << problem << "\n";
-    return kExitFailure;
-  }
-  return kExitOk;
+  return CreateAndWrite<panels::DataBarResult>(
+      kReport, output, [&] { return form.CreateSymbol(); },
+      [&](const panels::DataBarResult& result) {
+        return DataBarRefusal(kReport, result, OptionOf(form.focus));
+      });
 }
 
 }  // namespace
@@ -222,17 +174,17 @@ int Create(panels::ExpandedForm& form, const OutputChoice& output) {
 int RunExpanded(std::span<const std::string_view> arguments) {
   const ParseResult parsed = ParseOptions(arguments, kOptions);
   if (!parsed.error.empty())
-    return BadInput("", parsed.error + " (see barquill expanded --help)");
+    return kReport.BadInput("", parsed.error + " (see barquill expanded --help)");
   const ParsedOptions& options = parsed.options;
   if (options.has("help")) {
     PrintHelp();
     return kExitOk;
   }
   if (!options.has("code"))
-    return BadInput("--code", "is required");
+    return kReport.BadInput("--code", "is required");
   const OutputChoice output = ReadOutputOptions(options);
   if (!output.error.empty())
-    return BadInput(output.option, output.error);
+    return kReport.BadInput(output.option, output.error);
 
   panels::ExpandedForm form;
   if (const auto refused = FillForm(options, form))

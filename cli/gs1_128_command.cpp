@@ -5,10 +5,11 @@
 #include <iostream>
 #include <string>
 
+#include "cli/command_report.h"
 #include "cli/commands.h"
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
-#include "cli/host_session.h"
+#include "cli/form_actions.h"
 #include "cli/options.h"
 #include "gs1_128/medical128_symbol.h"
 #include "gs1_128/symbol_characters.h"
@@ -61,18 +62,7 @@ std::string_view OptionOf(panels::Medical128Control control) {
   return "";
 }
 
-int BadInput(std::string_view option, std::string_view message) {
-  std::cerr << "barquill gs1-128: ";
-  if (!option.empty())
-    std::cerr << option << ": ";
-  std::cerr << message << "\n";
-  return kExitBadInput;
-}
-
-int Failed(std::string_view what) {
-  std::cerr << "barquill gs1-128: " << what << "\n";
-  return kExitFailure;
-}
+constexpr CommandReport kReport("gs1-128");
 
 void PrintHelp() {
   std::cout << "usage: barquill gs1-128 --gtin DIGITS [--expiry YYMMDD] [--quantity N] "
@@ -94,17 +84,17 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::Medical128Form
   form.lot = options.value("lot").value_or("");
   const std::string codeSet = options.value("lot-code-set").value_or("A");
   if (codeSet != "A" && codeSet != "B" && codeSet != "C")
-    return BadInput("--lot-code-set", "expected A, B or C");
+    return kReport.BadInput("--lot-code-set", "expected A, B or C");
   form.lotCodeSet = codeSet[0] - 'A';
 
   if (const auto height = options.value("height")) {
     if (height->size() > kNumberFieldCharacters)
-      return BadInput("--height", "at most 5 characters (as the panel)");
+      return kReport.BadInput("--height", "at most 5 characters (as the panel)");
     form.height = *height;
   }
   if (const auto width = options.value("narrow-width")) {
     if (width->size() > kNumberFieldCharacters)
-      return BadInput("--narrow-width", "at most 5 characters (as the panel)");
+      return kReport.BadInput("--narrow-width", "at most 5 characters (as the panel)");
     // A value of the list selects its entry; any other is typed into the list's edit part.
     form.narrowWidthEntry = -1;
     for (int entry = 0; entry < panels::kNarrowWidthEntryCount; ++entry) {
@@ -132,10 +122,10 @@ class ModuleLine : public gs1_128::SymbolCharacterSink {
 int Dump(panels::Medical128Form& form) {
   panels::Medical128Request request;
   if (const auto failure = form.Validate(request))
-    return BadInput(OptionOf(failure->focus), failure->message);
+    return kReport.BadInput(OptionOf(failure->focus), failure->message);
   gs1_128::CMedical128Symbol symbol;
   if (!request.SetUp(symbol))
-    return Failed("the data cannot be encoded");
+    return kReport.Failed("the data cannot be encoded");
   ModuleLine line;
   symbol.EncodeSymbol(line);
   const std::string quietZone(kDumpQuietZoneModules, '0');
@@ -143,33 +133,27 @@ int Dump(panels::Medical128Form& form) {
   return kExitOk;
 }
 
-int Create(panels::Medical128Form& form, const OutputChoice& output) {
-  HostSession session;
-  if (session.status() != host::kNoError)
-    return Failed("the host's suites could not be acquired");
-  panels::Medical128Result result;
-  const host::ErrorCode contextError =
-      session.InAppContext([&] { result = form.CreateMedical128(); });
-  if (const std::string problem = session.Close(); !problem.empty())
-    return Failed("internal error: " + problem);
+// The exit status of a refusal the form reported, or nothing.
+std::optional<int> Refusal(const panels::Medical128Form& form,
+                           const panels::Medical128Result& result) {
   switch (result.outcome) {
     case panels::Medical128Outcome::kCreated:
-      break;
+      return std::nullopt;
     case panels::Medical128Outcome::kFieldRejected:
-      return BadInput(OptionOf(form.focus), result.message);
+      return kReport.BadInput(OptionOf(form.focus), result.message);
     case panels::Medical128Outcome::kNotEncodable:
-      return Failed("the data cannot be encoded");
+      return kReport.Failed("the data cannot be encoded");
     case panels::Medical128Outcome::kNoDocument:
     case panels::Medical128Outcome::kHostFailure:
-      return Failed("the host failed (error " + std::to_string(result.error) + ")");
+      break;
   }
-  if (contextError != host::kNoError)
-    return Failed("the host failed (error " + std::to_string(contextError) + ")");
-  if (const std::string problem = WriteDocument(session.document(), output.path, output.dpi);
-      !problem.empty()) {
-    return Failed(output.path + ": " + problem);
-  }
-  return kExitOk;
+  return kReport.HostFailed(result.error);
+}
+
+int Create(panels::Medical128Form& form, const OutputChoice& output) {
+  return CreateAndWrite<panels::Medical128Result>(
+      kReport, output, [&] { return form.CreateMedical128(); },
+      [&](const panels::Medical128Result& result) { return Refusal(form, result); });
 }
 
 }  // namespace
@@ -177,17 +161,17 @@ int Create(panels::Medical128Form& form, const OutputChoice& output) {
 int RunGs1128(std::span<const std::string_view> arguments) {
   const ParseResult parsed = ParseOptions(arguments, kOptions);
   if (!parsed.error.empty())
-    return BadInput("", parsed.error + " (see barquill gs1-128 --help)");
+    return kReport.BadInput("", parsed.error + " (see barquill gs1-128 --help)");
   const ParsedOptions& options = parsed.options;
   if (options.has("help")) {
     PrintHelp();
     return kExitOk;
   }
   if (!options.has("gtin"))
-    return BadInput("--gtin", "is required");
+    return kReport.BadInput("--gtin", "is required");
   const OutputChoice output = ReadOutputOptions(options);
   if (!output.error.empty())
-    return BadInput(output.option, output.error);
+    return kReport.BadInput(output.option, output.error);
 
   panels::Medical128Form form;
   if (const auto refused = FillForm(options, form))

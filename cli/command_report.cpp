@@ -1,0 +1,27 @@
+#include "cli/command_report.h"
+
+#include <iostream>
+
+#include "cli/exit_codes.h"
+
+namespace cli {
+
+int CommandReport::BadInput(std::string_view option, std::string_view message) const {
+  std::cerr << "barquill " << command_ << ": ";
+  if (!option.empty())
+    std::cerr << option << ": ";
+  std::cerr << message << "\n";
+  return kExitBadInput;
+}
+
+int CommandReport::Failed(std::string_view what) const {
+  std::cerr << "barquill " << command_ << ": " << what << "\n";
+  return kExitFailure;
+}
+
+int CommandReport::HostFailed(host::ErrorCode error) const {
+  std::cerr << "barquill " << command_ << ": the host failed (error " << error << ")\n";
+  return kExitFailure;
+}
+
+}  // namespace cli

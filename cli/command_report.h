@@ -1,0 +1,25 @@
+// How a subcommand tells why it stopped: one line on standard error after "barquill COMMAND: ",
+// and the exit status that goes with it.
+#pragma once
+
+#include <string_view>
+
+#include "host/error.h"
+
+namespace cli {
+
+class CommandReport {
+ public:
+  explicit constexpr CommandReport(std::string_view command) : command_(command) {}
+
+  // A refused option or value: the option's name (when there is one) and the message.
+  int BadInput(std::string_view option, std::string_view message) const;
+  // Anything else that stopped the command.
+  int Failed(std::string_view what) const;
+  int HostFailed(host::ErrorCode error) const;
+
+ private:
+  std::string_view command_;
+};
+
+}  // namespace cli
