@@ -69,10 +69,12 @@ inline constexpr const char* kMsgTooMuchData =
 
 // `pattern` with its "%s" replaced by `ai`.
 inline std::string WithAi(std::string_view pattern, std::string_view ai) {
-  std::string text(pattern);
-  if (const size_t at = text.find("%s"); at != std::string::npos) {
-    text.replace(at, 2, ai);
-  }
+  const size_t at = pattern.find("%s");
+  if (at == std::string_view::npos)
+    return std::string(pattern);
+  std::string text;
+  text.reserve(pattern.size() + ai.size());
+  text.append(pattern.substr(0, at)).append(ai).append(pattern.substr(at + 2));
   return text;
 }
 
