@@ -24,7 +24,8 @@ constexpr int DroppedHeight(int closedHeight, int entries) {
 bool IsChecked(HWND button);
 void SetChecked(HWND button, bool checked);
 
-// Appends the UTF-8 entries to the list.
+// Appends the UTF-8 entry, or entries, to the list.
+void AddListItem(HWND list, std::string_view entry);
 void AddListItems(HWND list, std::initializer_list<std::string_view> entries);
 
 // Writing a field sends its change notifications; an unchanged text is left alone so that

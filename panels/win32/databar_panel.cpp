@@ -1,13 +1,10 @@
 #include "panels/win32/databar_panel.h"
 
-#include <new>
 #include <vector>
 
-#include "frame/app_context.h"
-#include "host/suite_pointers.h"
-#include "panels/length_field.h"
 #include "panels/win32/control_entry.h"
 #include "panels/win32/control_values.h"
+#include "panels/win32/panel_actions.h"
 #include "panels/win32/wide_text.h"
 
 namespace panels {
@@ -23,8 +20,6 @@ constexpr char kClearBitmap[] = "bmpClear";
 
 constexpr int kItemNumberCharacters = 13;
 constexpr int kCompositeTextCharacters = 100;
-
-constexpr DWORD kLengthStyle = WS_BORDER | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL;
 
 }  // namespace
 
@@ -70,29 +65,12 @@ bool DataBarPanel::CreateControls() {
       {{L"STATIC", nullptr, 0, 5, 152, 290, 2, SS_SUNKEN, kSeparator}},
   };
 
-  // A length field: its label, the field, "≧" and the static showing its minimum.
-  const auto addLengthRow = [&entries](const char* label, int labelX, int labelWidth, int id, int y,
-                                       LengthControls& controls) {
-    entries.push_back({{L"STATIC", label, 0, labelX, y + 4, labelWidth, 14, SS_RIGHT, kLabel}});
-    entries.push_back({{L"EDIT", nullptr, id, 117, y, 40, 20, kLengthStyle, kField},
-                       &controls.field,
-                       static_cast<int>(kLengthFieldCharacters),
-                       nullptr,
-                       true});
-    entries.push_back({{L"STATIC", "≧", 0, 162, y + 4, 10, 14, SS_RIGHT, kLabel}});
-    entries.push_back(
-        {{L"STATIC", nullptr, 0, 177, y + 4, 40, 14, SS_LEFT, kLabel}, &controls.minimum});
-  };
-  addLengthRow("ﾓｼﾞｭｰﾙ幅 ", 5, 110, kDataBarModuleWidth, 162, moduleWidth_);
+  lengths_.AppendLayout(entries, kModuleWidthRow, kHeightRow);
   entries.push_back({{L"STATIC", "単位:mm", 0, 0, 157, 60, 14, SS_CENTER, kLabel}});
-  addLengthRow("高さ ", 5, 110, kDataBarHeight, 187, height_);
-  addLengthRow("ｾﾊﾟﾚｰﾀの高さ ", 5, 110, kDataBarSeparatorHeight, 212, separatorHeight_);
-  addLengthRow("二次元一段の高さ ", 5, 110, kDataBarCompositeRowHeight, 237, compositeRowHeight_);
+  lengths_.AppendLayout(entries, kHeightRow, kStackedSeparatorHeightRow);
   entries.push_back({{L"BUTTON", "Stacked専用ｵﾌﾟｼｮﾝ", kDataBarStackedOptions, 5, 262, 290, 65,
                       BS_OWNERDRAW, kGroupFrame}});
-  addLengthRow("ｾﾊﾟﾚｰﾀの高さ ", 15, 100, kDataBarStackedSeparatorHeight, 277,
-               stackedSeparatorHeight_);
-  addLengthRow("一次元下段の高さ ", 15, 100, kDataBarSecondRowHeight, 302, secondRowHeight_);
+  lengths_.AppendLayout(entries, kStackedSeparatorHeightRow, lengths_.size());
 
   constexpr DWORD kCheckBox = BS_AUTOCHECKBOX | WS_TABSTOP;
   constexpr DWORD kRadioButton = BS_AUTORADIOBUTTON | WS_TABSTOP;
@@ -117,20 +95,10 @@ bool DataBarPanel::CreateControls() {
   };
   entries.insert(entries.end(), std::begin(options), std::end(options));
 
-  for (const ControlEntry& entry : entries) {
-    HWND control = entry.bitmap != nullptr ? AddBitmapButton(entry.spec, entry.bitmap)
-                                           : AddControl(entry.spec);
-    if (control == nullptr)
-      return false;
-    if (entry.slot != nullptr)
-      *entry.slot = control;
-    if (entry.textLimit > 0)
-      SendMessageW(control, EM_LIMITTEXT, entry.textLimit, 0);
-    if (entry.inTabRing && !AddToTabRing(control))
-      return false;
-  }
+  if (!AddControls(entries))
+    return false;
   for (const char* label : kDataBarTypeLabels)
-    SendMessageW(typeList_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(label).c_str()));
+    AddListItem(typeList_, label);
   return true;
 }
 
@@ -176,13 +144,13 @@ bool DataBarPanel::OnButton(int id) {
       ApplyMinimums();
       return true;
     case kDataBarInsertFnc1:
-      InsertIntoCompositeText(L"#");
+      InsertAtSelection(compositeText_, L"#");
       return true;
     case kDataBarInsertSeparator:
-      InsertIntoCompositeText(L"^");
+      InsertAtSelection(compositeText_, L"^");
       return true;
     case kDataBarInsertLineBreak:
-      InsertIntoCompositeText(L"$");
+      InsertAtSelection(compositeText_, L"$");
       return true;
     default:
       return false;
@@ -224,25 +192,19 @@ void DataBarPanel::RefreshCheckDigit() {
 void DataBarPanel::RefreshMinimums() {
   DataBarForm form = ReadForm();
   form.RefreshMinimums();
-  const DataBarLengthTexts& minimums = form.minimums;
-  WriteIfChanged(moduleWidth_.minimum, minimums.moduleWidth);
-  WriteIfChanged(height_.minimum, minimums.height);
-  WriteIfChanged(separatorHeight_.minimum, minimums.separatorHeight);
-  WriteIfChanged(compositeRowHeight_.minimum, minimums.compositeRowHeight);
-  WriteIfChanged(stackedSeparatorHeight_.minimum, minimums.stackedSeparatorHeight);
-  WriteIfChanged(secondRowHeight_.minimum, minimums.secondRowHeight);
+  lengths_.WriteMinimums(form.minimums);
 }
 
 void DataBarPanel::ApplyMinimums() {
   DataBarForm form = ReadForm();
   form.ApplyMinimums();
-  WriteLengths(form.lengths);
+  lengths_.WriteLengths(form.lengths);
 }
 
 void DataBarPanel::ApplyDefaults() {
   DataBarForm form = ReadForm();
   form.ApplyDefaults();
-  WriteLengths(form.lengths);
+  lengths_.WriteLengths(form.lengths);
   RefreshMinimums();
   WriteOptions(form);
   UpdateOptionStates();
@@ -250,13 +212,10 @@ void DataBarPanel::ApplyDefaults() {
 
 void DataBarPanel::UpdateOptionStates() {
   const DataBarOptionStates states = ReadForm().OptionStates();
-  for (const LengthControls* length :
-       {&moduleWidth_, &height_, &separatorHeight_, &compositeRowHeight_}) {
-    EnableWindow(length->field, optionsShown_);
-  }
+  lengths_.Enable(kModuleWidthRow, kStackedSeparatorHeightRow, optionsShown_);
   // Lengths that a type does not use stay disabled also in state 2; in state 1 all are hidden.
-  for (const LengthControls* length : {&stackedSeparatorHeight_, &secondRowHeight_})
-    EnableWindow(length->field, optionsShown_ && states.stackedFields);
+  lengths_.Enable(kStackedSeparatorHeightRow, lengths_.size(),
+                  optionsShown_ && states.stackedFields);
   EnableWindow(textAsOutlines_, states.textModes);
   EnableWindow(textAsFrame_, states.textModes);
   EnableWindow(fitText_, states.fitText);
@@ -269,29 +228,17 @@ void DataBarPanel::ClearData() {
   WriteIfChanged(itemNumber_, form.itemNumber);
   WriteIfChanged(compositeText_, form.compositeText);
   WriteIfChanged(checkDigit_, form.checkDigit);
-  if (HWND focus = ControlOf(form.focus))
-    SetFocus(focus);
-}
-
-// Replaces the selection as typing does, so that the user can undo it.
-void DataBarPanel::InsertIntoCompositeText(const wchar_t* text) {
-  SendMessageW(compositeText_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-  SetFocus(compositeText_);
+  FocusIfAny(ControlOf(form.focus));
 }
 
 void DataBarPanel::CreateSymbol() {
-  // While the plug-in is unloaded it holds no host suites and can make nothing.
-  if (host::sContext == nullptr)
-    return;
-  const frame::AppContext context(plugin());
-  if (context.result() != host::kNoError)
-    return;
-  DataBarForm form = ReadForm();
-  // Messages are shown by the form; host failures while placing the symbol stay silent.
-  form.CreateSymbol();
-  WriteLengths(form.lengths);
-  if (HWND focus = ControlOf(form.focus))
-    SetFocus(focus);
+  RunInAppContext(plugin(), [this] {
+    DataBarForm form = ReadForm();
+    // Messages are shown by the form; host failures while placing the symbol stay silent.
+    form.CreateSymbol();
+    lengths_.WriteLengths(form.lengths);
+    FocusIfAny(ControlOf(form.focus));
+  });
 }
 
 DataBarForm DataBarPanel::ReadForm() const {
@@ -300,33 +247,13 @@ DataBarForm DataBarPanel::ReadForm() const {
   form.itemNumber = ReadText(itemNumber_, kFieldReadLimit);
   form.checkDigit = ReadText(checkDigit_, kFieldReadLimit);
   form.compositeText = ReadText(compositeText_, kFieldReadLimit);
-  const auto read = [](const LengthControls& controls, std::string& text, std::string& minimum) {
-    text = ReadText(controls.field, kFieldReadLimit);
-    minimum = ReadText(controls.minimum, kFieldReadLimit);
-  };
-  DataBarLengthTexts& lengths = form.lengths;
-  DataBarLengthTexts& minimums = form.minimums;
-  read(moduleWidth_, lengths.moduleWidth, minimums.moduleWidth);
-  read(height_, lengths.height, minimums.height);
-  read(separatorHeight_, lengths.separatorHeight, minimums.separatorHeight);
-  read(compositeRowHeight_, lengths.compositeRowHeight, minimums.compositeRowHeight);
-  read(stackedSeparatorHeight_, lengths.stackedSeparatorHeight, minimums.stackedSeparatorHeight);
-  read(secondRowHeight_, lengths.secondRowHeight, minimums.secondRowHeight);
+  lengths_.Read(form.lengths, form.minimums);
   form.showText = IsChecked(showText_);
   form.textAsOutlines = IsChecked(textAsOutlines_);
   form.fitText = IsChecked(fitText_);
   form.textAsFrame = IsChecked(textAsFrame_);
   form.showCompositeText = IsChecked(showCompositeText_);
   return form;
-}
-
-void DataBarPanel::WriteLengths(const DataBarLengthTexts& lengths) {
-  WriteIfChanged(moduleWidth_.field, lengths.moduleWidth);
-  WriteIfChanged(height_.field, lengths.height);
-  WriteIfChanged(separatorHeight_.field, lengths.separatorHeight);
-  WriteIfChanged(compositeRowHeight_.field, lengths.compositeRowHeight);
-  WriteIfChanged(stackedSeparatorHeight_.field, lengths.stackedSeparatorHeight);
-  WriteIfChanged(secondRowHeight_.field, lengths.secondRowHeight);
 }
 
 void DataBarPanel::WriteOptions(const DataBarForm& form) {
@@ -344,17 +271,17 @@ HWND DataBarPanel::ControlOf(DataBarField field) const {
     case DataBarField::kCompositeText:
       return compositeText_;
     case DataBarField::kModuleWidth:
-      return moduleWidth_.field;
+      return lengths_.FieldOf(kModuleWidthRow);
     case DataBarField::kHeight:
-      return height_.field;
+      return lengths_.FieldOf(kHeightRow);
     case DataBarField::kSeparatorHeight:
-      return separatorHeight_.field;
+      return lengths_.FieldOf(kSeparatorHeightRow);
     case DataBarField::kCompositeRowHeight:
-      return compositeRowHeight_.field;
+      return lengths_.FieldOf(kCompositeRowHeightRow);
     case DataBarField::kStackedSeparatorHeight:
-      return stackedSeparatorHeight_.field;
+      return lengths_.FieldOf(kStackedSeparatorHeightRow);
     case DataBarField::kSecondRowHeight:
-      return secondRowHeight_.field;
+      return lengths_.FieldOf(kSecondRowHeightRow);
     case DataBarField::kNone:
       break;
   }
@@ -363,7 +290,7 @@ HWND DataBarPanel::ControlOf(DataBarField field) const {
 
 std::unique_ptr<frame::Panel> MakeDataBarPanel(host::PluginHandle plugin,
                                                host::MenuItemHandle menuItem) {
-  return std::unique_ptr<frame::Panel>(new (std::nothrow) DataBarPanel(plugin, menuItem));
+  return MakePanel<DataBarPanel>(plugin, menuItem);
 }
 
 }  // namespace panels

@@ -16,6 +16,7 @@
 #include "frame/panel.h"
 #include "host/handles.h"
 #include "panels/databar_form.h"
+#include "panels/win32/length_fields.h"
 #include "panels/win32/panel_shell.h"
 
 namespace panels {
@@ -60,10 +61,17 @@ class DataBarPanel final : public PanelShell {
     std::string compositeText;
   };
 
-  // A length field with the static showing its minimum.
-  struct LengthControls {
-    HWND field = nullptr;
-    HWND minimum = nullptr;
+  // The six lengths; their order is also the order they are stored in.
+  static constexpr LengthFieldRow kLengthRows[] = {
+      {kDataBarModuleWidth, &DataBarLengthTexts::moduleWidth, "ﾓｼﾞｭｰﾙ幅 ", 5, 110, 162},
+      {kDataBarHeight, &DataBarLengthTexts::height, "高さ ", 5, 110, 187},
+      {kDataBarSeparatorHeight, &DataBarLengthTexts::separatorHeight, "ｾﾊﾟﾚｰﾀの高さ ", 5, 110, 212},
+      {kDataBarCompositeRowHeight, &DataBarLengthTexts::compositeRowHeight, "二次元一段の高さ ", 5,
+       110, 237},
+      {kDataBarStackedSeparatorHeight, &DataBarLengthTexts::stackedSeparatorHeight, "ｾﾊﾟﾚｰﾀの高さ ",
+       15, 100, 277},
+      {kDataBarSecondRowHeight, &DataBarLengthTexts::secondRowHeight, "一次元下段の高さ ", 15, 100,
+       302},
   };
 
   // The type whose stored settings LoadSettings restores along with the type itself.
@@ -91,15 +99,12 @@ class DataBarPanel final : public PanelShell {
   void ApplyDefaults();
   void UpdateOptionStates();
   void ClearData();
-  void InsertIntoCompositeText(const wchar_t* text);
   // The create button's action: validates, and makes the symbol in the current document.
   void CreateSymbol();
 
   // The controls as a form, and the form's texts and options back into the controls where they
   // differ.
   DataBarForm ReadForm() const;
-  void WriteForm(const DataBarForm& form);
-  void WriteLengths(const DataBarLengthTexts& lengths);
   void WriteOptions(const DataBarForm& form);
   HWND ControlOf(DataBarField field) const;
 
@@ -111,12 +116,7 @@ class DataBarPanel final : public PanelShell {
   HWND itemNumber_ = nullptr;
   HWND checkDigit_ = nullptr;
   HWND compositeText_ = nullptr;
-  LengthControls moduleWidth_;
-  LengthControls height_;
-  LengthControls separatorHeight_;
-  LengthControls compositeRowHeight_;
-  LengthControls stackedSeparatorHeight_;
-  LengthControls secondRowHeight_;
+  LengthFields lengths_{kLengthRows};
   HWND showText_ = nullptr;
   HWND textAsOutlines_ = nullptr;
   HWND fitText_ = nullptr;

@@ -14,16 +14,6 @@ namespace panels {
 
 namespace {
 
-// The record's length texts in their order.
-constexpr std::string DataBarLengthTexts::*kRecordLengths[] = {
-    &DataBarLengthTexts::moduleWidth,
-    &DataBarLengthTexts::height,
-    &DataBarLengthTexts::separatorHeight,
-    &DataBarLengthTexts::compositeRowHeight,
-    &DataBarLengthTexts::stackedSeparatorHeight,
-    &DataBarLengthTexts::secondRowHeight,
-};
-
 std::optional<DataBarSettings> ReadRecord(const RegistryStore& store, int32_t type) {
   SettingsRecord record{};
   const std::optional<size_t> size = store.ReadBinary(DataBarRecordName(type).c_str(), record);
@@ -62,13 +52,13 @@ void DataBarPanel::LoadSettings(int32_t type) {
   }
   DataBarForm form = ReadForm();
   for (size_t slot = 0; slot < settings->lengths.size(); ++slot)
-    form.lengths.*kRecordLengths[slot] = settings->lengths[slot];
+    form.lengths.*kLengthRows[slot].text = settings->lengths[slot];
   form.showText = settings->showText;
   form.textAsOutlines = settings->textAsOutlines;
   form.fitText = settings->fitText;
   form.textAsFrame = settings->textAsFrame;
   form.showCompositeText = settings->showCompositeText;
-  WriteLengths(form.lengths);
+  lengths_.WriteLengths(form.lengths);
   WriteOptions(form);
 }
 
@@ -79,7 +69,7 @@ void DataBarPanel::SaveSettings(int32_t type) {
   const DataBarForm form = ReadForm();
   DataBarSettings settings;
   for (size_t slot = 0; slot < settings.lengths.size(); ++slot)
-    settings.lengths[slot] = form.lengths.*kRecordLengths[slot];
+    settings.lengths[slot] = form.lengths.*kLengthRows[slot].text;
   settings.showText = form.showText;
   settings.textAsOutlines = form.textAsOutlines;
   settings.fitText = form.fitText;

@@ -1,12 +1,11 @@
 #include "panels/win32/expanded_panel.h"
 
-#include <new>
+#include <string>
 
-#include "frame/app_context.h"
 #include "host/suite_pointers.h"
 #include "panels/form_host.h"
-#include "panels/length_field.h"
 #include "panels/win32/control_values.h"
+#include "panels/win32/panel_actions.h"
 #include "panels/win32/wide_text.h"
 
 namespace panels {
@@ -31,7 +30,6 @@ constexpr int kSegmentsEntries = (kMaxSegmentsPerRow - kMinSegmentsPerRow) / 2 +
 
 constexpr DWORD kTextAreaStyle =
     WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
-constexpr DWORD kLengthStyle = WS_BORDER | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL;
 constexpr DWORD kCheckBox = BS_AUTOCHECKBOX | WS_TABSTOP;
 
 // Messages need the host's suites, which an unloaded plug-in does not hold.
@@ -87,30 +85,12 @@ std::vector<ControlEntry> ExpandedPanel::MainLayout() {
       {{L"STATIC", nullptr, 0, 5, 130, 290, 2, SS_SUNKEN, kSeparator}},
   };
 
-  // A length field: its label, the field, "≧" and the static showing its minimum.
-  const auto addLength = [&entries](const char* label, int labelX, int labelWidth, int id, int y,
-                                    LengthControls& controls) {
-    entries.push_back({{L"STATIC", label, 0, labelX, y + 4, labelWidth, 14, SS_RIGHT, kLabel}});
-    entries.push_back({{L"EDIT", nullptr, id, 117, y, 40, 20, kLengthStyle, kField},
-                       &controls.field,
-                       static_cast<int>(kLengthFieldCharacters),
-                       nullptr,
-                       true});
-    entries.push_back({{L"STATIC", "≧", 0, 162, y + 4, 10, 14, SS_RIGHT, kLabel}});
-    entries.push_back(
-        {{L"STATIC", nullptr, 0, 177, y + 4, 40, 14, SS_LEFT, kLabel}, &controls.minimum});
-  };
-  addLength("ﾓｼﾞｭｰﾙ幅 ", 5, 110, kExpandedModuleWidth, 140, lengths_[kModuleWidthIndex]);
+  lengths_.AppendLayout(entries, kModuleWidthRow, kHeightRow);
   entries.push_back({{L"STATIC", "単位:mm", 0, 0, 135, 60, 14, SS_CENTER, kLabel}});
-  addLength("高さ ", 5, 110, kExpandedHeight, 165, lengths_[kHeightIndex]);
-  addLength("ｾﾊﾟﾚｰﾀの高さ ", 5, 110, kExpandedSeparatorHeight, 190,
-            lengths_[kSeparatorHeightIndex]);
-  addLength("二次元一段の高さ ", 5, 110, kExpandedCompositeRowHeight, 215,
-            lengths_[kCompositeRowHeightIndex]);
+  lengths_.AppendLayout(entries, kHeightRow, kStackedSeparatorHeightRow);
   entries.push_back({{L"BUTTON", "Stacked専用ｵﾌﾟｼｮﾝ", kExpandedStackedOptions, 5, 240, 290, 40,
                       BS_OWNERDRAW, kGroupFrame}});
-  addLength("ｾﾊﾟﾚｰﾀの高さ ", 15, 100, kExpandedStackedSeparatorHeight, 255,
-            lengths_[kStackedSeparatorHeightIndex]);
+  lengths_.AppendLayout(entries, kStackedSeparatorHeightRow, lengths_.size());
 
   const ControlEntry options[] = {
       {{L"STATIC", "ｾｸﾞﾒﾝﾄ数 ", 0, 15, 294, 100, 14, SS_RIGHT, kLabel}},
@@ -130,33 +110,16 @@ std::vector<ControlEntry> ExpandedPanel::MainLayout() {
 }
 
 bool ExpandedPanel::CreateControls() {
-  if (!AddControls(MainLayout(), mainControls_) ||
-      !AddControls(aiEntry_.Layout(), aiEntryControls_)) {
+  if (!AddControls(MainLayout(), &mainControls_) ||
+      !AddControls(aiEntry_.Layout(), &aiEntryControls_)) {
     return false;
   }
   for (int entry = 0; entry < kSegmentsEntries; ++entry)
-    AddListItems(segments_, {std::to_string(SegmentsOfEntry(entry))});
+    AddListItem(segments_, std::to_string(SegmentsOfEntry(entry)));
   aiEntry_.FillOrderLists();
   // The entry view starts hidden; the shell makes every control visible.
   for (HWND control : aiEntryControls_)
     ShowWindow(control, SW_HIDE);
-  return true;
-}
-
-bool ExpandedPanel::AddControls(std::span<const ControlEntry> entries, std::vector<HWND>& made) {
-  for (const ControlEntry& entry : entries) {
-    HWND control = entry.bitmap != nullptr ? AddBitmapButton(entry.spec, entry.bitmap)
-                                           : AddControl(entry.spec);
-    if (control == nullptr)
-      return false;
-    made.push_back(control);
-    if (entry.slot != nullptr)
-      *entry.slot = control;
-    if (entry.textLimit > 0)
-      SendMessageW(control, EM_LIMITTEXT, entry.textLimit, 0);
-    if (entry.inTabRing && !AddToTabRing(control))
-      return false;
-  }
   return true;
 }
 
@@ -199,13 +162,13 @@ bool ExpandedPanel::OnButton(int id) {
       ApplyMinimums();
       return true;
     case kExpandedInsertFnc1:
-      InsertIntoCompositeText(L"#");
+      InsertAtSelection(compositeText_, L"#");
       return true;
     case kExpandedInsertSeparator:
-      InsertIntoCompositeText(L"^");
+      InsertAtSelection(compositeText_, L"^");
       return true;
     case kExpandedInsertLineBreak:
-      InsertIntoCompositeText(L"$");
+      InsertAtSelection(compositeText_, L"$");
       return true;
     case kExpandedOpenAiEntry:
       OpenAiEntry();
@@ -222,27 +185,26 @@ bool ExpandedPanel::OnButton(int id) {
 }
 
 void ExpandedPanel::EnableOptionFields(bool optionsShown) {
-  for (const LengthControls& length : lengths_)
-    EnableWindow(length.field, optionsShown);
+  lengths_.Enable(0, lengths_.size(), optionsShown);
 }
 
 void ExpandedPanel::RefreshMinimums() {
   ExpandedForm form = ReadForm();
   form.RefreshMinimums();
-  WriteMinimums(form.minimums);
+  lengths_.WriteMinimums(form.minimums);
 }
 
 void ExpandedPanel::ApplyMinimums() {
   ExpandedForm form = ReadForm();
   form.ApplyMinimums();
-  WriteLengths(form.lengths);
+  lengths_.WriteLengths(form.lengths);
 }
 
 void ExpandedPanel::ApplyDefaults() {
   ExpandedForm form = ReadForm();
   form.ApplyDefaults();
-  WriteLengths(form.lengths);
-  WriteMinimums(form.minimums);
+  lengths_.WriteLengths(form.lengths);
+  lengths_.WriteMinimums(form.minimums);
   WriteOptions(form);
 }
 
@@ -256,29 +218,17 @@ void ExpandedPanel::ClearData() {
   form.ClearData();
   WriteIfChanged(code_, form.code);
   WriteIfChanged(compositeText_, form.compositeText);
-  if (HWND focus = ControlOf(form.focus))
-    SetFocus(focus);
-}
-
-// Replaces the selection as typing does, so that the user can undo it.
-void ExpandedPanel::InsertIntoCompositeText(const wchar_t* text) {
-  SendMessageW(compositeText_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-  SetFocus(compositeText_);
+  FocusIfAny(ControlOf(form.focus));
 }
 
 void ExpandedPanel::CreateSymbol() {
-  // While the plug-in is unloaded it holds no host suites and can make nothing.
-  if (host::sContext == nullptr)
-    return;
-  const frame::AppContext context(plugin());
-  if (context.result() != host::kNoError)
-    return;
-  ExpandedForm form = ReadForm();
-  // Messages are shown by the form; host failures while placing the symbol stay silent.
-  form.CreateSymbol();
-  WriteLengths(form.lengths);
-  if (HWND focus = ControlOf(form.focus))
-    SetFocus(focus);
+  RunInAppContext(plugin(), [this] {
+    ExpandedForm form = ReadForm();
+    // Messages are shown by the form; host failures while placing the symbol stay silent.
+    form.CreateSymbol();
+    lengths_.WriteLengths(form.lengths);
+    FocusIfAny(ControlOf(form.focus));
+  });
 }
 
 void ExpandedPanel::OpenAiEntry() {
@@ -290,16 +240,14 @@ void ExpandedPanel::OpenAiEntry() {
   }
   aiEntry_.WriteRows(opened.rows);
   ShowAiEntry();
-  if (HWND first = aiEntry_.FirstEnabledField())
-    SetFocus(first);
+  FocusIfAny(aiEntry_.FirstEnabledField());
 }
 
 void ExpandedPanel::AcceptAiEntry() {
   const AcceptAiEntryResult accepted = panels::AcceptAiEntry(aiEntry_.ReadRows());
   if (!accepted.ok) {
     Alert(accepted.message);
-    if (HWND focus = aiEntry_.ControlOf(accepted.row, accepted.focus))
-      SetFocus(focus);
+    FocusIfAny(aiEntry_.ControlOf(accepted.row, accepted.focus));
     return;
   }
   WriteIfChanged(code_, accepted.code);
@@ -368,25 +316,12 @@ ExpandedForm ExpandedPanel::ReadForm() const {
   ExpandedForm form;
   form.code = ReadText(code_, kFieldReadLimit);
   form.compositeText = ReadText(compositeText_, kFieldReadLimit);
-  for (size_t i = 0; i < kLengthCount; ++i) {
-    form.lengths.*kLengthTexts[i] = ReadText(lengths_[i].field, kFieldReadLimit);
-    form.minimums.*kLengthTexts[i] = ReadText(lengths_[i].minimum, kFieldReadLimit);
-  }
+  lengths_.Read(form.lengths, form.minimums);
   form.segmentsPerRow =
       SegmentsOfEntry(static_cast<int>(SendMessageW(segments_, CB_GETCURSEL, 0, 0)));
   form.showText = IsChecked(showText_);
   form.showCompositeText = IsChecked(showCompositeText_);
   return form;
-}
-
-void ExpandedPanel::WriteLengths(const DataBarLengthTexts& lengths) {
-  for (size_t i = 0; i < kLengthCount; ++i)
-    WriteIfChanged(lengths_[i].field, lengths.*kLengthTexts[i]);
-}
-
-void ExpandedPanel::WriteMinimums(const DataBarLengthTexts& minimums) {
-  for (size_t i = 0; i < kLengthCount; ++i)
-    WriteIfChanged(lengths_[i].minimum, minimums.*kLengthTexts[i]);
 }
 
 void ExpandedPanel::WriteOptions(const ExpandedForm& form) {
@@ -402,15 +337,15 @@ HWND ExpandedPanel::ControlOf(ExpandedField field) const {
     case ExpandedField::kCompositeText:
       return compositeText_;
     case ExpandedField::kModuleWidth:
-      return lengths_[kModuleWidthIndex].field;
+      return lengths_.FieldOf(kModuleWidthRow);
     case ExpandedField::kHeight:
-      return lengths_[kHeightIndex].field;
+      return lengths_.FieldOf(kHeightRow);
     case ExpandedField::kSeparatorHeight:
-      return lengths_[kSeparatorHeightIndex].field;
+      return lengths_.FieldOf(kSeparatorHeightRow);
     case ExpandedField::kCompositeRowHeight:
-      return lengths_[kCompositeRowHeightIndex].field;
+      return lengths_.FieldOf(kCompositeRowHeightRow);
     case ExpandedField::kStackedSeparatorHeight:
-      return lengths_[kStackedSeparatorHeightIndex].field;
+      return lengths_.FieldOf(kStackedSeparatorHeightRow);
     case ExpandedField::kSegments:
       return segments_;
     case ExpandedField::kNone:
@@ -421,7 +356,7 @@ HWND ExpandedPanel::ControlOf(ExpandedField field) const {
 
 std::unique_ptr<frame::Panel> MakeExpandedPanel(host::PluginHandle plugin,
                                                 host::MenuItemHandle menuItem) {
-  return std::unique_ptr<frame::Panel>(new (std::nothrow) ExpandedPanel(plugin, menuItem));
+  return MakePanel<ExpandedPanel>(plugin, menuItem);
 }
 
 }  // namespace panels

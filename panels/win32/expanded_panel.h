@@ -10,10 +10,7 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
-#include <span>
-#include <string>
 #include <vector>
 
 #include "frame/panel.h"
@@ -21,6 +18,7 @@
 #include "panels/expanded_form.h"
 #include "panels/win32/ai_entry_view.h"
 #include "panels/win32/control_entry.h"
+#include "panels/win32/length_fields.h"
 #include "panels/win32/panel_shell.h"
 
 namespace panels {
@@ -54,27 +52,16 @@ class ExpandedPanel final : public PanelShell {
   ~ExpandedPanel() override;
 
  private:
-  // A length field with the static showing its minimum.
-  struct LengthControls {
-    HWND field = nullptr;
-    HWND minimum = nullptr;
-  };
-
-  // The five lengths in the order of their fields, which is also the order they are stored in.
-  static constexpr std::string DataBarLengthTexts::*kLengthTexts[] = {
-      &DataBarLengthTexts::moduleWidth,
-      &DataBarLengthTexts::height,
-      &DataBarLengthTexts::separatorHeight,
-      &DataBarLengthTexts::compositeRowHeight,
-      &DataBarLengthTexts::stackedSeparatorHeight,
-  };
-  static constexpr size_t kLengthCount = std::size(kLengthTexts);
-  enum LengthIndex : size_t {
-    kModuleWidthIndex,
-    kHeightIndex,
-    kSeparatorHeightIndex,
-    kCompositeRowHeightIndex,
-    kStackedSeparatorHeightIndex,
+  // The five lengths; their order is also the order they are stored in.
+  static constexpr LengthFieldRow kLengthRows[] = {
+      {kExpandedModuleWidth, &DataBarLengthTexts::moduleWidth, "ﾓｼﾞｭｰﾙ幅 ", 5, 110, 140},
+      {kExpandedHeight, &DataBarLengthTexts::height, "高さ ", 5, 110, 165},
+      {kExpandedSeparatorHeight, &DataBarLengthTexts::separatorHeight, "ｾﾊﾟﾚｰﾀの高さ ", 5, 110,
+       190},
+      {kExpandedCompositeRowHeight, &DataBarLengthTexts::compositeRowHeight, "二次元一段の高さ ", 5,
+       110, 215},
+      {kExpandedStackedSeparatorHeight, &DataBarLengthTexts::stackedSeparatorHeight,
+       "ｾﾊﾟﾚｰﾀの高さ ", 15, 100, 255},
   };
 
   // The segments per row of an entry of their list (2, 4, ..., 22; 0 for none chosen), and the
@@ -84,8 +71,6 @@ class ExpandedPanel final : public PanelShell {
 
   bool CreateControls() override;
   std::vector<ControlEntry> MainLayout();
-  // Makes the controls of the entries and appends their windows to `made`.
-  bool AddControls(std::span<const ControlEntry> entries, std::vector<HWND>& made);
   bool OnCommand(int id, int notification, HWND control) override;
   bool OnButton(int id);
   void EnableOptionFields(bool optionsShown) override;
@@ -100,7 +85,6 @@ class ExpandedPanel final : public PanelShell {
   void ApplyDefaults();
   // Empties the code and the 2D data in the main view; resets the rows in the AI entry view.
   void ClearData();
-  void InsertIntoCompositeText(const wchar_t* text);
   // The create button's action: validates, and makes the symbol in the current document.
   void CreateSymbol();
 
@@ -117,8 +101,6 @@ class ExpandedPanel final : public PanelShell {
   // The controls as a form, and the form's texts and options back into the controls where they
   // differ.
   ExpandedForm ReadForm() const;
-  void WriteLengths(const DataBarLengthTexts& lengths);
-  void WriteMinimums(const DataBarLengthTexts& minimums);
   void WriteOptions(const ExpandedForm& form);
   HWND ControlOf(ExpandedField field) const;
 
@@ -134,7 +116,7 @@ class ExpandedPanel final : public PanelShell {
 
   HWND code_ = nullptr;
   HWND compositeText_ = nullptr;
-  std::array<LengthControls, kLengthCount> lengths_{};
+  LengthFields lengths_{kLengthRows};
   HWND segments_ = nullptr;
   HWND showText_ = nullptr;
   HWND showCompositeText_ = nullptr;

@@ -33,12 +33,12 @@ void ExpandedPanel::LoadSettings() {
     ApplyDefaults();
   } else {
     ExpandedForm form = ReadForm();
-    for (size_t slot = 0; slot < kLengthCount; ++slot)
-      form.lengths.*kLengthTexts[slot] = settings->lengths[slot];
+    for (size_t slot = 0; slot < settings->lengths.size(); ++slot)
+      form.lengths.*kLengthRows[slot].text = settings->lengths[slot];
     form.segmentsPerRow = SegmentsOfEntry(settings->segmentsEntry);
     form.showText = settings->showText;
     form.showCompositeText = settings->showCompositeText;
-    WriteLengths(form.lengths);
+    lengths_.WriteLengths(form.lengths);
     WriteOptions(form);
   }
   RefreshMinimums();
@@ -50,8 +50,8 @@ void ExpandedPanel::SaveSettings() {
     return;
   const ExpandedForm form = ReadForm();
   ExpandedSettings settings;
-  for (size_t slot = 0; slot < kLengthCount; ++slot)
-    settings.lengths[slot] = form.lengths.*kLengthTexts[slot];
+  for (size_t slot = 0; slot < settings.lengths.size(); ++slot)
+    settings.lengths[slot] = form.lengths.*kLengthRows[slot].text;
   settings.segmentsEntry = static_cast<int32_t>(SendMessageW(segments_, CB_GETCURSEL, 0, 0));
   settings.showText = form.showText;
   settings.showCompositeText = form.showCompositeText;

@@ -1,10 +1,10 @@
 #include "panels/win32/medical128_panel.h"
 
-#include <new>
 #include <string>
 
-#include "frame/app_context.h"
-#include "host/suite_pointers.h"
+#include "panels/win32/control_entry.h"
+#include "panels/win32/control_values.h"
+#include "panels/win32/panel_actions.h"
 #include "panels/win32/wide_text.h"
 
 namespace panels {
@@ -23,24 +23,9 @@ constexpr PanelKind kMedical128Kind{"Medical128",
 constexpr char kClearBitmap[] = "bmpClear";
 constexpr char kLotCodeSets[][2] = {"A", "B", "C"};
 
-// Data fields are read whole (beyond any limit a typed text can reach), so that a text too long
-// for its field fails the field's rule instead of being cut to fit it.
-constexpr int kDataFieldReadLimit = 255;
 constexpr int kNumberFieldReadLimit = 5;
 
-// A combo box is created as tall as its dropped list; the closed box keeps the height the font
-// gives it.
-constexpr int kListEntryHeight = 16;
-int DroppedHeight(int closedHeight, int entries) {
-  return closedHeight + entries * kListEntryHeight + 2;
-}
-
 constexpr DWORD kEditStyle = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-
-void AddItems(HWND list, const auto& items) {
-  for (const auto& item : items)
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
-}
 
 // The edit part of a combo box with an edit.
 HWND EditPartOf(HWND combo) {
@@ -61,63 +46,48 @@ Medical128Panel::~Medical128Panel() {
 }
 
 bool Medical128Panel::CreateControls() {
-  struct Entry {
-    ControlSpec spec;
-    HWND Medical128Panel::*slot = nullptr;  // where the panel keeps the control
-    int textLimit = 0;                      // characters an edit field takes from the keyboard
-    const char* bitmap = nullptr;           // the resource a bitmap button shows
-  };
   using enum ControlRole;
-  using P = Medical128Panel;
-  const Entry entries[] = {
+  const ControlEntry entries[] = {
       {{L"STATIC", "(01) 商品ｺｰﾄﾞ", 0, 5, 8, 110, 14, SS_LEFT, kLabel}},
       {{L"EDIT", nullptr, kMedical128ProductCode, 117, 5, 90, 20, kEditStyle, kField},
-       &P::productCode_,
+       &productCode_,
        13},
       {{L"STATIC", nullptr, kMedical128CheckDigit, 210, 6, 20, 18, SS_CENTER | SS_SUNKEN, kResult},
-       &P::checkDigit_},
+       &checkDigit_},
       {{L"BUTTON", nullptr, kMedical128Clear, 235, 6, 18, 18, BS_OWNERDRAW, kBitmapButton},
        nullptr,
        0,
        kClearBitmap},
       {{L"STATIC", "(17) 有効(使用)期限", 0, 5, 33, 110, 14, SS_LEFT, kLabel}},
-      {{L"EDIT", nullptr, kMedical128Expiry, 117, 30, 50, 20, kEditStyle, kField}, &P::expiry_, 6},
+      {{L"EDIT", nullptr, kMedical128Expiry, 117, 30, 50, 20, kEditStyle, kField}, &expiry_, 6},
       {{L"STATIC", "(30) 数量", 0, 5, 58, 110, 14, SS_LEFT, kLabel}},
-      {{L"EDIT", nullptr, kMedical128Quantity, 117, 55, 58, 20, kEditStyle, kField},
-       &P::quantity_,
-       8},
+      {{L"EDIT", nullptr, kMedical128Quantity, 117, 55, 58, 20, kEditStyle, kField}, &quantity_, 8},
       {{L"STATIC", "(10) ﾛｯﾄ(製造)番号", 0, 5, 83, 110, 14, SS_LEFT, kLabel}},
       {{L"COMBOBOX", nullptr, kMedical128LotCodeSet, 117, 79, 33, DroppedHeight(20, 3),
         CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL, kField},
-       &P::lotCodeSet_},
-      {{L"EDIT", nullptr, kMedical128Lot, 152, 80, 140, 20, kEditStyle, kField}, &P::lot_, 20},
+       &lotCodeSet_},
+      {{L"EDIT", nullptr, kMedical128Lot, 152, 80, 140, 20, kEditStyle, kField}, &lot_, 20},
       {{L"STATIC", nullptr, kMedical128CheckDigit, 5, 105, 290, 2, SS_SUNKEN, kSeparator}},
       {{L"STATIC", "高さ ", 0, 5, 122, 110, 14, SS_RIGHT, kLabel}},
       {{L"EDIT", nullptr, kMedical128Height, 117, 118, 45, 20, kEditStyle | ES_RIGHT, kField},
-       &P::height_,
+       &height_,
        kNumberFieldReadLimit},
       {{L"STATIC", "ﾅﾛｰ幅 ", 0, 172, 122, 40, 14, SS_LEFT, kLabel}},
       {{L"COMBOBOX", nullptr, kMedical128NarrowWidth, 212, 118, 60,
         DroppedHeight(20, kNarrowWidthEntryCount), CBS_DROPDOWN | WS_TABSTOP | WS_VSCROLL, kField},
-       &P::narrowWidth_},
+       &narrowWidth_},
       {{L"STATIC", "単位:mm", 0, 0, 111, 60, 14, SS_CENTER, kLabel}},
       {{L"BUTTON", "初期値", kMedical128Defaults, 177, 148, 50, 21, BS_OWNERDRAW, kPushButton}},
       {{L"BUTTON", "作 成", kMedical128Create, 232, 148, 60, 21, BS_OWNERDRAW, kPushButton}},
   };
-  for (const Entry& entry : entries) {
-    HWND control = entry.bitmap != nullptr ? AddBitmapButton(entry.spec, entry.bitmap)
-                                           : AddControl(entry.spec);
-    if (control == nullptr)
-      return false;
-    if (entry.slot != nullptr)
-      this->*entry.slot = control;
-    if (entry.textLimit > 0)
-      SendMessageW(control, EM_LIMITTEXT, entry.textLimit, 0);
-  }
+  if (!AddControls(entries))
+    return false;
 
-  AddItems(lotCodeSet_, kLotCodeSets);
+  for (const char* codeSet : kLotCodeSets)
+    AddListItem(lotCodeSet_, codeSet);
   SendMessageW(lotCodeSet_, CB_SETCURSEL, gs1_128::kLotCodeA, 0);
-  AddItems(narrowWidth_, kNarrowWidthEntries);
+  for (const char* entry : kNarrowWidthEntries)
+    AddListItem(narrowWidth_, entry);
   SendMessageW(narrowWidth_, CB_LIMITTEXT, kNumberFieldReadLimit, 0);
 
   for (HWND field : {productCode_, expiry_, quantity_, lot_, height_, EditPartOf(narrowWidth_)})
@@ -149,7 +119,7 @@ bool Medical128Panel::OnCommand(int id, int notification, HWND /*control*/) {
 
 void Medical128Panel::RefreshCheckDigit() {
   Medical128Form form;
-  form.productCode = ReadText(productCode_, kDataFieldReadLimit);
+  form.productCode = ReadText(productCode_, kFieldReadLimit);
   form.RefreshCheckDigit();
   WriteText(checkDigit_, form.checkDigit);
 }
@@ -162,8 +132,7 @@ void Medical128Panel::ClearData() {
   WriteText(quantity_, form.quantity);
   WriteText(lot_, form.lot);
   WriteText(checkDigit_, form.checkDigit);
-  if (HWND focus = ControlOf(form.focus))
-    SetFocus(focus);
+  FocusIfAny(ControlOf(form.focus));
 }
 
 void Medical128Panel::ResetDimensions() {
@@ -173,27 +142,22 @@ void Medical128Panel::ResetDimensions() {
 }
 
 void Medical128Panel::CreateMedical128() {
-  // While the plug-in is unloaded it holds no host suites and can make nothing.
-  if (host::sContext == nullptr)
-    return;
-  const frame::AppContext context(plugin());
-  if (context.result() != host::kNoError)
-    return;
-  const Medical128Form read = ReadForm();
-  Medical128Form form = read;
-  // Messages are shown by the form; host failures while placing the symbol stay silent.
-  form.CreateMedical128();
-  WriteBack(form, read);
-  if (HWND focus = ControlOf(form.focus))
-    SetFocus(focus);
+  RunInAppContext(plugin(), [this] {
+    const Medical128Form read = ReadForm();
+    Medical128Form form = read;
+    // Messages are shown by the form; host failures while placing the symbol stay silent.
+    form.CreateMedical128();
+    WriteBack(form, read);
+    FocusIfAny(ControlOf(form.focus));
+  });
 }
 
 Medical128Form Medical128Panel::ReadForm() const {
   Medical128Form form;
-  form.productCode = ReadText(productCode_, kDataFieldReadLimit);
-  form.expiry = ReadText(expiry_, kDataFieldReadLimit);
-  form.quantity = ReadText(quantity_, kDataFieldReadLimit);
-  form.lot = ReadText(lot_, kDataFieldReadLimit);
+  form.productCode = ReadText(productCode_, kFieldReadLimit);
+  form.expiry = ReadText(expiry_, kFieldReadLimit);
+  form.quantity = ReadText(quantity_, kFieldReadLimit);
+  form.lot = ReadText(lot_, kFieldReadLimit);
   form.lotCodeSet = static_cast<int>(SendMessageW(lotCodeSet_, CB_GETCURSEL, 0, 0));
   form.height = ReadText(height_, kNumberFieldReadLimit);
   form.narrowWidthText = ReadText(narrowWidth_, kNumberFieldReadLimit);
@@ -237,7 +201,7 @@ HWND Medical128Panel::ControlOf(Medical128Control control) const {
 
 std::unique_ptr<frame::Panel> MakeMedical128Panel(host::PluginHandle plugin,
                                                   host::MenuItemHandle menuItem) {
-  return std::unique_ptr<frame::Panel>(new (std::nothrow) Medical128Panel(plugin, menuItem));
+  return MakePanel<Medical128Panel>(plugin, menuItem);
 }
 
 }  // namespace panels

@@ -8,6 +8,7 @@
 #include "host/suite_pointers.h"
 #include "host/unicode_string.h"
 #include "panels/win32/bmp_bitmap.h"
+#include "panels/win32/control_entry.h"
 #include "panels/win32/group_frame.h"
 #include "panels/win32/plugin_resource.h"
 #include "panels/win32/wide_text.h"
@@ -184,6 +185,24 @@ HWND PanelShell::AddBitmapButton(const ControlSpec& spec, const char* bitmapName
     controls_.back().bitmap = BitmapFromBmpFile(std::span<const char>(file.data(), size));
   }
   return button;
+}
+
+bool PanelShell::AddControls(std::span<const ControlEntry> entries, std::vector<HWND>* made) {
+  for (const ControlEntry& entry : entries) {
+    HWND control = entry.bitmap != nullptr ? AddBitmapButton(entry.spec, entry.bitmap)
+                                           : AddControl(entry.spec);
+    if (control == nullptr)
+      return false;
+    if (made != nullptr)
+      made->push_back(control);
+    if (entry.slot != nullptr)
+      *entry.slot = control;
+    if (entry.textLimit > 0)
+      SendMessageW(control, EM_LIMITTEXT, entry.textLimit, 0);
+    if (entry.inTabRing && !AddToTabRing(control))
+      return false;
+  }
+  return true;
 }
 
 void PanelShell::TearDown() {

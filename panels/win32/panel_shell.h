@@ -12,6 +12,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <span>
 #include <vector>
 
 #include "frame/panel.h"
@@ -62,6 +65,8 @@ struct ControlSpec {
   ControlRole role;
 };
 
+struct ControlEntry;  // control_entry.h
+
 class PanelShell : public frame::Panel {
  public:
   ~PanelShell() override;
@@ -88,8 +93,8 @@ class PanelShell : public frame::Panel {
   // Saves the settings (when they were loaded) and undoes construction in reverse order.
   void TearDown();
 
-  // Makes the controls (AddControl, AddBitmapButton, AddToTabRing); false when one could not
-  // be made.
+  // Makes the controls (AddControls, AddControl, AddBitmapButton, AddToTabRing); false when one
+  // could not be made.
   virtual bool CreateControls() = 0;
   // Fills the controls from the stored settings or the defaults, once they exist.
   virtual void LoadSettings() {}
@@ -105,6 +110,10 @@ class PanelShell : public frame::Panel {
   HWND AddBitmapButton(const ControlSpec& spec, const char* bitmapName);
   // Puts the numeric field into the panel's tab ring; false when the ring refuses it.
   bool AddToTabRing(HWND field) { return tabRing_.Add(field); }
+  // Makes the controls of the entries in their order, keeps each in its slot, limits its typing
+  // and puts it into the tab ring as the entry says, and appends it to `made` when given; false
+  // when one could not be made or the ring refused it.
+  bool AddControls(std::span<const ControlEntry> entries, std::vector<HWND>* made = nullptr);
   host::PluginHandle plugin() const { return plugin_; }
 
  private:
@@ -155,6 +164,12 @@ class PanelShell : public frame::Panel {
   bool settingsLoaded_ = false;
   bool tornDown_ = false;
 };
+
+// The factory of a panel kind; null when out of memory.
+template <typename Kind>
+std::unique_ptr<frame::Panel> MakePanel(host::PluginHandle plugin, host::MenuItemHandle menuItem) {
+  return std::unique_ptr<frame::Panel>(new (std::nothrow) Kind(plugin, menuItem));
+}
 
 // The panel window procedure of the panel kind whose objects the property names.
 template <const wchar_t* kProperty>

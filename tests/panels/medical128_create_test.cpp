@@ -5,6 +5,7 @@
 #include "emulator/emulator.h"
 #include "host/suite_acquisition.h"
 #include "panels/medical128_form.h"
+#include "tests/panels/medical128_messages.h"
 
 namespace {
 
@@ -12,22 +13,7 @@ using panels::Medical128Control;
 using panels::Medical128Form;
 using panels::Medical128Outcome;
 
-constexpr char kProductCodeMessage[] = "【商品コード】は数字13桁で入力してください。";
-constexpr char kExpiryMessage[] = "【有効(使用)期限】は数字6桁で入力してください。";
-constexpr char kQuantityMessage[] = "【数量】は数字1～8桁でゼロ以外の値を入力してください。";
-constexpr char kLotAMessage[] =
-    "【ロット(製造)番号】のCODE Aは数字「0～9」、英大文字「A～Z」、記号「 ! \" % & ' * ( ) + , - "
-    ". / : ; < = > ? _ 」を入力してください。";
-constexpr char kLotBMessage[] =
-    "【ロット(製造)番号】のCODE Bは数字「0～9」、英字「A～Z」「a～z」、記号「 ! \" % & ' * ( ) + "
-    ", - . / : ; < = > ? _ 」を入力してください。";
-constexpr char kLotCMessage[] = "【ロット(製造)番号】は数字2～20桁を偶数桁で入力してください。";
-constexpr char kCapacityMessage[] =
-    "規定の入力文字数を超えました。数字を1、英字を2でカウントして48桁以下なるように調整してくださ"
-    "い。";
-constexpr char kHeightMessage[] = "【高さ】は 1～200 までの数値で入力してください。";
-constexpr char kNarrowWidthMessage[] = "【ナロー幅】は 0.1～9.999 までの数値で入力してください。";
-constexpr char kNoDocumentMessage[] = "ドキュメントがありません。新規作成して下さい。";
+using namespace medical128_test;
 
 class Medical128CreateTest : public ::testing::Test {
  protected:

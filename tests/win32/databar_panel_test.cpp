@@ -12,7 +12,6 @@
 #include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,6 +26,7 @@ namespace {
 
 using win32_test::Choose;
 using win32_test::Click;
+using win32_test::Describe;
 using win32_test::HasFocus;
 using win32_test::TextOf;
 
@@ -113,36 +113,6 @@ void Store(const char* name, const Bytes& value) {
 
 Bytes BytesOf(std::string_view text) {
   return Bytes(text.begin(), text.end());
-}
-
-// One symbol's art as text: every path's corners and fill, every text with its place and size,
-// compound paths with their parts. Equal texts mean equal art.
-void Describe(const emulator::Art& art, std::ostringstream& out) {
-  switch (art.kind) {
-    case emulator::ArtKind::kTextFrame:
-      out << "text " << win32_test::Utf8(std::wstring(art.text.text.begin(), art.text.text.end()))
-          << " at " << art.text.anchor.h << "," << art.text.anchor.v << " " << art.text.size << " "
-          << art.text.requestedFont << "\n";
-      return;
-    case emulator::ArtKind::kPath:
-      for (const host::PathSegment& segment : art.path.segments)
-        out << segment.p.h << "," << segment.p.v << " ";
-      out << "grey " << art.path.style.fill.colour.components[0] << "\n";
-      return;
-    case emulator::ArtKind::kGroup:
-    case emulator::ArtKind::kCompoundPath:
-      out << "{\n";
-      for (const auto& child : art.children)
-        Describe(*child, out);
-      out << "}\n";
-      return;
-  }
-}
-
-std::string Describe(const emulator::Art& art) {
-  std::ostringstream out;
-  Describe(art, out);
-  return out.str();
 }
 
 using Rows = std::vector<std::string>;
@@ -263,18 +233,10 @@ class DataBarPanelTest : public ::testing::Test {
       return nullptr;
     return document->group().children[index].get();
   }
-  size_t Symbols() {
-    const emulator::Document* document = session_->emulator().document();
-    return document != nullptr ? document->group().children.size() : 0;
-  }
-
+  size_t Symbols() { return win32_test::SymbolCount(*session_); }
   // Clicks the create button; the new alerts it raised.
   std::vector<std::string> Create() {
-    const size_t before = session_->emulator().alerts().size();
-    Click(Control(kCreate));
-    EXPECT_EQ(session_->balance().CheckAfterAction(), "");
-    const auto& alerts = session_->emulator().alerts();
-    return std::vector<std::string>(alerts.begin() + before, alerts.end());
+    return win32_test::ClickForAlerts(*session_, Control(kCreate));
   }
 
   PrivateUserHive hive_;

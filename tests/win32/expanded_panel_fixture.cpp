@@ -1,7 +1,5 @@
 #include "tests/win32/expanded_panel_fixture.h"
 
-#include <sstream>
-
 #include "emulator/win32/script_runner.h"
 #include "tests/win32/win32_test_support.h"
 
@@ -14,22 +12,6 @@ constexpr int kOrderListId = 103;
 constexpr int kFreeAiId = 104;
 
 }  // namespace
-
-std::string Describe(const emulator::Art& group) {
-  std::ostringstream out;
-  for (const auto& child : group.children) {
-    if (child->kind == emulator::ArtKind::kTextFrame) {
-      out << "text "
-          << win32_test::Utf8(std::wstring(child->text.text.begin(), child->text.text.end()))
-          << "\n";
-      continue;
-    }
-    for (const host::PathSegment& segment : child->path.segments)
-      out << segment.p.h << "," << segment.p.v << " ";
-    out << "grey " << child->path.style.fill.colour.components[0] << "\n";
-  }
-  return out.str();
-}
 
 void ExpandedPanelTest::SetUp() {
   RegDeleteTreeW(HKEY_CURRENT_USER, win32_test::Wide(kSettingsKey).c_str());
@@ -94,11 +76,7 @@ void ExpandedPanelTest::Type(int id, std::string_view text) {
 }
 
 Alerts ExpandedPanelTest::Click(int id) {
-  const size_t before = session_->emulator().alerts().size();
-  win32_test::Click(Control(id));
-  EXPECT_EQ(session_->balance().CheckAfterAction(), "");
-  const auto& alerts = session_->emulator().alerts();
-  return Alerts(alerts.begin() + before, alerts.end());
+  return win32_test::ClickForAlerts(*session_, Control(id));
 }
 
 void ExpandedPanelTest::SetState(int16_t state) {
@@ -110,8 +88,7 @@ const emulator::PanelRecord& ExpandedPanelTest::HostPanel() const {
 }
 
 int ExpandedPanelTest::Symbols() {
-  const emulator::Document* document = session_->emulator().document();
-  return document != nullptr ? static_cast<int>(document->group().children.size()) : 0;
+  return static_cast<int>(win32_test::SymbolCount(*session_));
 }
 
 }  // namespace expanded_test

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "emulator/win32/host_session.h"
+#include "tests/win32/win32_test_support.h"
 
 namespace expanded_test {
 
@@ -49,8 +50,7 @@ struct EntryRow {
 
 using Alerts = std::vector<std::string>;
 
-// A symbol group as comparable text: every rectangle's corners and grey, every text.
-std::string Describe(const emulator::Art& group);
+using win32_test::Describe;
 
 class ExpandedPanelTest : public ::testing::Test {
  public:

@@ -109,7 +109,7 @@ TEST_F(ExpandedMainViewTest, MakesTheSymbolThePortableFormMakesFromTheSameTexts)
   const auto& symbols = session_->emulator().document()->group().children;
   const std::string fromPanel = Describe(*symbols[0]);
   EXPECT_EQ(fromPanel, Describe(*symbols[1]));
-  EXPECT_NE(fromPanel.find("text (01)98898765432106\n"), std::string::npos);
+  EXPECT_NE(fromPanel.find("text (01)98898765432106 at "), std::string::npos);
   EXPECT_NE(fromPanel.find("text (17)991231"), std::string::npos);
 }
 

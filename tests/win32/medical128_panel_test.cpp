@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,12 +11,14 @@
 #include "emulator/win32/script_runner.h"
 #include "host/suite_acquisition.h"
 #include "panels/medical128_form.h"
+#include "tests/panels/medical128_messages.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace {
 
 using win32_test::Choose;
 using win32_test::Click;
+using win32_test::Describe;
 using win32_test::EditPartOf;
 using win32_test::HasFocus;
 using win32_test::TextOf;
@@ -37,39 +38,7 @@ enum Id {
   kDefaults = 14,
 };
 
-constexpr char kProductCodeMessage[] = "【商品コード】は数字13桁で入力してください。";
-constexpr char kExpiryMessage[] = "【有効(使用)期限】は数字6桁で入力してください。";
-constexpr char kQuantityMessage[] = "【数量】は数字1～8桁でゼロ以外の値を入力してください。";
-constexpr char kLotAMessage[] =
-    "【ロット(製造)番号】のCODE Aは数字「0～9」、英大文字「A～Z」、記号「 ! \" % & ' * ( ) + , - "
-    ". / : ; < = > ? _ 」を入力してください。";
-constexpr char kLotBMessage[] =
-    "【ロット(製造)番号】のCODE Bは数字「0～9」、英字「A～Z」「a～z」、記号「 ! \" % & ' * ( ) + "
-    ", - . / : ; < = > ? _ 」を入力してください。";
-constexpr char kLotCMessage[] = "【ロット(製造)番号】は数字2～20桁を偶数桁で入力してください。";
-constexpr char kCapacityMessage[] =
-    "規定の入力文字数を超えました。数字を1、英字を2でカウントして48桁以下なるように調整してくださ"
-    "い。";
-constexpr char kHeightMessage[] = "【高さ】は 1～200 までの数値で入力してください。";
-constexpr char kNarrowWidthMessage[] = "【ナロー幅】は 0.1～9.999 までの数値で入力してください。";
-constexpr char kNoDocumentMessage[] = "ドキュメントがありません。新規作成して下さい。";
-
-// A symbol group as comparable text: every rectangle's corners and grey, every text.
-std::string Describe(const emulator::Art& group) {
-  std::ostringstream out;
-  for (const auto& child : group.children) {
-    if (child->kind == emulator::ArtKind::kTextFrame) {
-      out << "text "
-          << win32_test::Utf8(std::wstring(child->text.text.begin(), child->text.text.end()))
-          << "\n";
-      continue;
-    }
-    for (const host::PathSegment& segment : child->path.segments)
-      out << segment.p.h << "," << segment.p.v << " ";
-    out << "grey " << child->path.style.fill.colour.components[0] << "\n";
-  }
-  return out.str();
-}
+using namespace medical128_test;
 
 class Medical128PanelTest : public ::testing::Test {
  protected:
@@ -99,18 +68,10 @@ class Medical128PanelTest : public ::testing::Test {
     }
   }
 
-  int Symbols() {
-    const emulator::Document* document = session_.emulator().document();
-    return document != nullptr ? static_cast<int>(document->group().children.size()) : 0;
-  }
-
+  int Symbols() { return static_cast<int>(win32_test::SymbolCount(session_)); }
   // Clicks the create button; the new alerts it raised.
   std::vector<std::string> Create() {
-    const size_t before = session_.emulator().alerts().size();
-    Click(Control(kCreate));
-    EXPECT_EQ(session_.balance().CheckAfterAction(), "");
-    const auto& alerts = session_.emulator().alerts();
-    return std::vector<std::string>(alerts.begin() + before, alerts.end());
+    return win32_test::ClickForAlerts(session_, Control(kCreate));
   }
 
   emulator::HostSession session_{{emulator::PluginBesideProgram()}};
@@ -209,7 +170,7 @@ TEST_F(Medical128PanelTest, CreatesTheSymbolThePortableFormMakes) {
   const emulator::Art& group = session_.emulator().document()->group();
   const std::string fromPanel = Describe(*group.children[0]);
   EXPECT_EQ(fromPanel, Describe(*group.children[1]));
-  EXPECT_NE(fromPanel.find("text (01)12345678901231\n"), std::string::npos);
+  EXPECT_NE(fromPanel.find("text (01)12345678901231 at "), std::string::npos);
 }
 
 TEST_F(Medical128PanelTest, EachRuleShowsItsMessageAndFocusesItsField) {

@@ -1,5 +1,9 @@
 #include "tests/win32/win32_test_support.h"
 
+#include <gtest/gtest.h>
+
+#include <sstream>
+
 #include "emulator/win32/script_runner.h"
 #include "host/utf.h"
 
@@ -43,9 +47,54 @@ void Choose(HWND list, int entry) {
                reinterpret_cast<LPARAM>(list));
 }
 
+size_t SymbolCount(emulator::HostSession& session) {
+  const emulator::Document* document = session.emulator().document();
+  return document != nullptr ? document->group().children.size() : 0;
+}
+
+std::vector<std::string> ClickForAlerts(emulator::HostSession& session, HWND button) {
+  const size_t before = session.emulator().alerts().size();
+  Click(button);
+  EXPECT_EQ(session.balance().CheckAfterAction(), "");
+  const auto& alerts = session.emulator().alerts();
+  return std::vector<std::string>(alerts.begin() + before, alerts.end());
+}
+
 bool HasFocus(HWND control) {
   HWND focus = GetFocus();
   return focus != nullptr && (focus == control || IsChild(control, focus));
+}
+
+namespace {
+
+void Describe(const emulator::Art& art, std::ostringstream& out) {
+  switch (art.kind) {
+    case emulator::ArtKind::kTextFrame:
+      out << "text " << Utf8(std::wstring(art.text.text.begin(), art.text.text.end())) << " at "
+          << art.text.anchor.h << "," << art.text.anchor.v << " " << art.text.size << " "
+          << art.text.requestedFont << "\n";
+      return;
+    case emulator::ArtKind::kPath:
+      for (const host::PathSegment& segment : art.path.segments)
+        out << segment.p.h << "," << segment.p.v << " ";
+      out << "grey " << art.path.style.fill.colour.components[0] << "\n";
+      return;
+    case emulator::ArtKind::kGroup:
+    case emulator::ArtKind::kCompoundPath:
+      out << "{\n";
+      for (const auto& child : art.children)
+        Describe(*child, out);
+      out << "}\n";
+      return;
+  }
+}
+
+}  // namespace
+
+std::string Describe(const emulator::Art& art) {
+  std::ostringstream out;
+  Describe(art, out);
+  return out.str();
 }
 
 }  // namespace win32_test

@@ -4,8 +4,13 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "emulator/art.h"
+#include "emulator/win32/host_session.h"
 
 namespace win32_test {
 
@@ -24,5 +29,15 @@ void Click(HWND button);
 void Choose(HWND list, int entry);
 // Whether the focus is on the control or inside it.
 bool HasFocus(HWND control);
+
+// A symbol's art as text: every path's corners and fill, every text with its place, size and
+// font, groups and compound paths with their parts. Equal texts mean equal art.
+std::string Describe(const emulator::Art& art);
+
+// The symbols in the session's document; none without a document.
+size_t SymbolCount(emulator::HostSession& session);
+// Clicks the button and expects the host's resources to balance after the action; the alerts the
+// click raised.
+std::vector<std::string> ClickForAlerts(emulator::HostSession& session, HWND button);
 
 }  // namespace win32_test
