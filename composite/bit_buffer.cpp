@@ -11,19 +11,17 @@ void PutBits(BitBuffer& bits, int position, int count, int value) {
     databar::EncodeError = databar::kInternalOverflow;
     return;
   }
-  // The bytes the bits fall in, as one window with the first byte highest; at most three.
   const int first = position / 8;
-  const int last = (position + count - 1) / 8;
-  uint32_t window = 0;
-  for (int b = first; b <= last; ++b)
-    window = window << 8 | bits[b];
-  const int shift = (last + 1) * 8 - (position + count);
+  const int shift = 24 - position % 8 - count;
   const uint32_t mask = ((1u << count) - 1) << shift;
-  window = (window & ~mask) | ((static_cast<uint32_t>(value) << shift) & mask);
-  for (int b = last; b >= first; --b) {
-    bits[b] = static_cast<uint8_t>(window);
-    window >>= 8;
-  }
+  const uint32_t window =
+      (ReadWindow(bits, first) & ~mask) | ((static_cast<uint32_t>(value) << shift) & mask);
+  // Only the bytes the field reaches are written: they lie within the buffer.
+  bits[first] = static_cast<uint8_t>(window >> 16);
+  if (shift < 16)
+    bits[first + 1] = static_cast<uint8_t>(window >> 8);
+  if (shift < 8)
+    bits[first + 2] = static_cast<uint8_t>(window);
 }
 
 }  // namespace composite

@@ -9,6 +9,7 @@ namespace composite {
 
 constexpr int kBitCapacity = 1184;  // the largest component: 4 columns, 44 rows
 constexpr int kMaxBitsPerWrite = 16;
+constexpr int kMaxBitsPerRead = 16;
 
 using BitBuffer = std::array<uint8_t, kBitCapacity / 8>;
 
@@ -17,6 +18,26 @@ using BitBuffer = std::array<uint8_t, kBitCapacity / 8>;
 // kInternalOverflow and writes nothing; a count of 0 or less writes nothing. The caller advances
 // its own bit position.
 void PutBits(BitBuffer& bits, int position, int count, int value);
+
+// A field of up to 16 bits (kMaxBitsPerWrite, kMaxBitsPerRead) lies within the three bytes from the
+// one that holds its first bit. The window holds them with the first byte highest; bytes outside
+// the buffer read as 0.
+inline uint32_t ReadWindow(const BitBuffer& bits, int firstByte) {
+  const int size = static_cast<int>(bits.size());
+  if (firstByte >= 0 && firstByte + 3 <= size)
+    return bits[firstByte] << 16 | bits[firstByte + 1] << 8 | bits[firstByte + 2];
+  uint32_t window = 0;
+  for (int b = firstByte; b < firstByte + 3; ++b)
+    window = window << 8 | (b >= 0 && b < size ? bits[b] : 0u);
+  return window;
+}
+
+// The `count` bits (0..kMaxBitsPerRead) from bits position on as a number, the first bit most
+// significant; bits outside the buffer read as 0.
+inline int GetBits(const BitBuffer& bits, int position, int count) {
+  const int shift = 24 - (position & 7) - count;
+  return static_cast<int>((ReadWindow(bits, position >> 3) >> shift) & ((1u << count) - 1));
+}
 
 // 1 if bit n is set; bits outside the buffer read as 0.
 inline int GetBit(const BitBuffer& bits, int n) {

@@ -10,19 +10,19 @@ namespace {
 constexpr int kBytesPerGroup = 6;
 constexpr int kCodewordsPerByteGroup = 5;
 
-// The value of bits [start, start + count) as base-928 digits, most significant first.
+// The value of bits [start, start + count) as base-928 digits, most significant first. Each
+// field of bits shifts the digits up by its width and is added at the bottom.
 std::array<uint32_t, kDigitsPerGroup> GroupToBase928(const BitBuffer& bits, int start, int count) {
   std::array<uint32_t, kDigitsPerGroup> digits{};
-  for (int j = 0; j < count; ++j) {
-    if (!GetBit(bits, start + j))
-      continue;
-    const auto& power = kCompositeTables.powers[count - 1 - j];
-    for (int d = 0; d < kDigitsPerGroup; ++d)
-      digits[d] += power[d];
-  }
-  for (int d = kDigitsPerGroup - 1; d > 0; --d) {
-    digits[d - 1] += digits[d] / kBase928;
-    digits[d] %= kBase928;
+  for (int taken = 0; taken < count;) {
+    const int width = std::min(kMaxBitsPerRead, count - taken);
+    uint32_t carry = static_cast<uint32_t>(GetBits(bits, start + taken, width));
+    for (int d = kDigitsPerGroup - 1; d >= 0; --d) {
+      const uint32_t shifted = (digits[d] << width) + carry;
+      digits[d] = shifted % kBase928;
+      carry = shifted / kBase928;
+    }
+    taken += width;
   }
   return digits;
 }

@@ -24,8 +24,10 @@ class RowWriter {
       row_[count_++] = static_cast<databar::ElementWidth>(width);
   }
   void Add(Pattern widths) {
-    for (auto width : widths)
-      Add(width);
+    const int count =
+        std::min(static_cast<int>(widths.size()), databar::kCompositeRowCapacity - count_);
+    std::copy(widths.begin(), widths.begin() + count, row_ + count_);
+    count_ += count;
   }
   void ClearRest() { std::fill(row_ + count_, row_ + databar::kCompositeRowCapacity, 0); }
 

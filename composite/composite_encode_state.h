@@ -41,7 +41,13 @@ struct CompositeEncodeState {
 
   // Appends `count` bits. Bits beyond the buffer are not stored but still counted, so that data
   // too long for every size is reported as such when the string is padded.
-  void Write(int count, int value);
+  void Write(int count, int value) {
+    if (count <= 0)
+      return;
+    if (bitPosition + count <= kBitCapacity)
+      PutBits(bits, bitPosition, count, value);
+    bitPosition += count;
+  }
 
   // Bits still to fill in the smallest size that holds what is written so far, or -1.
   int RemainingBits() const;

@@ -1,6 +1,6 @@
-// Arithmetic tables of the composite component: logarithms in GF(929) with generator 3 for the
-// error correction, and the powers of 2 in base 928 for turning CC-A bit groups into codewords.
-// They are computed by the compiler and never change.
+// Arithmetic of the composite component: logarithms in GF(929) with generator 3 for the error
+// correction, and the base-928 digits of CC-A bit groups. The tables are computed by the
+// compiler and never change.
 #pragma once
 
 #include <array>
@@ -16,8 +16,6 @@ constexpr int kDigitsPerGroup = 7;
 struct CompositeTables {
   std::array<uint16_t, kGaloisPrime - 1> antilog{};  // antilog[i] = 3^i mod 929
   std::array<uint16_t, kGaloisPrime> log{};          // log[antilog[i]] = i; log[0] = 0
-  // powers[j] = 2^j as base-928 digits, most significant first.
-  std::array<std::array<uint16_t, kDigitsPerGroup>, kBitsPerGroup> powers{};
 };
 
 constexpr CompositeTables BuildCompositeTables() {
@@ -27,15 +25,6 @@ constexpr CompositeTables BuildCompositeTables() {
     tables.antilog[i] = static_cast<uint16_t>(a);
     tables.log[a] = static_cast<uint16_t>(i);
     a = a * 3 % kGaloisPrime;
-  }
-  tables.powers[0][kDigitsPerGroup - 1] = 1;
-  for (int j = 1; j < kBitsPerGroup; ++j) {
-    int carry = 0;
-    for (int d = kDigitsPerGroup - 1; d >= 0; --d) {
-      const int doubled = tables.powers[j - 1][d] * 2 + carry;
-      tables.powers[j][d] = static_cast<uint16_t>(doubled % kBase928);
-      carry = doubled / kBase928;
-    }
   }
   return tables;
 }

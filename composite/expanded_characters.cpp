@@ -1,5 +1,7 @@
 #include "composite/expanded_characters.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "composite/bit_buffer.h"
@@ -24,8 +26,39 @@ constexpr databar::CharacterGroup kCharacterGroups[] = {
     {6, 3, 11, 6, 104, 1040}, {4, 1, 13, 8, 204, 204},
 };
 
+constexpr int kCharacterValues = 4192;  // the sizes of the groups added up
+
+struct CharacterPattern {
+  std::array<ElementWidth, kExpandedCharacterElements> widths;  // in reading order
+  uint16_t weightedSum;  // the widths weighted by 3^k for the k-th
+};
+
+// Every character value's widths, odd and even elements alternating.
+constexpr std::array<CharacterPattern, kCharacterValues> kCharacterPatterns = [] {
+  std::array<CharacterPattern, kCharacterValues> table{};
+  int value = 0;
+  for (const databar::CharacterGroup& g : kCharacterGroups) {
+    for (int v = 0; v < g.size; ++v, ++value) {
+      const databar::SetWidths odd =
+          databar::ElementWidths(v / g.divisor, g.firstModules, 4, g.firstWidest, 0);
+      const databar::SetWidths even =
+          databar::ElementWidths(v % g.divisor, g.secondModules, 4, g.secondWidest, 1);
+      CharacterPattern& pattern = table[value];
+      int weight = 1;
+      for (int k = 0; k < kExpandedCharacterElements; ++k) {
+        const int width = k % 2 == 0 ? odd[k / 2] : even[k / 2];
+        pattern.widths[k] = static_cast<ElementWidth>(width);
+        pattern.weightedSum = static_cast<uint16_t>(pattern.weightedSum + width * weight);
+        weight *= 3;
+      }
+    }
+  }
+  return table;
+}();
+
 // Finder patterns A to F, a space first.
-constexpr ElementWidth kFinderPatterns[6][kExpandedFinderElements] = {
+constexpr int kFinderCount = 6;
+constexpr ElementWidth kFinderPatterns[kFinderCount][kExpandedFinderElements] = {
     {1, 8, 4, 1, 1}, {3, 6, 4, 1, 1}, {3, 4, 6, 1, 1},
     {3, 2, 8, 1, 1}, {2, 6, 5, 1, 1}, {2, 2, 9, 1, 1},
 };
@@ -58,18 +91,25 @@ int FinderCode(int finder) {
   return finder > 0 ? 2 * finder : 1 - 2 * finder;
 }
 
-void PlaceFinder(ElementWidth* out, int finder) {
-  const ElementWidth* pattern = kFinderPatterns[(finder > 0 ? finder : -finder) - 1];
-  for (int i = 0; i < kExpandedFinderElements; ++i) {
-    out[i] = finder > 0 ? pattern[i] : pattern[kExpandedFinderElements - 1 - i];
+// Each finder as placed, by its code less 2: finder s and then finder s reversed.
+constexpr auto kPlacedFinders = [] {
+  std::array<std::array<ElementWidth, kExpandedFinderElements>, 2 * kFinderCount> table{};
+  for (int s = 0; s < kFinderCount; ++s) {
+    for (int i = 0; i < kExpandedFinderElements; ++i) {
+      table[2 * s][i] = kFinderPatterns[s][i];
+      table[2 * s + 1][i] = kFinderPatterns[s][kExpandedFinderElements - 1 - i];
+    }
   }
+  return table;
+}();
+
+void PlaceFinder(ElementWidth* out, int code) {
+  const auto& pattern = kPlacedFinders[code - 2];
+  std::copy(pattern.begin(), pattern.end(), out);
 }
 
 int DataCharacter(const BitBuffer& bits, int index) {
-  int value = 0;
-  for (int i = 0; i < kExpandedCharacterBits; ++i)
-    value = value << 1 | GetBit(bits, index * kExpandedCharacterBits + i);
-  return value;
+  return GetBits(bits, index * kExpandedCharacterBits, kExpandedCharacterBits);
 }
 
 // The method's two variable-length bits: whether the symbol character count is odd, and whether
@@ -121,26 +161,13 @@ int EncodeBits(const char* text, int segmentsPerRow, bool linkage, BitBuffer& bi
 
 }  // namespace
 
-int ExpandedCharacterWidths(ElementWidth* out, int value, int checksum, int weight, bool forward) {
-  int group = 0;
-  while (group < 4 && value >= kCharacterGroups[group].size) {
-    value -= kCharacterGroups[group].size;
-    ++group;
-  }
-  const databar::CharacterGroup& g = kCharacterGroups[group];
-  const databar::SetWidths odd =
-      databar::ElementWidths(value / g.divisor, g.firstModules, 4, g.firstWidest, 0);
-  const databar::SetWidths even =
-      databar::ElementWidths(value % g.divisor, g.secondModules, 4, g.secondWidest, 1);
-
-  int elementWeight = weight;
-  for (int k = 0; k < kExpandedCharacterElements; ++k) {
-    const int width = k % 2 == 0 ? odd[k / 2] : even[k / 2];
-    out[forward ? k : kExpandedCharacterElements - 1 - k] = static_cast<ElementWidth>(width);
-    checksum = (checksum + width * elementWeight) % kChecksumModulus;
-    elementWeight = elementWeight * 3 % kChecksumModulus;
-  }
-  return checksum;
+int ExpandedCharacterWidths(ElementWidth* out, int value, bool forward) {
+  const CharacterPattern& pattern = kCharacterPatterns[value];
+  if (forward)
+    std::copy(pattern.widths.begin(), pattern.widths.end(), out);
+  else
+    std::reverse_copy(pattern.widths.begin(), pattern.widths.end(), out);
+  return pattern.weightedSum;
 }
 
 int FormExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
@@ -152,24 +179,26 @@ int FormExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
 
   const int pairCount = (dataCharacters + 2) / 2;
   const int* sequence = kFinderSequences[pairCount - 2];
-  int checksum = 0;
+  // At most 21 characters, each a weight below 211 times a weighted sum of at most 8 × 3280:
+  // the total stays below the range of int, so it is reduced once at the end.
+  int sum = 0;
   for (int p = 0; p < pairCount; ++p) {
     ElementWidth* pair = pairs.data() + p * kExpandedPairElements;
     const int code = FinderCode(sequence[p]);
     if (p > 0) {
-      checksum = ExpandedCharacterWidths(pair, DataCharacter(bits, 2 * p - 1), checksum,
-                                         kChecksumWeights[2 * code - 4], true);
+      sum += kChecksumWeights[2 * code - 4] *
+             ExpandedCharacterWidths(pair, DataCharacter(bits, 2 * p - 1), true);
     }
-    PlaceFinder(pair + kExpandedCharacterElements, sequence[p]);
+    PlaceFinder(pair + kExpandedCharacterElements, code);
     if (2 * p < dataCharacters) {
-      checksum = ExpandedCharacterWidths(
-          pair + kExpandedCharacterElements + kExpandedFinderElements, DataCharacter(bits, 2 * p),
-          checksum, kChecksumWeights[2 * code - 3], false);
+      sum += kChecksumWeights[2 * code - 3] *
+             ExpandedCharacterWidths(pair + kExpandedCharacterElements + kExpandedFinderElements,
+                                     DataCharacter(bits, 2 * p), false);
     }
   }
   const int checkValue =
-      kChecksumModulus * (dataCharacters - kMinExpandedDataCharacters) + checksum;
-  ExpandedCharacterWidths(pairs.data(), checkValue, 0, 0, true);
+      kChecksumModulus * (dataCharacters - kMinExpandedDataCharacters) + sum % kChecksumModulus;
+  ExpandedCharacterWidths(pairs.data(), checkValue, true);
   return dataCharacters + 1;
 }
 

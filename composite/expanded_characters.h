@@ -28,11 +28,10 @@ constexpr int PairElements(int segments) {
 }
 
 // Writes the 8 widths of the character with `value` (0..4191) to out, in reading order when
-// forward, else in reverse (a right character is read from the right). Returns `checksum` plus
-// the character's widths weighted by `weight` × 3^k for its k-th element in reading order,
-// modulo 211.
-int ExpandedCharacterWidths(databar::ElementWidth* out, int value, int checksum, int weight,
-                            bool forward);
+// forward, else in reverse (a right character is read from the right). Returns the character's
+// widths weighted by 3^k for its k-th element in reading order (at most 8 × 3280); the checksum
+// weighs that sum by the weight of the character's place.
+int ExpandedCharacterWidths(databar::ElementWidth* out, int value, bool forward);
 
 // Encodes the element string `text` ('#' for FNC1) into `pairs`. linkage is set when a 2D
 // component follows. segmentsPerRow (2..22) decides whether one more data character is needed

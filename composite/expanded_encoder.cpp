@@ -61,7 +61,7 @@ int32_t EncodeExpanded(const databar::DataBarSource& source, databar::ExpandedSy
   if (symbolCharacters == 0)
     return databar::EncodeError;
 
-  databar::CompositeRowBuffer compositeRows{};
+  databar::CompositeRowBuffer compositeRows;  // the first compositeRowCount rows are written
   int compositeRowCount = 0;
   int32_t compositeError = databar::kEncodeOk;
   if (hasComposite) {

@@ -202,7 +202,7 @@ int VariableLengthBitPosition(const BitBuffer& bits) {
     return 2;
   if (GetBit(bits, 2) == 0)
     return 3;
-  const int method = GetBit(bits, 3) << 2 | GetBit(bits, 4) << 1 | GetBit(bits, 5);
+  const int method = GetBits(bits, 3, 3);
   return method == 0b100 || method == 0b101 ? 6 : -1;
 }
 

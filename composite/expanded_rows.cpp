@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cstring>
 #include <limits>
 
 #include "databar/separator.h"
@@ -20,41 +19,55 @@ constexpr int SegmentModules(int segments) {
   return segments / 2 * 49 + segments % 2 * 32;
 }
 
-// A row of element widths being built, a space first.
-struct ElementRow {
-  databar::SeparatorRow widths{};
-  int count = 0;
+// A row of element widths written in place into the symbol's storage, a space first.
+class ElementRow {
+ public:
+  ElementRow(ElementWidth* widths, int capacity) : widths_(widths), capacity_(capacity) {}
+
+  int count() const { return count_; }
+  void SetCount(int count) { count_ = std::clamp(count, 0, capacity_); }
 
   void Append(int width) {
-    assert(count < databar::kSeparatorCapacity);
-    if (count < databar::kSeparatorCapacity)
-      widths[count++] = static_cast<ElementWidth>(width);
+    assert(count_ < capacity_);
+    if (count_ < capacity_)
+      widths_[count_++] = static_cast<ElementWidth>(width);
   }
 
-  void Prepend(int width) {
-    assert(count < databar::kSeparatorCapacity);
-    if (count >= databar::kSeparatorCapacity)
-      return;
-    std::memmove(widths + 1, widths, count);
-    widths[0] = static_cast<ElementWidth>(width);
-    ++count;
+  // Appends `count` widths, last first when reversed.
+  void AppendRange(const ElementWidth* widths, int count, bool reversed) {
+    assert(count_ + count <= capacity_);
+    count = std::clamp(count, 0, capacity_ - count_);
+    if (reversed)
+      std::reverse_copy(widths, widths + count, widths_ + count_);
+    else
+      std::copy(widths, widths + count, widths_ + count_);
+    count_ += count;
   }
 
-  void Reverse() { std::reverse(widths, widths + count); }
+  void Assign(const ElementWidth* widths, int count) {
+    count_ = 0;
+    AppendRange(widths, count, false);
+  }
+
+  void Reverse() { std::reverse(widths_, widths_ + count_); }
+
+  void WidenFirst() {
+    if (count_ > 0)
+      ++widths_[0];
+  }
 
   // Light modules on the right, so that the row spans the symbol: the trailing space is widened,
   // or a space appended after a final bar.
   void PadRight(int modules) {
-    if (count % 2 == 0)
+    if (count_ % 2 == 0)
       Append(0);
-    WidenLightElement(widths[count - 1], modules);
+    WidenLightElement(widths_[count_ - 1], modules);
   }
-};
 
-// A row of bars with the separator that lies against it, above and below.
-struct LaidOutRow {
-  ElementRow bars;
-  ElementRow separator;
+ private:
+  ElementWidth* widths_;
+  int capacity_;
+  int count_ = 0;
 };
 
 struct RowGeometry {
@@ -82,15 +95,23 @@ RowGeometry MeasureRows(int symbolCharacters, int segmentsPerRow) {
 
 // The row between the two separators of stacked rows: single alternating modules between 5
 // light modules on the left and 4 or 5 on the right, so that it ends with a space.
-ElementRow MiddleSeparator(int width) {
-  ElementRow row;
+void WriteMiddleSeparator(ElementRow& row, int width) {
   const int rightSpace = width % 2 == 1 ? 5 : 4;
   row.Append(5);
   for (int i = 0; i < width - 5 - rightSpace; ++i)
     row.Append(1);
   row.Append(rightSpace);
-  return row;
 }
+
+// Where a row's data elements come from and how they are placed between its guards.
+struct RowPlan {
+  int firstSegment;
+  int elements;
+  bool reversed;
+  bool moved;   // kept in reading order and moved one module to the right instead of reversed
+  bool padded;  // widened on the right to the symbol's width by `padding` modules
+  int padding;
+};
 
 class RowWriter {
  public:
@@ -100,7 +121,6 @@ class RowWriter {
         segmentsPerRow_(segmentsPerRow),
         compositeFollows_(compositeFollows),
         geometry_(MeasureRows(symbolCharacters, segmentsPerRow)),
-        middle_(MiddleSeparator(geometry_.width)),
         symbol_(symbol) {}
 
   // Rows from the bottom one upward. The reading direction of a row follows from the parity of
@@ -109,8 +129,9 @@ class RowWriter {
     int first = geometry_.lastRowFirstSegment;
     bool flip = (geometry_.rowCount - 1) % 2 == 1;
     for (int r = 0; r < geometry_.rowCount; ++r) {
-      Store(r, r == 0 ? LayOutBottomRow(first, flip)
-                      : LayOutRow(first, geometry_.fullRowElements, IsReversed(first, flip)));
+      Store(r, r == 0 ? BottomRowPlan(first, flip)
+                      : RowPlan{first, geometry_.fullRowElements, IsReversed(first, flip), false,
+                                false, 0});
       first -= segmentsPerRow_;
       flip = !flip;
     }
@@ -126,83 +147,98 @@ class RowWriter {
     return (firstSegment / 2 % 2 == 1) != flip;
   }
 
-  // The row's data elements between its guards, reversed if asked; a row that would then begin
-  // with a bar gets a leading space of width 0. Its separator is built from the data elements
-  // in reading order and reversed with the row.
-  LaidOutRow LayOutRow(int firstSegment, int elements, bool reversed) const {
-    const ElementWidth* data = pairs_.data() + firstSegment / 2 * kExpandedPairElements;
-    const bool spaceFirst = SpaceFirst(firstSegment);
-    LaidOutRow row;
-    row.bars.Append(1);
-    row.bars.Append(1);
-    for (int i = 0; i < elements; ++i)
-      row.bars.Append(data[i]);
-    row.bars.Append(1);
-    row.bars.Append(1);
-    row.separator.count =
-        databar::BuildSeparator(data, row.separator.widths, elements, spaceFirst ? 1 : 0);
-    if (reversed) {
-      row.bars.Reverse();
-      row.separator.Reverse();
-    }
-    if (reversed == spaceFirst)
-      row.bars.Prepend(0);
-    return row;
-  }
-
   // The bottom row is padded on the right to the symbol's width. A bottom row that would be
   // reversed but has an odd number of data elements keeps its reading order instead and moves
   // one module to the right, its separator with it.
-  LaidOutRow LayOutBottomRow(int firstSegment, bool flip) const {
+  RowPlan BottomRowPlan(int firstSegment, bool flip) const {
     const int elements = geometry_.lastRowElements;
     const bool reversed = IsReversed(firstSegment, flip);
-    if (reversed && elements % 2 == 1) {
-      LaidOutRow row = LayOutRow(firstSegment, elements, false);
-      ++row.bars.widths[0];
-      ++row.separator.widths[0];
-      row.bars.PadRight(geometry_.lastRowShortBy - 1);
-      row.separator.PadRight(geometry_.lastRowShortBy - 1);
-      return row;
-    }
-    LaidOutRow row = LayOutRow(firstSegment, elements, reversed);
-    row.bars.PadRight(geometry_.lastRowShortBy);
-    row.separator.PadRight(geometry_.lastRowShortBy);
-    return row;
+    if (reversed && elements % 2 == 1)
+      return {firstSegment, elements, false, true, true, geometry_.lastRowShortBy - 1};
+    return {firstSegment, elements, reversed, false, true, geometry_.lastRowShortBy};
+  }
+
+  const ElementWidth* Data(const RowPlan& plan) const {
+    return pairs_.data() + plan.firstSegment / 2 * kExpandedPairElements;
+  }
+
+  static void Finish(const RowPlan& plan, ElementRow& row) {
+    if (plan.moved)
+      row.WidenFirst();
+    if (plan.padded)
+      row.PadRight(plan.padding);
+  }
+
+  // The row's data elements between its guards, reversed if asked; a row that would then begin
+  // with a bar gets a leading space of width 0. The guards read the same both ways.
+  void WriteBars(const RowPlan& plan, ElementRow& bars) const {
+    if (plan.reversed == SpaceFirst(plan.firstSegment))
+      bars.Append(0);
+    bars.Append(1);
+    bars.Append(1);
+    bars.AppendRange(Data(plan), plan.elements, plan.reversed);
+    bars.Append(1);
+    bars.Append(1);
+    Finish(plan, bars);
+  }
+
+  // The separator is built from the data elements in reading order and reversed with the row.
+  void WriteSeparator(const RowPlan& plan, databar::SeparatorRow& out,
+                      ElementRow& separator) const {
+    separator.SetCount(databar::BuildSeparator(Data(plan), out, plan.elements,
+                                               SpaceFirst(plan.firstSegment) ? 1 : 0));
+    if (plan.reversed)
+      separator.Reverse();
+    Finish(plan, separator);
   }
 
   // Every row but the bottom one has its separator below it; every row but the top one (and
   // the top one under a 2D component) has it above it, and the middle separator above that.
-  void Store(int r, const LaidOutRow& row) {
+  // A separator that is stored nowhere is not built.
+  void Store(int r, const RowPlan& plan) {
     const bool top = r == geometry_.rowCount - 1;
-    if (r > 0)
-      StoreSeparator(row.separator);
-    StoreRow(r, row.bars);
-    if (!top || compositeFollows_)
-      StoreSeparator(row.separator);
-    if (!top)
-      StoreSeparator(middle_);
+    const bool below = r > 0;
+    const bool above = !top || compositeFollows_;
+
+    ElementRow bars(symbol_.rows[r], databar::kExpandedRowCapacity);
+    WriteBars(plan, bars);
+    symbol_.rowLengths[r] = bars.count();
+
+    if (below || above) {
+      const int built = AddSeparator([&](databar::SeparatorRow& out, ElementRow& separator) {
+        WriteSeparator(plan, out, separator);
+      });
+      if (below && above && built >= 0) {
+        AddSeparator([&](databar::SeparatorRow&, ElementRow& separator) {
+          separator.Assign(symbol_.separators[built], symbol_.separatorLengths[built]);
+        });
+      }
+    }
+    if (!top) {
+      AddSeparator([&](databar::SeparatorRow&, ElementRow& separator) {
+        WriteMiddleSeparator(separator, geometry_.width);
+      });
+    }
   }
 
-  void StoreRow(int r, const ElementRow& row) {
-    const int count = std::min(row.count, databar::kExpandedRowCapacity);
-    std::memcpy(symbol_.rows[r], row.widths, count);
-    symbol_.rowLengths[r] = count;
-  }
-
-  void StoreSeparator(const ElementRow& row) {
+  // Writes the next separator slot with write(slot, row) and stores its length. Returns the
+  // slot's index, or -1 once all are taken.
+  template <typename Write>
+  int AddSeparator(Write write) {
     assert(separatorCount_ < databar::kExpandedSeparatorCount);
     if (separatorCount_ >= databar::kExpandedSeparatorCount)
-      return;
-    std::memcpy(symbol_.separators[separatorCount_], row.widths, row.count);
-    symbol_.separatorLengths[separatorCount_] = row.count;
-    ++separatorCount_;
+      return -1;
+    const int slot = separatorCount_++;
+    ElementRow separator(symbol_.separators[slot], databar::kSeparatorCapacity);
+    write(symbol_.separators[slot], separator);
+    symbol_.separatorLengths[slot] = separator.count();
+    return slot;
   }
 
   const ExpandedPairs& pairs_;
   const int segmentsPerRow_;
   const bool compositeFollows_;
   const RowGeometry geometry_;
-  const ElementRow middle_;
   databar::ExpandedSymbol& symbol_;
   int separatorCount_ = 0;
 };

@@ -348,6 +348,26 @@ TEST(BitBuffer, RefusesWritesOutsideTheBufferOrWiderThan16Bits) {
   EXPECT_EQ(GetBit(bits, 1184), 0);
 }
 
+// Fields are read three bytes at a time; the last bytes of the buffer and positions outside it
+// take the careful way.
+TEST(BitBuffer, ReadsFieldsBackAcrossBytesAndZerosOutsideTheBuffer) {
+  BitBuffer bits{};
+  for (int position : {3, 21, 600, kBitCapacity - 16})
+    PutBits(bits, position, 16, 0xA5C3);
+  for (int position : {3, 21, 600, kBitCapacity - 16})
+    EXPECT_EQ(GetBits(bits, position, 16), 0xA5C3) << position;
+  // A write keeps the bits around its field.
+  PutBits(bits, 10, 4, 0);
+  EXPECT_EQ(GetBits(bits, 3, 16), 0xA403);
+  EXPECT_EQ(GetBits(bits, 0, 3), 0);
+  EXPECT_EQ(GetBits(bits, 19, 2), 0);
+  EXPECT_EQ(GetBits(bits, 0, 0), 0);
+  EXPECT_EQ(GetBits(bits, kBitCapacity - 4, 8), 0x30);
+  EXPECT_EQ(GetBits(bits, kBitCapacity, 16), 0);
+  PutBits(bits, 0, 3, 0b111);
+  EXPECT_EQ(GetBits(bits, -4, 8), 0xF);
+}
+
 TEST(Validation, RejectsCharactersWithoutAnEncoding) {
   databar::EncodeError = 0;
   EXPECT_EQ(ValidateData("10AB$C"), 4);

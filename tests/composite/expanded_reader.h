@@ -50,7 +50,7 @@ inline const std::map<Widths8, int>& ExpandedCharacterValues() {
     std::map<Widths8, int> map;
     for (int value = 0; value < 4192; ++value) {
       databar::ElementWidth widths[8];
-      ExpandedCharacterWidths(widths, value, 0, 0, true);
+      ExpandedCharacterWidths(widths, value, true);
       Widths8 key;
       std::copy(widths, widths + 8, key.begin());
       map[key] = value;
