@@ -1,7 +1,7 @@
 #include "cli/batch_jobs.h"
 
 #include <filesystem>
-#include <map>
+#include <unordered_map>
 
 namespace cli {
 
@@ -101,7 +101,8 @@ BatchJob ReadJob(int line, std::string_view text, std::span<const Command> comma
 std::vector<BatchJob> ReadBatchJobs(std::istream& in, std::span<const Command> commands,
                                     const BatchJobOptions& options) {
   std::vector<BatchJob> jobs;
-  std::map<std::filesystem::path, int> writers;  // output file -> the line that writes it
+  // Output file, normalised, -> the line that writes it.
+  std::unordered_map<std::string, int> writers;
   std::string text;
   for (int line = 1; std::getline(in, text); ++line) {
     if (!text.empty() && text.back() == '\r')
@@ -111,7 +112,7 @@ std::vector<BatchJob> ReadBatchJobs(std::istream& in, std::span<const Command> c
     BatchJob job = ReadJob(line, text, commands, options);
     if (!job.output.empty()) {
       const auto [writer, first] =
-          writers.emplace(std::filesystem::path(job.output).lexically_normal(), line);
+          writers.emplace(std::filesystem::path(job.output).lexically_normal().string(), line);
       if (!first) {
         job.refusal =
             "writes " + job.output + ", as line " + std::to_string(writer->second) + " does";

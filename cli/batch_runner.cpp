@@ -19,30 +19,29 @@ namespace cli {
 namespace {
 
 // Results as the workers finish them, taken by the calling thread in job order. The calling
-// thread is woken only for the result it waits for; progress is read whenever it wakes, and at
-// least a few times a second.
+// thread takes every result that is there in one go, a few times a second, and is woken early
+// only by the last one: waking it for each result would take a core from the workers as often.
 class ResultBoard {
  public:
   explicit ResultBoard(size_t count) : results_(count) {}
 
   void Post(size_t index, BatchResult result) {
-    bool awaited = false;
+    bool last = false;
     {
       std::lock_guard lock(mutex_);
       results_[index] = std::move(result);
-      ++done_;
-      awaited = index == awaited_;
+      last = ++done_ == results_.size();
     }
-    if (awaited)
+    if (last)
       changed_.notify_one();
   }
 
-  // Waits until the result at `index` is there or a while has passed; returns it if it is.
+  // The result at `index` if it is there, else waits until every job is done or a while has
+  // passed, and returns it if it is there then.
   std::optional<BatchResult> Take(size_t index, size_t& done) {
     std::unique_lock lock(mutex_);
-    awaited_ = index;
-    changed_.wait_for(lock, std::chrono::milliseconds(100),
-                      [&] { return results_[index].has_value(); });
+    changed_.wait_for(lock, std::chrono::milliseconds(50),
+                      [&] { return results_[index].has_value() || done_ == results_.size(); });
     done = done_;
     std::optional<BatchResult> result = std::move(results_[index]);
     results_[index].reset();
@@ -54,7 +53,6 @@ class ResultBoard {
   std::condition_variable changed_;
   std::vector<std::optional<BatchResult>> results_;
   size_t done_ = 0;
-  size_t awaited_ = 0;  // the result the calling thread waits for
 };
 
 BatchResult RunJob(const BatchJob& job, WorkerHost& host) {

@@ -2,6 +2,7 @@
 // are kept bottom to top, so the last child is painted last.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -35,6 +36,11 @@ struct PointText {
 
 struct Art {
   Art(ArtKind artKind, Art* parentArt) : kind(artKind), parent(parentArt) {}
+
+  // Arts are made and destroyed by the hundred for every symbol; each thread keeps the memory of
+  // the arts it destroys for the next ones it makes (see art_memory.cpp).
+  static void* operator new(size_t size);
+  static void operator delete(void* art, size_t size) noexcept;
 
   const ArtKind kind;
   Art* const parent;  // null for the layer's first art

@@ -10,7 +10,7 @@ host::ErrorCode AcquireSuite(const char* name, int32_t version, const void** sui
   return RunOperation("Basic.AcquireSuite", [&](Emulator::State& state) {
     if (name == nullptr || suite == nullptr)
       return kBadParameter;
-    if (const host::ErrorCode injected = state.calls.Enter(AcquisitionOperation(name))) {
+    if (const host::ErrorCode injected = state.calls.EnterNamed(AcquisitionOperation(name))) {
       return injected;
     }
     const void* table = FindSuite(name, version);

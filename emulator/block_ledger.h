@@ -4,12 +4,14 @@
 
 #include <cstddef>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace emulator {
 
 class BlockLedger {
  public:
-  BlockLedger() = default;
+  BlockLedger();
   ~BlockLedger();
   BlockLedger(const BlockLedger&) = delete;
   BlockLedger& operator=(const BlockLedger&) = delete;
@@ -21,7 +23,13 @@ class BlockLedger {
   int held() const { return static_cast<int>(blocks_.size()); }
 
  private:
+  // The plug-in allocates a large record for every symbol and frees it again; the last few
+  // freed blocks are kept for the next requests of their size, so that an emulator making many
+  // symbols does not have the system find, clear and return such a block for each.
+  static constexpr size_t kMostSpares = 4;
+
   std::unordered_map<void*, size_t> blocks_;
+  std::vector<std::pair<size_t, void*>> spares_;  // size and block, the latest last
 };
 
 }  // namespace emulator

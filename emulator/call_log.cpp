@@ -5,21 +5,22 @@
 namespace emulator {
 
 int& CallLog::Counter(std::string_view operation) {
-  const auto address = reinterpret_cast<uintptr_t>(operation.data());
-  CachedCounter& cached = cache_[(address ^ (address >> 8)) % kCacheSize];
-  if (cached.name != nullptr && *cached.name == operation)
-    return *cached.count;
   auto counted = counts_.find(operation);
   if (counted == counts_.end())
     counted = counts_.emplace(operation, 0).first;
-  cached = {&counted->first, &counted->second};
   return counted->second;
 }
 
-host::ErrorCode CallLog::Enter(std::string_view operation) {
-  const int call = ++Counter(operation);
-  if (rules_.empty())
-    return host::kNoError;
+int& CallLog::CachedCounter(OperationName operation) {
+  const std::string_view name = operation.view();
+  const auto address = reinterpret_cast<uintptr_t>(name.data());
+  CacheEntry& cached = cache_[(address * 0x9E3779B97F4A7C15u) >> (64 - kCacheBits)];
+  if (cached.name != name.data())
+    cached = {name.data(), &Counter(name)};
+  return *cached.count;
+}
+
+host::ErrorCode CallLog::Injected(std::string_view operation, int call) const {
   const auto rules = rules_.find(operation);
   if (rules == rules_.end())
     return host::kNoError;

@@ -13,11 +13,30 @@
 
 namespace emulator {
 
+// The name of an operation, fixed when the emulator is built: a string literal, so that its
+// address identifies it for as long as the program runs.
+class OperationName {
+ public:
+  consteval OperationName(const char* name) : name_(name) {}  // NOLINT: literals convert
+  std::string_view view() const { return name_; }
+
+ private:
+  std::string_view name_;
+};
+
 class CallLog {
  public:
   // Counts one call of the operation. Returns the code of a failure injected for exactly this
   // call, or kNoError.
-  host::ErrorCode Enter(std::string_view operation);
+  host::ErrorCode Enter(OperationName operation) {
+    const int call = ++CachedCounter(operation);
+    return rules_.empty() ? host::kNoError : Injected(operation.view(), call);
+  }
+  // The same for an operation whose name is made at run time.
+  host::ErrorCode EnterNamed(std::string_view operation) {
+    const int call = ++Counter(operation);
+    return rules_.empty() ? host::kNoError : Injected(operation, call);
+  }
 
   // Makes the nth call (1-based, counted over the log's life) fail; nth 0 fails every call.
   void Fail(std::string_view operation, int nth, host::ErrorCode code);
@@ -31,18 +50,22 @@ class CallLog {
     int nth;
     host::ErrorCode code;
   };
-  // A counter found again by the address of the operation's name. Names are mostly string
-  // literals, so this spares hashing the name on every call; the name is still compared.
-  struct CachedCounter {
-    const std::string* name = nullptr;  // the key in counts_
+  // A counter found again by the address of the operation's name, which only a literal of the
+  // same text can have; this spares hashing and comparing the name on every call.
+  struct CacheEntry {
+    const char* name = nullptr;
     int* count = nullptr;
   };
-  static constexpr size_t kCacheSize = 256;
+  static constexpr int kCacheBits = 8;
+  static constexpr size_t kCacheSize = size_t{1} << kCacheBits;
 
   int& Counter(std::string_view operation);
+  int& CachedCounter(OperationName operation);
+  // The failure injected for this call of the operation, or kNoError.
+  host::ErrorCode Injected(std::string_view operation, int call) const;
 
-  StringKeyMap<int> counts_;
-  std::array<CachedCounter, kCacheSize> cache_{};
+  StringKeyMap<int> counts_;  // node-based, so the cached counters stay valid
+  std::array<CacheEntry, kCacheSize> cache_{};
   StringKeyMap<std::vector<Rule>> rules_;
 };
 

@@ -35,7 +35,7 @@ void VisitTree(const Art& art, const std::function<void(const Art&)>& visitor) {
 
 Document::Document(host::RealPoint viewCentre)
     : root_(std::make_unique<Art>(ArtKind::kGroup, nullptr)), currentStyle_(BlackFillNoStroke()) {
-  arts_.insert(root_.get());
+  arts_.Insert(root_.get());
   layer_.firstArt = root_.get();
   view_.centre = viewCentre;
   root_->path.style = currentStyle_;
@@ -47,15 +47,22 @@ Art* Document::NewArtInsideOnTop(ArtKind kind, Art& container) {
   auto art = std::make_unique<Art>(kind, &container);
   art->path.style = currentStyle_;
   Art* made = art.get();
-  arts_.insert(made);
   container.children.push_back(std::move(art));
+  try {
+    arts_.Insert(made);
+  } catch (...) {
+    container.children.pop_back();  // no handle may outlive its art
+    throw;
+  }
+  lastFound_ = made;
   return made;
 }
 
 bool Document::Dispose(Art& art) {
   if (art.parent == nullptr)
     return false;
-  VisitTree(art, [&](const Art& inside) { arts_.erase(&inside); });
+  lastFound_ = nullptr;
+  VisitTree(art, [&](const Art& inside) { arts_.Erase(&inside); });
   auto& siblings = art.parent->children;
   std::erase_if(siblings,
                 [&](const std::unique_ptr<Art>& sibling) { return sibling.get() == &art; });
@@ -64,7 +71,10 @@ bool Document::Dispose(Art& art) {
 
 Art* Document::Find(host::ArtHandle handle) const {
   const auto* art = reinterpret_cast<const Art*>(handle);
-  return arts_.contains(art) ? const_cast<Art*>(art) : nullptr;
+  if (art == nullptr || (art != lastFound_ && !arts_.Contains(art)))
+    return nullptr;
+  lastFound_ = art;
+  return const_cast<Art*>(art);
 }
 
 bool Document::Owns(host::LayerHandle handle) const {

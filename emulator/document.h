@@ -4,9 +4,9 @@
 
 #include <functional>
 #include <optional>
-#include <unordered_set>
 
 #include "emulator/art.h"
+#include "emulator/pointer_set.h"
 #include "host/colour.h"
 #include "host/geometry.h"
 #include "host/handles.h"
@@ -58,7 +58,10 @@ class Document {
 
  private:
   std::unique_ptr<Art> root_;
-  std::unordered_set<const Art*> arts_;
+  PointerSet<Art> arts_;  // every art of the tree, to check handles against
+  // The art found last: the plug-in makes one art and then sets it up in several calls, so most
+  // lookups are for it and need not search arts_.
+  mutable const Art* lastFound_ = nullptr;
   Layer layer_;
   DocumentView view_;
   host::PathStyle currentStyle_;

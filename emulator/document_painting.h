@@ -19,6 +19,7 @@ struct ShapePaint {
   int cap = 0;   // 0 butt, 1 round, 2 projecting
   int join = 0;  // 0 miter, 1 round, 2 bevel
   double miterLimit = 4;
+  bool operator==(const ShapePaint&) const = default;
 };
 
 class Canvas {

@@ -5,6 +5,7 @@
 #include FT_ADVANCES_H
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -108,6 +109,9 @@ extern "C" const char* __lsan_default_options() {
 struct FontSystem::Impl {
   FT_Library library = nullptr;
   std::map<std::pair<std::string, int>, FT_Face> faces;  // null where the file cannot be read
+  // Glyph advances in font units by face and code point, or none where the font has none: the
+  // same few characters are measured again and again, and asking FreeType costs far more.
+  std::map<std::pair<FT_Face, char32_t>, std::optional<FT_Fixed>> advances;
   StringKeyMap<std::optional<ResolvedFont>> substituted;
   StringKeyMap<std::optional<ResolvedFont>> exact;
 
@@ -132,11 +136,28 @@ struct FontSystem::Impl {
     faces.emplace(key, face);
     return face;
   }
+
+  std::optional<FT_Fixed> Advance(FT_Face face, char32_t codePoint) {
+    const auto key = std::make_pair(face, codePoint);
+    const auto found = advances.find(key);
+    if (found != advances.end())
+      return found->second;
+    FT_Fixed advance = 0;
+    std::optional<FT_Fixed> known;
+    if (FT_Get_Advance(face, FT_Get_Char_Index(face, codePoint), FT_LOAD_NO_SCALE, &advance) == 0)
+      known = advance;
+    advances.emplace(key, known);
+    return known;
+  }
 };
 
 FontSystem::FontSystem() : impl_(std::make_unique<Impl>()) {
   if (FT_Init_FreeType(&impl_->library) != 0)
     impl_->library = nullptr;
+  // fontconfig loads its process-wide configuration on first use. Threads that first use it at
+  // the same time each load one and keep the first, so it is loaded here, where an emulator is
+  // made before the threads that use their own start (a batch's workers, for one).
+  FcInit();
 }
 
 FontSystem::~FontSystem() = default;
@@ -159,11 +180,8 @@ TextExtent FontSystem::Measure(const ResolvedFont& font, std::u16string_view tex
   const double scale = static_cast<double>(size) / face->units_per_EM;
   double advance = 0;
   for (size_t i = 0; i < text.size();) {
-    const FT_UInt glyph = FT_Get_Char_Index(face, NextCodePoint(text, i));
-    FT_Fixed glyphAdvance = 0;
-    if (FT_Get_Advance(face, glyph, FT_LOAD_NO_SCALE, &glyphAdvance) == 0) {
-      advance += static_cast<double>(glyphAdvance);
-    }
+    if (const std::optional<FT_Fixed> glyphAdvance = impl_->Advance(face, NextCodePoint(text, i)))
+      advance += static_cast<double>(*glyphAdvance);
   }
   return {static_cast<host::Real>(face->ascender * scale),
           static_cast<host::Real>(-face->descender * scale),

@@ -8,7 +8,7 @@ namespace emulator {
 
 namespace {
 
-void Count(std::string_view operation) {
+void Count(OperationName operation) {
   if (Emulator* emulator = Emulator::Current()) {
     try {
       emulator->state().calls.Enter(operation);

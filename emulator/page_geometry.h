@@ -34,6 +34,7 @@ struct Rgb {
   double red = 0;
   double green = 0;
   double blue = 0;
+  bool operator==(const Rgb&) const = default;
 };
 
 // The screen colour of a host colour; none for the "no colour" kind. On the grey scale 1 is black.

@@ -10,7 +10,7 @@ namespace {
 
 // Runs the body on the panel behind the handle; unknown panels are refused.
 template <typename Body>
-host::ErrorCode OnPanel(std::string_view operation, host::PanelHandle handle, Body&& body) {
+host::ErrorCode OnPanel(OperationName operation, host::PanelHandle handle, Body&& body) {
   return RunOperation(operation, [&](Emulator::State& state) {
     PanelRecord* panel = state.panels.panels.Find(handle);
     return panel == nullptr ? kBadHandle : body(*panel, state);
@@ -18,7 +18,7 @@ host::ErrorCode OnPanel(std::string_view operation, host::PanelHandle handle, Bo
 }
 
 template <typename Body>
-host::ErrorCode OnFlyout(std::string_view operation, host::FlyoutMenuHandle handle, Body&& body) {
+host::ErrorCode OnFlyout(OperationName operation, host::FlyoutMenuHandle handle, Body&& body) {
   return RunOperation(operation, [&](Emulator::State& state) {
     FlyoutMenuRecord* flyout = state.panels.flyouts.Find(handle);
     return flyout == nullptr ? kBadHandle : body(*flyout, state);

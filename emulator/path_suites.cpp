@@ -19,7 +19,7 @@ bool HasStyle(ArtKind kind) {
 
 // Runs the body on the art behind the handle when the operation applies to its kind.
 template <typename Body>
-host::ErrorCode OnArt(std::string_view operation, host::ArtHandle handle, bool (*applies)(ArtKind),
+host::ErrorCode OnArt(OperationName operation, host::ArtHandle handle, bool (*applies)(ArtKind),
                       Body&& body) {
   return RunOperation(operation, [&](Emulator::State& state) {
     Art* art = FindArt(state, handle);

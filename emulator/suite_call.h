@@ -12,7 +12,7 @@
 namespace emulator {
 
 template <typename Body>
-host::ErrorCode RunOperation(std::string_view operation, Body&& body) {
+host::ErrorCode RunOperation(OperationName operation, Body&& body) {
   Emulator* emulator = Emulator::Current();
   if (emulator == nullptr)
     return kNoEmulator;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace emulator {
 
@@ -28,6 +29,10 @@ constexpr uint64_t kPowersOfTen[] = {1,
 
 #if defined(__SIZEOF_INT128__)
 
+// 10^-4 to 10^9: kDoublePowersOfTen[e + 4] is 10^e.
+constexpr double kDoublePowersOfTen[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2,
+                                         1e3,  1e4,  1e5,  1e6,  1e7, 1e8, 1e9};
+
 // The value times 10^k, rounded to an integer half to even, computed exactly from the value's
 // binary digits: value = mantissa * 2^-shift.
 uint64_t ScaledRounded(uint64_t mantissa, int shift, int k) {
@@ -50,8 +55,11 @@ bool RoundToNineDigits(double value, uint64_t& digits, int& exponent) {
   if (shift < 1 || shift > 100)
     return false;
   // floor(log10(2^(e-1))) with e the power of two above the value: the decimal exponent or
-  // one below it. Rounding may also carry into a tenth digit.
+  // one below it, which the powers of ten settle (they are inexact below 1, so the digits may
+  // still show it one off). Rounding may also carry into a tenth digit.
   exponent = ((52 - shift) * 78913) >> 18;
+  if (exponent >= -5 && exponent < kDigits && value >= kDoublePowersOfTen[exponent + 5])
+    ++exponent;
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (exponent < -4 || exponent >= kDigits)
       return false;
@@ -85,15 +93,13 @@ bool RoundsExactly(double value, uint64_t& digits, int& exponent) {
 
 }  // namespace
 
-void AppendNumber(std::string& text, double value) {
+char* WriteNumber(char* out, double value) {
   uint64_t digits = 0;
   int exponent = 0;
   if (!RoundsExactly(value, digits, exponent)) {
-    char buffer[32];
-    const std::to_chars_result written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kDigits);
-    text.append(buffer, written.ptr);
-    return;
+    return std::to_chars(out, out + kMostNumberCharacters, value, std::chars_format::general,
+                         kDigits)
+        .ptr;
   }
   // Two digits at a time: the last eight as four pairs, then the first.
   static constexpr char kPairs[] =
@@ -110,8 +116,6 @@ void AppendNumber(std::string& text, double value) {
   while (significant > 1 && digitText[significant - 1] == '0')
     --significant;
 
-  char buffer[24];  // sign, "0.", three zeros and nine digits at most
-  char* out = buffer;
   if (value < 0)
     *out++ = '-';
   if (exponent >= 0) {
@@ -127,7 +131,27 @@ void AppendNumber(std::string& text, double value) {
     out = std::fill_n(out, -exponent - 1, '0');
     out = std::copy_n(digitText, significant, out);
   }
-  text.append(buffer, out);
+  return out;
+}
+
+void AppendNumber(std::string& text, double value) {
+  char buffer[kMostNumberCharacters];
+  text.append(buffer, static_cast<size_t>(WriteNumber(buffer, value) - buffer));
+}
+
+char* NumberWriter::Write(char* out, double value) {
+  const auto bits = std::bit_cast<uint64_t>(value);
+  Written& slot = recent_[(bits * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits)];
+  if (slot.length == 0 || slot.bits != bits) {
+    char* end = WriteNumber(out, value);
+    slot.bits = bits;
+    slot.length = static_cast<uint8_t>(end - out);
+    std::memcpy(slot.text, out, kMostNumberCharacters);
+    return end;
+  }
+  // The whole slot, whatever the number's length: a copy of fixed size costs less.
+  std::memcpy(out, slot.text, kMostNumberCharacters);
+  return out + slot.length;
 }
 
 }  // namespace emulator

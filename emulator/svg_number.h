@@ -2,11 +2,39 @@
 // trailing zeros dropped, exponent notation below 1e-4 and from 1e9), without printf's cost.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace emulator {
 
+// Room for any number's text: a sign, nine digits, a point and an exponent fit with room to
+// spare.
+constexpr size_t kMostNumberCharacters = 32;
+
+// Writes the value as "%.9g" writes it in the C locale, into room for kMostNumberCharacters;
+// returns the end of its text.
+char* WriteNumber(char* out, double value);
+
 // Appends the value as "%.9g" writes it in the C locale.
 void AppendNumber(std::string& text, double value);
+
+// Writes numbers as WriteNumber does, remembering the text of recent ones: a path repeats its
+// coordinates (each corner of a rectangle shares them with its neighbours) and the bars of a row
+// share their top and bottom, so most numbers of a page were just written.
+class NumberWriter {
+ public:
+  char* Write(char* out, double value);
+
+ private:
+  struct Written {
+    uint64_t bits = 0;   // the value's representation; -0 and 0 are written differently
+    uint8_t length = 0;  // 0: nothing remembered yet
+    char text[kMostNumberCharacters];
+  };
+  static constexpr int kSlotBits = 6;
+  std::array<Written, size_t{1} << kSlotBits> recent_{};
+};
 
 }  // namespace emulator

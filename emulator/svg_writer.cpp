@@ -1,6 +1,8 @@
 #include "emulator/svg_writer.h"
 
 #include <fstream>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "emulator/document_painting.h"
@@ -18,15 +20,16 @@ std::string Number(double value) {
   return text;
 }
 
-std::string Hex(const Rgb& colour) {
+void AppendHex(std::string& text, const Rgb& colour) {
   constexpr char kHexDigits[] = "0123456789abcdef";
-  std::string text = "#";
+  char hex[7] = {'#'};
+  char* out = hex + 1;
   for (const double unit : {colour.red, colour.green, colour.blue}) {
     const int byte = static_cast<int>(unit * 255 + 0.5);
-    text += kHexDigits[(byte >> 4) & 0xF];
-    text += kHexDigits[byte & 0xF];
+    *out++ = kHexDigits[(byte >> 4) & 0xF];
+    *out++ = kHexDigits[byte & 0xF];
   }
-  return text;
+  text.append(hex, sizeof hex);
 }
 
 // Escapes the text for XML; control characters XML cannot hold become U+FFFD.
@@ -68,49 +71,36 @@ const char* NameOf(const char* const (&names)[3], int code) {
   return code >= 0 && code < 3 ? names[code] : names[0];
 }
 
-// Writes the document's text into one string, which the file then receives in one write.
+// Writes the document's text into one string, which the file then receives in one write. A
+// path's data is written straight into it, and taken back when the path is not painted.
 class SvgCanvas : public Canvas {
  public:
   explicit SvgCanvas(std::string& out) : out_(out) {}
 
-  void MoveTo(PagePoint p) override {
-    data_ += 'M';
-    AppendPoint(p);
-  }
-  void LineTo(PagePoint p) override {
-    data_ += 'L';
-    AppendPoint(p);
-  }
+  void MoveTo(PagePoint p) override { AppendCommand('M', {p}); }
+  void LineTo(PagePoint p) override { AppendCommand('L', {p}); }
   void CurveTo(PagePoint c1, PagePoint c2, PagePoint p) override {
-    data_ += 'C';
-    AppendPoint(c1);
-    data_ += ' ';
-    AppendPoint(c2);
-    data_ += ' ';
-    AppendPoint(p);
+    AppendCommand('C', {c1, c2, p});
   }
-  void ClosePath() override { data_ += 'Z'; }
+  void ClosePath() override {
+    OpenPath();
+    out_ += 'Z';
+  }
 
   void Paint(const ShapePaint& paint) override {
-    if (data_.empty() || (!paint.fill && !paint.stroke)) {
-      data_.clear();
+    if (!tracing_)
+      return;
+    tracing_ = false;
+    if (!paint.fill && !paint.stroke) {
+      out_.resize(pathStart_);
       return;
     }
-    out_ += "<path d=\"";
-    out_ += data_;
-    out_ += "\" fill=\"";
-    out_ += paint.fill ? Hex(*paint.fill) : "none";
-    out_ += paint.evenOdd ? "\" fill-rule=\"evenodd\"" : "\" fill-rule=\"nonzero\"";
-    if (paint.stroke) {
-      out_ += " stroke=\"" + Hex(*paint.stroke) + "\" stroke-width=\"";
-      AppendNumber(out_, paint.strokeWidth);
-      out_ += std::string("\" stroke-linecap=\"") + NameOf(kCaps, paint.cap) +
-              "\" stroke-linejoin=\"" + NameOf(kJoins, paint.join) + "\" stroke-miterlimit=\"";
-      AppendNumber(out_, paint.miterLimit);
-      out_ += '"';
+    // Paths mostly come in runs of one paint, whose attributes are written once.
+    if (!paintText_ || !(paint == paintOfText_)) {
+      paintText_ = PaintAttributes(paint);
+      paintOfText_ = paint;
     }
-    out_ += "/>\n";
-    data_.clear();
+    out_ += *paintText_;
   }
 
   // The font the plug-in asked for first, then the one that stands in for it here, then any.
@@ -126,24 +116,76 @@ class SvgCanvas : public Canvas {
   }
 
  private:
-  void AppendPoint(PagePoint p) {
-    AppendNumber(data_, p.x);
-    data_ += ' ';
-    AppendNumber(data_, p.y);
+  // Opens the path element for the first command of its data.
+  void OpenPath() {
+    if (!tracing_) {
+      tracing_ = true;
+      pathStart_ = out_.size();
+      out_ += "<path d=\"";
+    }
+  }
+
+  // The command and its points, separated by spaces, in one append.
+  void AppendCommand(char command, std::initializer_list<PagePoint> points) {
+    OpenPath();
+    char text[1 + 3 * (2 * kMostNumberCharacters + 2)];
+    char* out = text;
+    *out++ = command;
+    for (const PagePoint& p : points) {
+      if (out != text + 1)
+        *out++ = ' ';
+      out = numbers_.Write(out, p.x);
+      *out++ = ' ';
+      out = numbers_.Write(out, p.y);
+    }
+    out_.append(text, static_cast<size_t>(out - text));
+  }
+
+  // The end of a path element that closes its data and paints it so.
+  static std::string PaintAttributes(const ShapePaint& paint) {
+    std::string text = "\" fill=\"";
+    if (paint.fill) {
+      AppendHex(text, *paint.fill);
+    } else {
+      text += "none";
+    }
+    text += paint.evenOdd ? "\" fill-rule=\"evenodd\"" : "\" fill-rule=\"nonzero\"";
+    if (paint.stroke) {
+      text += " stroke=\"";
+      AppendHex(text, *paint.stroke);
+      text += "\" stroke-width=\"";
+      AppendNumber(text, paint.strokeWidth);
+      text += "\" stroke-linecap=\"";
+      text += NameOf(kCaps, paint.cap);
+      text += "\" stroke-linejoin=\"";
+      text += NameOf(kJoins, paint.join);
+      text += "\" stroke-miterlimit=\"";
+      AppendNumber(text, paint.miterLimit);
+      text += '"';
+    }
+    text += "/>\n";
+    return text;
   }
 
   std::string& out_;
-  std::string data_;  // the path being traced
+  NumberWriter numbers_;
+  std::optional<std::string> paintText_;  // the attributes last written
+  ShapePaint paintOfText_;                // and the paint they say
+  bool tracing_ = false;                  // a path's data is being written
+  size_t pathStart_ = 0;                  // where its element starts in out_
 };
 
 // Writes one SVG page of the given size, painted by `paint` on its canvas.
 template <typename Paint>
 WriteResult WriteSvgFile(const std::string& path, double width, double height, Paint paint) {
-  std::string text =
+  // Each thread keeps the one buffer, so that a run of files neither allocates nor grows a new
+  // one for each.
+  thread_local std::string text;
+  text.assign(
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-      Number(width) + "pt\" height=\"" + Number(height) + "pt\" viewBox=\"0 0 " + Number(width) +
-      " " + Number(height) + "\">\n";
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"");
+  text += Number(width) + "pt\" height=\"" + Number(height) + "pt\" viewBox=\"0 0 " +
+          Number(width) + " " + Number(height) + "\">\n";
   SvgCanvas canvas(text);
   paint(canvas);
   text += "</svg>\n";

@@ -110,6 +110,21 @@ TEST_F(DocumentArt, NewPathsTakeTheCurrentStyleAndStylesAreKeptPerPath) {
   EXPECT_EQ(host::sPathStyle->GetPathStyle(Group(), &style), kWrongArtKind);
 }
 
+// Handles of disposed art are refused, also the one just made or just used, and those of the art
+// inside a disposed group.
+TEST_F(DocumentArt, DisposedArtIsNoLongerFound) {
+  const host::ArtHandle group = NewArt(host::kGroupArt, Group());
+  const host::ArtHandle inside = NewArt(host::kPathArt, group);
+  const host::ArtHandle path = NewArt(host::kPathArt, Group());
+  ASSERT_EQ(host::sArt->DisposeArt(path), host::kNoError);
+  EXPECT_EQ(host::sPath->SetPathClosed(path, true), kBadHandle);
+  ASSERT_EQ(host::sPath->SetPathClosed(inside, true), host::kNoError);
+  ASSERT_EQ(host::sArt->DisposeArt(group), host::kNoError);
+  EXPECT_EQ(host::sPath->SetPathClosed(inside, true), kBadHandle);
+  EXPECT_EQ(host::sArt->DisposeArt(group), kBadHandle);
+  EXPECT_TRUE(document_.group().children.empty());
+}
+
 TEST_F(DocumentArt, ViewCentreAndHandlesOfAClosedDocument) {
   host::DocumentViewHandle view = nullptr;
   host::RealPoint centre;

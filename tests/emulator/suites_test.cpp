@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "emulator/emulator.h"
 #include "emulator/errors.h"
 #include "host/suite_acquisition.h"
@@ -117,6 +120,26 @@ TEST_F(Balance, BlocksMustBeFreedOnceAndOnlyIfHandedOut) {
   EXPECT_NE(host::sBlocks->FreeBlock(&local), host::kNoError);
   EXPECT_EQ(host::sBlocks->FreeBlock(block), host::kNoError);
   EXPECT_NE(host::sBlocks->FreeBlock(block), host::kNoError);
+  EXPECT_EQ(emulator_.balance().blocksHeld, 0);
+}
+
+// Freed blocks are kept for the next request of their size, but a block is never handed out
+// twice while held.
+TEST_F(Balance, FreedBlocksServeLaterRequestsOnlyOnceFreed) {
+  void* first = nullptr;
+  ASSERT_EQ(host::sBlocks->AllocateBlock(4096, "record", &first), host::kNoError);
+  ASSERT_EQ(host::sBlocks->FreeBlock(first), host::kNoError);
+  std::vector<void*> held;
+  for (const size_t size : {4096, 4096, 16, 4096}) {
+    void* block = nullptr;
+    ASSERT_EQ(host::sBlocks->AllocateBlock(size, "record", &block), host::kNoError);
+    EXPECT_EQ(std::count(held.begin(), held.end(), block), 0);
+    held.push_back(block);
+  }
+  EXPECT_EQ(emulator_.balance().blocksHeld, 4);
+  for (void* block : held)
+    EXPECT_EQ(host::sBlocks->FreeBlock(block), host::kNoError);
+  EXPECT_NE(host::sBlocks->FreeBlock(held.front()), host::kNoError);
   EXPECT_EQ(emulator_.balance().blocksHeld, 0);
 }
 

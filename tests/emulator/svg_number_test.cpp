@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "emulator/svg_number.h"
 
@@ -47,6 +48,24 @@ TEST(SvgNumber, EdgesOfRoundingAndNotation) {
         1e8,         100.0,       0.1,         12345678.95,   1.00000000049999,  1e300, 5e-324,
         kInfinity,   -kInfinity}) {
     EXPECT_EQ(Appended(value), Printf(value)) << value;
+  }
+}
+
+// The writer remembers recent numbers by their bits: values that share a slot, zeros of either
+// sign and numbers written again after others must all come out as AppendNumber writes them.
+TEST(SvgNumber, RememberedNumbersAreWrittenAsNew) {
+  std::mt19937_64 random(11);
+  std::vector<double> values = {0.0, -0.0, 1e-5, -1e-5, 1e12, 35.8554281, 2.83464567};
+  std::uniform_real_distribution<double> page(-1000, 1000);
+  for (int i = 0; i < 300; ++i)
+    values.push_back(static_cast<float>(page(random)));
+  emulator::NumberWriter writer;
+  std::uniform_int_distribution<size_t> pick(0, values.size() - 1);
+  for (int i = 0; i < 100000; ++i) {
+    const double value = values[pick(random)];
+    char text[emulator::kMostNumberCharacters];
+    const char* end = writer.Write(text, value);
+    ASSERT_EQ(std::string(static_cast<const char*>(text), end), Appended(value)) << value;
   }
 }
 
