@@ -74,10 +74,10 @@ void PrintOptionHelp(std::ostream& out, std::span<const OptionDefinition> defini
   for (const OptionDefinition& definition : definitions) {
     std::string forms = "  ";
     if (!definition.alias.empty())
-      forms += std::string(definition.alias) + ", ";
-    forms += "--" + std::string(definition.name);
+      forms.append(definition.alias).append(", ");
+    forms.append("--").append(definition.name);
     if (definition.takesValue())
-      forms += " " + std::string(definition.valueName);
+      forms.append(" ").append(definition.valueName);
     out << forms;
     const size_t column = 36;
     if (forms.size() + 2 > column) {

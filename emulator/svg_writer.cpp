@@ -106,10 +106,10 @@ class SvgCanvas : public Canvas {
   // The font the plug-in asked for first, then the one that stands in for it here, then any.
   void Text(const PointText& text, PagePoint start) override {
     out_ += "<text x=\"" + Number(start.x) + "\" y=\"" + Number(start.y) + "\" font-family=\"";
-    if (!text.requestedFont.empty())
-      out_ += "'" + Escaped(text.requestedFont) + "', ";
-    if (!text.font.family.empty())
-      out_ += "'" + Escaped(text.font.family) + "', ";
+    for (const std::string* family : {&text.requestedFont, &text.font.family}) {
+      if (!family->empty())
+        out_.append("'").append(Escaped(*family)).append("', ");
+    }
     out_ += "sans-serif\" font-size=\"" + Number(text.size) +
             "\" fill=\"#000000\" xml:space=\"preserve\">" + Escaped(host::Utf16ToUtf8(text.text)) +
             "</text>\n";
