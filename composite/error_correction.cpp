@@ -1,5 +1,8 @@
 #include "composite/error_correction.h"
 
+#include <array>
+#include <cstdint>
+
 #include "composite/composite_tables.h"
 #include "databar/encode_error.h"
 
@@ -29,37 +32,33 @@ constexpr Generator BuildGenerator(int k) {
   return g;
 }
 
-constexpr int kLogPeriod = kGaloisPrime - 1;
+// The generator coefficients of every error correction length, highest power first below x^k:
+// reversed[k][j] = g[k - 1 - j]. Built by the compiler: encoding a component only looks them up.
+using ReversedGenerators = std::array<std::array<int32_t, kMaxEcCodewords>, kMaxEcCodewords + 1>;
 
-// The logarithms of the generator coefficients of every error correction length, and the
-// powers of 3 over two periods so that the sum of two logarithms needs no reduction. Built by
-// the compiler: encoding a component only looks them up.
-struct ErrorCorrectionTables {
-  std::array<std::array<int16_t, kMaxEcCodewords + 1>, kMaxEcCodewords + 1> generatorLogs{};
-  std::array<uint16_t, 2 * kLogPeriod> antilog{};
-  bool everyCoefficientNonZero = true;  // so that each has a logarithm
-};
-
-constexpr ErrorCorrectionTables BuildErrorCorrectionTables() {
-  ErrorCorrectionTables tables;
+constexpr ReversedGenerators BuildReversedGenerators() {
+  ReversedGenerators reversed{};
   for (int k = 1; k <= kMaxEcCodewords; ++k) {
     const Generator g = BuildGenerator(k);
-    for (int j = 0; j <= k; ++j) {
-      tables.everyCoefficientNonZero = tables.everyCoefficientNonZero && g[j] != 0;
-      tables.generatorLogs[k][j] = static_cast<int16_t>(kCompositeTables.log[g[j]]);
-    }
+    for (int j = 0; j < k; ++j)
+      reversed[k][j] = g[k - 1 - j];
   }
-  for (int i = 0; i < 2 * kLogPeriod; ++i)
-    tables.antilog[i] = kCompositeTables.antilog[i % kLogPeriod];
-  return tables;
+  return reversed;
 }
 
-constexpr ErrorCorrectionTables kErrorCorrectionTables = BuildErrorCorrectionTables();
-static_assert(kErrorCorrectionTables.everyCoefficientNonZero);
+constexpr ReversedGenerators kReversedGenerators = BuildReversedGenerators();
 
-// t * g for a non-zero t and a generator coefficient g, given by their logarithms.
-int MultiplyLogs(int logT, int logG) {
-  return kErrorCorrectionTables.antilog[logT + logG];
+// The remainder's places are kept unreduced: a place takes at most kMaxEcCodewords products of
+// two residues before it leaves the remainder, far inside the range of int32_t, so the division
+// step is a plain multiply-subtract over the places (which the compiler vectorises) and a
+// place is reduced only when it leaves.
+constexpr int64_t kLargestPlace =
+    int64_t{kMaxEcCodewords} * (kGaloisPrime - 1) * (kGaloisPrime - 1);
+static_assert(kLargestPlace + kGaloisPrime < INT32_MAX);
+
+int32_t Reduce(int32_t value) {
+  const int32_t residue = value % kGaloisPrime;
+  return residue < 0 ? residue + kGaloisPrime : residue;
 }
 
 }  // namespace
@@ -71,28 +70,19 @@ void ComputeErrorCorrection(int dataCount, int ecCount, CodewordArray& codewords
     return;
   }
   const int k = ecCount;
-  const auto& g = kErrorCorrectionTables.generatorLogs[k];
-  uint16_t* ec = codewords.data() + dataCount;
-  for (int j = 0; j < k; ++j)
-    ec[j] = 0;
+  const auto& g = kReversedGenerators[k];
+  // places[0..k-1] is the remainder, highest power first; places[k] stays 0 so that each step
+  // can shift the remainder by one place in the same pass.
+  std::array<int32_t, kMaxEcCodewords + 1> places{};
   // Long division by the generator: each data codeword shifts the remainder by one place.
   for (int i = 0; i < dataCount; ++i) {
-    const int t = (codewords[i] + ec[0]) % kGaloisPrime;
-    if (t == 0) {
-      for (int j = 0; j < k - 1; ++j)
-        ec[j] = ec[j + 1];
-      ec[k - 1] = 0;
-      continue;
-    }
-    const int logT = kCompositeTables.log[t];
-    for (int j = 0; j < k - 1; ++j) {
-      const int difference = ec[j + 1] - MultiplyLogs(logT, g[k - 1 - j]);
-      ec[j] = static_cast<uint16_t>(difference < 0 ? difference + kGaloisPrime : difference);
-    }
-    ec[k - 1] = static_cast<uint16_t>(Negate(MultiplyLogs(logT, g[0])));
+    const int32_t t = Reduce(codewords[i] + places[0]);
+    for (int j = 0; j < k; ++j)
+      places[j] = places[j + 1] - t * g[j];
   }
+  uint16_t* ec = codewords.data() + dataCount;
   for (int j = 0; j < k; ++j)
-    ec[j] = static_cast<uint16_t>(Negate(ec[j]));
+    ec[j] = static_cast<uint16_t>(Negate(Reduce(places[j])));
 }
 
 }  // namespace composite
