@@ -46,6 +46,15 @@ rm -rf "$fuzzdir"
 echo "== win32 build and tests under Wine"
 cmake -S . -B build-win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 cmake --build build-win32
+# Wine runs a win32 program as a 32-bit Linux process. Some kernels run 64-bit programs only and
+# refuse every 32-bit one (their loader fails with "Exec format error"); there the tests that need
+# Wine cannot run at all, so only the plug-in's export check runs and the skip is said plainly.
+if [ -x /lib/ld-linux.so.2 ] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  ctest --test-dir build-win32 --output-on-failure -R '^plugin_exports$'
+  echo "!! This machine runs no 32-bit programs: the win32 build was made, but its tests under" \
+    "Wine were NOT run." >&2
+  exit 0
+fi
 # A fresh Wine prefix per run keeps the registry clean; Wine needs a display to create windows.
 # The toolchain runs each test through wine with its diagnostics and debugger off.
 wineprefix=$(mktemp -d)
