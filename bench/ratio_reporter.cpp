@@ -26,7 +26,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
 }
 
 void RatioReporter::PrintRatios(std::ostream& out, double target) const {
-  out << "\nzint time / barquill time (target " << target << "x or more)\n";
+  out << "\nzint time / barquill time (target for the encode cases: " << target << "x or more)\n";
   char line[160];
   std::snprintf(line, sizeof line, "%-44s %12s %12s %8s\n", "case", "barquill ns", "zint ns",
                 "ratio");
@@ -36,8 +36,10 @@ void RatioReporter::PrintRatios(std::ostream& out, double target) const {
     if (pair.barquill <= 0 || pair.zint <= 0)
       continue;
     const double ratio = pair.zint / pair.barquill;
+    // The document cases also time the stand-in host and the file; they are reported only.
+    const bool belowTarget = key.starts_with("encode/") && ratio < target;
     std::snprintf(line, sizeof line, "%-44s %12.0f %12.0f %7.1fx%s\n", key.c_str(), pair.barquill,
-                  pair.zint, ratio, ratio < target ? "  below target" : "");
+                  pair.zint, ratio, belowTarget ? "  below target" : "");
     out << line;
   }
 }
