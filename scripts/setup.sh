@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs everything the builds and tests need on a fresh Debian 12 machine: compilers (native
-# and mingw-w64), CMake, GoogleTest, Google Benchmark, cairo, FreeType, fonts, Wine with Xvfb, the
-# peer encoders (zint, and bwip-js and zxing-wasm from npm). Safe to run again: it installs only
-# what is missing.
+# and mingw-w64), CMake, GoogleTest, Google Benchmark, cairo, FreeType, fonts, iso-codes (the
+# country and currency lists the GS1 checks are built with), Wine with Xvfb, the peer encoders
+# (zint, and bwip-js and zxing-wasm from npm). Safe to run again: it installs only what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  build-essential cmake ninja-build python3 pkg-config
+  build-essential cmake ninja-build python3 pkg-config iso-codes
   googletest libgtest-dev libbenchmark-dev
   libcairo2-dev libfreetype-dev fontconfig fonts-ocr-b fonts-ipafont-gothic
   zint libzint-dev

@@ -1,0 +1,152 @@
+#!/usr/bin/env python3
+"""Generates gs1/ai_syntax_rows.h, the compile-time table of the GS1 application identifiers.
+
+Usage: tools/generate_ai_syntax.py DATA_DIR [OUT_DIR]
+
+DATA_DIR holds gs1_ai_syntax.txt (its layout and checks are described in the README beside it).
+The table is written below OUT_DIR (default: the repository root) and is committed; run this
+again only when the data file changes.
+"""
+
+import os
+import re
+import sys
+
+CHECKS = {
+    "csum": "kCsum",
+    "csumalpha": "kCsumAlpha",
+    "gcppos1": "kGcpPos1",
+    "gcppos2": "kGcpPos2",
+    "yymmdd": "kYymmdd",
+    "yymmd0": "kYymmd0",
+    "yyyymmdd": "kYyyymmdd",
+    "hhmi": "kHhmi",
+    "hh": "kHh",
+    "mi": "kMi",
+    "ss": "kSs",
+    "zero": "kZero",
+    "nonzero": "kNonzero",
+    "nozeroprefix": "kNoZeroPrefix",
+    "hasnondigit": "kHasNonDigit",
+    "yesno": "kYesNo",
+    "winding": "kWinding",
+    "pieceoftotal": "kPieceOfTotal",
+    "posinseqslash": "kPosInSeqSlash",
+    "hyphen": "kHyphen",
+    "pcenc": "kPcenc",
+    "iso3166": "kIso3166",
+    "iso3166999": "kIso3166999",
+    "iso3166alpha2": "kIso3166Alpha2",
+    "iso4217": "kIso4217",
+    "iso5218": "kIso5218",
+    "iban": "kIban",
+    "latitude": "kLatitude",
+    "longitude": "kLongitude",
+    "importeridx": "kImporterIdx",
+    "mediatype": "kMediaType",
+    "packagetype": "kPackageType",
+    "couponcode": "kCouponCode",
+    "couponposoffer": "kCouponPosOffer",
+}
+
+MAX_PARTS = 5
+MAX_CHECKS = 3
+PART = re.compile(r"^([NXYZ])(\d+)-(\d+)(\?)?(?::([a-z0-9,]+))?$")
+AI_LIST = re.compile(r"^[0-9n]{2,4}([+,;][0-9n]{2,4})*$")
+
+
+def parse_part(text, where):
+    match = PART.match(text)
+    assert match, f"{where}: bad part {text!r}"
+    charset, low, high, optional, checks = match.groups()
+    low, high = int(low), int(high)
+    assert 1 <= low <= high <= 255, f"{where}: bad length in {text!r}"
+    names = checks.split(",") if checks else []
+    assert len(names) <= MAX_CHECKS, f"{where}: too many checks in {text!r}"
+    for name in names:
+        assert name in CHECKS, f"{where}: unknown check {name!r}"
+    return charset, low, high, optional is not None, [CHECKS[n] for n in names]
+
+
+def parse_row(fields, where):
+    assert len(fields) == 7, f"{where}: expected 7 fields, found {len(fields)}"
+    first, last, fnc1, data, requires, excludes, title = fields
+    assert first.isdigit() and last.isdigit() and len(first) == len(last), f"{where}: bad AIs"
+    assert 2 <= len(first) <= 4 and int(first) <= int(last), f"{where}: bad AI range"
+    assert fnc1 in ("yes", "no"), f"{where}: bad fnc1 field"
+    parts = [parse_part(p, where) for p in data.split(" ")]
+    assert len(parts) <= MAX_PARTS, f"{where}: too many parts"
+    for i, (_, low, high, optional, _) in enumerate(parts):
+        assert low == high or i == len(parts) - 1, f"{where}: only the last part may vary"
+        assert optional or i == 0 or not parts[i - 1][3], f"{where}: a required part after an optional one"
+    if fnc1 == "no":
+        assert all(low == high and not optional for _, low, high, optional, _ in parts), \
+            f"{where}: a predefined length needs fixed parts"
+    for field in (requires, excludes):
+        assert field == "-" or AI_LIST.match(field), f"{where}: bad AI list {field!r}"
+    assert excludes == "-" or not re.search(r"[+;]", excludes), f"{where}: bad excludes"
+    return {
+        "first": first, "last": last, "fnc1": fnc1 == "yes", "parts": parts,
+        "requires": "" if requires == "-" else requires,
+        "excludes": "" if excludes == "-" else excludes, "title": title,
+    }
+
+
+def read_rows(path):
+    rows = []
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.rstrip("\n")
+            if line and not line.startswith("#"):
+                rows.append(parse_row(line.split("\t"), f"{path}:{number}"))
+    keys = [r["first"] for r in rows]
+    assert keys == sorted(keys), "rows are not in ascending order"
+    return rows
+
+
+def cpp_part(part):
+    charset, low, high, optional, checks = part
+    names = ", ".join(f"Check::{c}" for c in checks)
+    return (f"{{CharacterSet::k{charset}, {low}, {high}, {str(optional).lower()}, {len(checks)}, "
+            f"{{{names}}}}}")
+
+
+def cpp_row(row):
+    parts = ", ".join(cpp_part(p) for p in row["parts"])
+    title = row["title"] if row["title"] != "-" else "(no title)"
+    return (f"    {{{int(row['first'])}, {int(row['last'])}, {len(row['first'])}, "
+            f"{str(row['fnc1']).lower()}, {len(row['parts'])}, {{{{{parts}}}}}, "
+            f"\"{row['requires']}\", \"{row['excludes']}\"}},  // {title}")
+
+
+def main():
+    if len(sys.argv) not in (2, 3):
+        sys.exit(__doc__)
+    data_dir = sys.argv[1]
+    out_dir = sys.argv[2] if len(sys.argv) == 3 else os.path.join(os.path.dirname(__file__), "..")
+    rows = read_rows(os.path.join(data_dir, "gs1_ai_syntax.txt"))
+    body = "\n".join(cpp_row(r) for r in rows)
+    text = f"""// Generated by tools/generate_ai_syntax.py from gs1_ai_syntax.txt. Do not edit.
+// clang-format off
+#pragma once
+
+#include <array>
+
+#include "gs1/ai_syntax.h"
+
+namespace gs1 {{
+
+inline constexpr std::array<AiSyntax, {len(rows)}> kAiSyntaxRows = {{{{
+{body}
+}}}};
+
+}}  // namespace gs1
+"""
+    path = os.path.join(out_dir, "gs1", "ai_syntax_rows.h")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+    print("wrote", path)
+
+
+if __name__ == "__main__":
+    main()
