@@ -183,6 +183,30 @@ std::vector<Decoded> DecodePngs(const std::vector<std::filesystem::path>& files)
   return results;
 }
 
+std::vector<LintVerdict> LintGs1(const std::vector<std::string>& texts) {
+  const ScratchDirectory scratch;
+  const std::filesystem::path list = scratch.path() / "messages.txt";
+  {
+    std::ofstream out(list);
+    for (const std::string& text : texts) {
+      if (text.find('\n') != std::string::npos)
+        throw std::runtime_error("a GS1 message for bwip-js holds a line break");
+      out << text << "\n";
+    }
+  }
+  const std::vector<std::string> lines = Lines(RunCommand(
+      "node " + Quoted(BARQUILL_PEERS_DIR "/gs1_lint.mjs") + " " + Quoted(list.string())));
+  if (lines.size() != texts.size())
+    throw std::runtime_error("bwip-js gave " + std::to_string(lines.size()) + " verdicts for " +
+                             std::to_string(texts.size()) + " messages");
+  std::vector<LintVerdict> verdicts;
+  for (const std::string& line : lines) {
+    const size_t tab = line.find('\t');
+    verdicts.push_back({line.substr(0, tab), tab == std::string::npos ? "" : line.substr(tab + 1)});
+  }
+  return verdicts;
+}
+
 ScratchDirectory::ScratchDirectory() {
   std::string pattern = (std::filesystem::temp_directory_path() / "barquill-peers-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr)

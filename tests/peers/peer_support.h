@@ -1,6 +1,6 @@
 // Support for comparing this project's symbols with the peers, used as black boxes: zint's module
-// dump, and decoding images with zxing-wasm through decode.mjs. Shared by every symbology's peer
-// tests.
+// dump, decoding images with zxing-wasm through decode.mjs, and bwip-js's verdicts on GS1 data
+// through gs1_lint.mjs. Shared by every symbology's peer tests.
 #pragma once
 
 #include <cstdint>
@@ -46,6 +46,19 @@ struct Decoded {
 
 // Decodes PNG files with zxing-wasm, one result per file, in order.
 std::vector<Decoded> DecodePngs(const std::vector<std::filesystem::path>& files);
+
+// bwip-js's verdict on one GS1 message: "OK", or the name of its error ("GS1badChecksum") and
+// the error's message ("AI 01: Bad checksum").
+struct LintVerdict {
+  std::string name;
+  std::string message;
+
+  bool ok() const { return name == "OK"; }
+};
+
+// bwip-js's verdicts on bracketed GS1 messages, "(01)...(17)...", in order; one node process
+// judges them all.
+std::vector<LintVerdict> LintGs1(const std::vector<std::string>& texts);
 
 // A directory for a test's files, removed with everything in it at destruction.
 class ScratchDirectory {
