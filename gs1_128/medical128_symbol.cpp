@@ -48,7 +48,7 @@ host::ErrorCode CMedical128Symbol::DrawMedical128(CMedical128Art& target, host::
   }
   CTextPathMedical128Art textTarget(target.group());
   const host::Fixed baseline = AddFixed(y, -MmToPoints(kTextGap + kTextDrop));
-  const host::Fixed left = AddFixed(x, MmToPoints(kTextIndent / 2 + kQuietZoneWidth));
+  const host::Fixed left = AddFixed(x, TextOffset());
   DrawHumanReadable(textTarget, left, baseline, buffer);
   return host::kNoError;
 }
@@ -84,7 +84,27 @@ void CMedical128Symbol::DrawElement(int modules, bool isBar) {
 }
 
 void CMedical128Symbol::DrawQuietZone() {
-  DrawRectangle(MmToPoints(kQuietZoneWidth), host::GreyColour(0.0f));
+  DrawRectangle(QuietZoneWidth(), host::GreyColour(0.0f));
+}
+
+bool CMedical128Symbol::HasTenModuleQuietZones() const {
+  return 10 * narrowWidth_ > kQuietZoneWidth;
+}
+
+// Ten modules are measured as a bar of ten modules would be.
+host::Fixed CMedical128Symbol::QuietZoneWidth() const {
+  if (HasTenModuleQuietZones()) {
+    return host::sFixedMath->FixedMul(MmToPoints(narrowWidth_), host::FixedFromInt(10));
+  }
+  return MmToPoints(kQuietZoneWidth);
+}
+
+// With 2.2 mm quiet zones the two lengths are added in millimetres before the conversion.
+host::Fixed CMedical128Symbol::TextOffset() const {
+  if (HasTenModuleQuietZones()) {
+    return AddFixed(QuietZoneWidth(), MmToPoints(kTextIndent / 2));
+  }
+  return MmToPoints(kTextIndent / 2 + kQuietZoneWidth);
 }
 
 void CMedical128Symbol::DrawRectangle(host::Fixed width, const host::Colour& colour) {

@@ -42,7 +42,8 @@ class CMedical128Symbol : private SymbolCharacterSink {
   static constexpr host::ErrorCode kTextTooLong = host::FourCharCode("TXT>");
 
   // Draws the symbol with its bottom-left corner (left edge of the left quiet zone, bottom of the
-  // bars) at (x, y), then its text 3.938 mm below the bars, 2.946 mm right of the left edge.
+  // bars) at (x, y), then its text 3.938 mm below the bars, 0.746 mm right of the left quiet
+  // zone's end (2.946 mm right of the left edge while the quiet zone is 2.2 mm).
   // Returns 0; kTextTooLong; or the code of the first host call that failed while drawing the
   // rectangles, which ends the drawing before the text, the rectangles before it staying. Throws
   // ATE::Exception when the host fails to make the text; the rectangles stay.
@@ -58,6 +59,11 @@ class CMedical128Symbol : private SymbolCharacterSink {
   void DrawPattern(const char* widths);
   void DrawElement(int modules, bool isBar);
   void DrawQuietZone();
+  // Each quiet zone is 2.2 mm wide, or ten modules where those are wider.
+  bool HasTenModuleQuietZones() const;
+  host::Fixed QuietZoneWidth() const;
+  // From the symbol's left edge to the start of its text.
+  host::Fixed TextOffset() const;
   // One rectangle from x to x + width, the height of the bars; x moves to its right edge.
   void DrawRectangle(host::Fixed width, const host::Colour& colour);
   void DrawHumanReadable(CTextPathMedical128Art& target, host::Fixed x, host::Fixed y,

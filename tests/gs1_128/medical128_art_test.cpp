@@ -5,6 +5,7 @@
 #include "emulator/emulator.h"
 #include "gs1_128/medical128_art.h"
 #include "gs1_128/medical128_symbol.h"
+#include "gs1_128/mm_to_points.h"
 #include "host/suite_acquisition.h"
 #include "textengine/exception.h"
 
@@ -88,6 +89,32 @@ TEST_F(Medical128ArtTest, ProductCodeOnlySymbolHasAllElementsAndItsText) {
   EXPECT_EQ(text.requestedFont, "MS-Gothic");
   EXPECT_FLOAT_EQ(text.size, 8.0f);
   EXPECT_TRUE(emulator_.balance().textObjectsHeld == 0);
+}
+
+// Each quiet zone is 2.2 mm until ten modules are wider, and then exactly ten modules; the text
+// keeps its place after the left quiet zone.
+TEST_F(Medical128ArtTest, QuietZonesAreTenModulesOnceThoseAreWiderThan2_2Mm) {
+  for (const double narrowWidth : {0.1, 0.22, 0.221, 0.254, 0.33, 1.0}) {
+    document_ = &emulator_.NewDocument();
+    ASSERT_TRUE(Draw(narrowWidth, "(01)12345678901231"));
+    const host::Fixed module = gs1_128::MmToPoints(narrowWidth);
+    const host::Fixed quietZone = narrowWidth <= 0.22 ? kQuietZone : 10 * module;
+    const auto paths = document_->Paths();
+    ASSERT_EQ(paths.size(), 75u);
+    const auto width = [](const Art* path) {
+      return path->path.segments[1].p.h - path->path.segments[0].p.h;
+    };
+    EXPECT_FLOAT_EQ(width(paths.front()), Points(quietZone)) << narrowWidth;
+    EXPECT_FLOAT_EQ(width(paths.back()), Points(quietZone)) << narrowWidth;
+    EXPECT_FLOAT_EQ(paths[1]->path.segments[0].p.h, Points(kX + quietZone)) << narrowWidth;
+    EXPECT_FLOAT_EQ(paths.back()->path.segments[1].p.h, Points(kX + 2 * quietZone + 134 * module))
+        << narrowWidth;
+    const host::Fixed indent =
+        narrowWidth <= 0.22 ? kTextIndent - kQuietZone
+                            : gs1_128::MmToPoints(gs1_128::CMedical128Symbol::kTextIndent / 2);
+    EXPECT_NEAR(TopArt().text.anchor.h, Points(kX + quietZone + indent), 2 / 65536.0)
+        << narrowWidth;
+  }
 }
 
 TEST_F(Medical128ArtTest, LongestTextFitsAndALongerOneDrawsNothing) {

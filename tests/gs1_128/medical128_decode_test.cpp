@@ -123,8 +123,10 @@ TEST(Medical128Decodes, ToTheEnteredData) {
     ASSERT_EQ(symbol.children.size(), 6u * characters + 7 + 2 + 1) << Expected(c);
     const auto& left = symbol.children.front()->path.segments[0].p;
     const auto& right = symbol.children[symbol.children.size() - 2]->path.segments[1].p;
-    const int64_t width = 2 * Points(static_cast<double>(2.2f)) +
-                          (11 * characters + 13) * Points(std::stod(c.form.narrowWidthText));
+    const double narrowWidth = std::stod(c.form.narrowWidthText);
+    const int64_t quietZone =
+        narrowWidth <= 0.22 ? Points(static_cast<double>(2.2f)) : 10 * Points(narrowWidth);
+    const int64_t width = 2 * quietZone + (11 * characters + 13) * Points(narrowWidth);
     EXPECT_FLOAT_EQ(right.h - left.h, static_cast<float>(width / 65536.0)) << Expected(c);
 
     files.push_back(scratch.path() / (std::to_string(files.size()) + ".png"));
