@@ -37,6 +37,7 @@ bool IsEncodableLot(std::string_view lot, int32_t lotCodeSet) {
     case kLotCodeA:
       return IsInCodeSet(lot, '_');
     case kLotCodeB:
+    case kLotCodeAuto:
       return IsInCodeSet(lot, '~');
     case kLotCodeC:
       return AreDigitPairs(lot);

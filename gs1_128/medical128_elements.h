@@ -7,12 +7,13 @@
 
 namespace gs1_128 {
 
-// Code 128 code set of the lot number; the values are the entries "A", "B", "C" of the panel's
-// code-set list.
+// Code 128 code set of the lot number; A, B and C are the entries "A", "B", "C" of the panel's
+// code-set list. Auto chooses the code sets inside the lot that make the symbol shortest.
 enum LotCodeSet : int32_t {
   kLotCodeA = 0,
   kLotCodeB = 1,
   kLotCodeC = 2,
+  kLotCodeAuto = 3,
 };
 
 // NUL-terminated element strings, identifier included ("01…", "17…", "30…", "10…"). An empty
@@ -29,7 +30,8 @@ struct Medical128Elements {
 // any string longer than its field and any string the encoder could not turn into symbol
 // characters: product code and expiry must be an even number of digits (sent as digit pairs),
 // the quantity printable ASCII (sent in code set B), the lot printable ASCII of its code set
-// (upper-case only in A; an even number of digits in C), and the code set one of the three.
+// (upper-case only in A; an even number of digits in C; any in auto), and the code set one of
+// the four.
 bool StoreElements(Medical128Elements& elements, std::string_view gtin, std::string_view expiry,
                    std::string_view quantity, std::string_view lot, int32_t lotCodeSet);
 

@@ -1,5 +1,6 @@
 #include "gs1_128/symbol_characters.h"
 
+#include "gs1_128/shortest_lot.h"
 #include "gs1_128/symbol_values.h"
 
 namespace gs1_128 {
@@ -47,6 +48,13 @@ void ForEachDataValue(const Medical128Elements& elements, Emit emit) {
     }
   }
   if (!hasLot) {
+    return;
+  }
+  if (elements.lotCodeSet == kLotCodeAuto) {
+    const LotValues lot = ShortestLotValues(elements.lotElement, hasQuantity);
+    for (int i = 0; i < lot.count; ++i) {
+      emit(lot.values[i]);
+    }
     return;
   }
   EmitLotCodeSetChange(hasQuantity, elements.lotCodeSet, emit);

@@ -22,7 +22,7 @@ class SymbolCharacterSink {
 // The data characters: everything between the leading FNC1 and the check character. The product
 // code and the expiry go in code set C; the quantity always in code set B followed by FNC1 when a
 // lot follows; the lot in the code set the user chose, preceded by the change the current set
-// calls for.
+// calls for, or in auto in the shortest run of code sets (see shortest_lot.h).
 void EncodeData(const Medical128Elements& elements, SymbolCharacterSink& sink);
 
 // The whole sequence from the start character to the stop character.

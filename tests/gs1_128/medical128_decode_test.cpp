@@ -3,6 +3,8 @@
 // quantity; each symbol has the rectangle count and total width its characters call for.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "emulator/document_writer.h"
 #include "emulator/emulator.h"
 #include "gs1_128/capacity.h"
+#include "gs1_128/medical128_symbol.h"
 #include "gs1_128/mod10_check.h"
 #include "host/suite_acquisition.h"
 #include "panels/medical128_form.h"
@@ -21,6 +24,7 @@ constexpr int kRandomCases = 1000;
 // At 300 dpi a 0.191 mm module straddles pixels and the decoder misses about one symbol in a
 // hundred; at 600 dpi every module is at least 4 pixels wide.
 constexpr int kDpi = 600;
+constexpr double kNarrowWidths[] = {0.169, 0.191, 0.22, 0.25, 0.33};
 
 // 16.16 millimetres to points, truncating each step as the host's fixed divide and multiply do.
 int64_t Points(double millimetres) {
@@ -147,6 +151,103 @@ TEST(Medical128Decodes, ToTheEnteredData) {
     }
   }
   std::cout << "GS1-128: " << agreed << " of " << cases.size()
+            << " PNG files decoded to their data\n";
+}
+
+// The data characters of a symbol, counted as they are put.
+struct CharacterCount : gs1_128::SymbolCharacterSink {
+  int count = 0;
+  void Put(int16_t, const char*) override { ++count; }
+};
+
+std::optional<int> SymbolLength(const std::string& gtin, const std::string& expiry,
+                                const std::string& quantity, const std::string& lot,
+                                int32_t codeSet) {
+  gs1_128::CMedical128Symbol symbol;
+  if (!symbol.SetElements(gtin, expiry, quantity, lot, codeSet))
+    return std::nullopt;
+  CharacterCount characters;
+  symbol.EncodeSymbol(characters);
+  return characters.count;
+}
+
+// Lots of digits, both cases of letters and marks in the code sets chosen inside the lot decode to
+// their data, and no fixed code set that can carry the lot makes a shorter symbol.
+TEST(Medical128Decodes, AutomaticCodeSetsToTheDataAndNeverLonger) {
+  std::mt19937_64 random(peers::CaseSeed(20250316));
+  const auto pick = [&random](int n) { return static_cast<int>(random() % n); };
+  const auto digits = [&pick](int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i)
+      text += static_cast<char>('0' + pick(10));
+    return text;
+  };
+  const std::string marks = "!\"%&'*()+,-./:;<=>?_";
+  const peers::ScratchDirectory scratch;
+  emulator::Emulator emulator;
+  const host::ScopedSuites suites(emulator.basic());
+  ASSERT_EQ(suites.result(), host::kNoError);
+
+  std::vector<std::string> expected;
+  std::vector<std::filesystem::path> files;
+  while (files.size() < kRandomCases) {
+    const std::string product = digits(13);
+    const std::string gtin = product + gs1_128::Mod10CheckCharacter(product);
+    const std::string expiry = pick(2) ? digits(6) : "";
+    const std::string quantity = pick(2) ? std::to_string(1 + pick(99999)) : "";
+    std::string lot;
+    const int kinds = pick(3) == 0 ? 1 : 4;  // a third of the lots hold digits only
+    for (int i = 1 + pick(20); i > 0; --i) {
+      const int kind = pick(kinds);
+      lot += kind == 0   ? static_cast<char>('0' + pick(10))
+             : kind == 1 ? static_cast<char>('A' + pick(26))
+             : kind == 2 ? static_cast<char>('a' + pick(26))
+                         : marks[pick(marks.size())];
+    }
+    if (!gs1_128::FitsCapacity(expiry, quantity, lot))
+      continue;
+    const auto element = [](const char* identifier, const std::string& value) {
+      return value.empty() ? value : identifier + value;
+    };
+    const std::string text =
+        "(01)" + gtin + element("(17)", expiry) + element("(30)", quantity) + "(10)" + lot;
+    const std::optional<int> automatic =
+        SymbolLength("01" + gtin, element("17", expiry), element("30", quantity), "10" + lot,
+                     gs1_128::kLotCodeAuto);
+    ASSERT_TRUE(automatic) << text;
+    for (const int32_t set : {gs1_128::kLotCodeA, gs1_128::kLotCodeB, gs1_128::kLotCodeC}) {
+      const std::optional<int> fixed = SymbolLength("01" + gtin, element("17", expiry),
+                                                    element("30", quantity), "10" + lot, set);
+      if (fixed) {
+        EXPECT_LE(*automatic, *fixed) << text << " in code set " << set;
+      }
+    }
+
+    emulator::Document& document = emulator.NewDocument();
+    gs1_128::CMedical128Symbol symbol;
+    ASSERT_TRUE(symbol.SetElements("01" + gtin, element("17", expiry), element("30", quantity),
+                                   "10" + lot, gs1_128::kLotCodeAuto));
+    symbol.SetDimensions(kNarrowWidths[pick(std::size(kNarrowWidths))], 10);
+    gs1_128::CMedical128Art target(emulator::HandleOf(&document.group()));
+    ASSERT_EQ(symbol.DrawMedical128(target, 0, 0, text), host::kNoError) << text;
+    files.push_back(scratch.path() / (std::to_string(files.size()) + ".png"));
+    emulator::WriteOptions options;
+    options.dpi = kDpi;
+    ASSERT_EQ(emulator::WriteDocument(document, files.back().string(), options).error, "");
+    expected.push_back(text);
+  }
+
+  const std::vector<peers::Decoded> decoded = peers::DecodePngs(files);
+  int agreed = 0;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (decoded[i].format == "Code128" && decoded[i].text == expected[i]) {
+      ++agreed;
+    } else {
+      ADD_FAILURE() << expected[i] << " decoded as [" << decoded[i].format << "] "
+                    << decoded[i].text;
+    }
+  }
+  std::cout << "GS1-128 in automatic code sets: " << agreed << " of " << files.size()
             << " PNG files decoded to their data\n";
 }
 

@@ -46,7 +46,7 @@ TEST(StoreElements, RefusesWhatDoesNotFitOrCannotBeSent) {
       {"011234567890123", "", "", "", gs1_128::kLotCodeA},        // odd digits in code set C
       {"0112345678901231", "", "", "10abc", gs1_128::kLotCodeA},  // no code A value
       {"0112345678901231", "", "", "10123", gs1_128::kLotCodeC},
-      {"0112345678901231", "", "", "", 3},
+      {"0112345678901231", "", "", "", 4},  // no such code set
   };
   for (const auto& r : refused) {
     EXPECT_FALSE(gs1_128::StoreElements(elements, r.gtin, r.expiry, r.quantity, r.lot, r.set))
