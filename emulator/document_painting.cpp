@@ -37,11 +37,15 @@ void TraceContour(const Path& path, const Page& page, Canvas& canvas) {
 
 ShapePaint PaintOf(const host::PathStyle& style) {
   ShapePaint paint;
-  if (style.fillPaint)
+  if (style.fillPaint) {
     paint.fill = ScreenColour(style.fill.colour);
+    paint.fillInk = InkOf(style.fill.colour);
+  }
   paint.evenOdd = style.evenOdd;
-  if (style.strokePaint)
+  if (style.strokePaint) {
     paint.stroke = ScreenColour(style.stroke.colour);
+    paint.strokeInk = InkOf(style.stroke.colour);
+  }
   paint.strokeWidth = style.stroke.width;
   paint.cap = style.stroke.cap;
   paint.join = style.stroke.join;

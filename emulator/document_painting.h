@@ -14,7 +14,9 @@ namespace emulator {
 struct ShapePaint {
   std::optional<Rgb> fill;  // none: not filled
   bool evenOdd = false;
-  std::optional<Rgb> stroke;  // none: not stroked
+  std::optional<Rgb> stroke;   // none: not stroked
+  std::optional<Ink> fillInk;  // the colours as print files state them
+  std::optional<Ink> strokeInk;
   double strokeWidth = 1;
   int cap = 0;   // 0 butt, 1 round, 2 projecting
   int join = 0;  // 0 miter, 1 round, 2 bevel

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "emulator/cairo_writer.h"
+#include "emulator/eps_writer.h"
+#include "emulator/pdf_writer.h"
+#include "emulator/png_writer.h"
 #include "emulator/svg_writer.h"
 
 namespace emulator {
@@ -26,11 +28,11 @@ WriteResult WriteDocument(const Document& document, const std::string& path,
   if (extension == ".svg")
     return WriteSvg(document, path, options);
   if (extension == ".pdf")
-    return WriteWithCairo(document, path, CairoFormat::kPdf, options);
+    return WritePdf(document, path, options);
   if (extension == ".eps")
-    return WriteWithCairo(document, path, CairoFormat::kEps, options);
+    return WriteEps(document, path, options);
   if (extension == ".png")
-    return WriteWithCairo(document, path, CairoFormat::kPng, options);
+    return WritePng(document, path, options);
   return {"unknown output format \"" + extension + "\" for " + path +
           " (use .svg, .pdf, .eps or .png)"};
 }

@@ -14,6 +14,10 @@ namespace emulator {
 struct WriteOptions {
   double dpi = 600;       // resolution of PNG files
   double marginMm = 1.0;  // blank border around the art on each side
+  // A PNG's pixels per point of art where not dpi / 72: a symbol made with a module width of
+  // whole pixels, which a length field holds only to a thousandth of a millimetre, is drawn with
+  // its module exactly those pixels wide; the file still states dpi.
+  double pixelsPerPoint = 0;
 };
 
 struct WriteResult {

@@ -51,4 +51,18 @@ std::optional<Rgb> ScreenColour(const host::Colour& colour) {
   }
 }
 
+std::optional<Ink> InkOf(const host::Colour& colour) {
+  const host::Real* c = colour.components;
+  switch (colour.kind) {
+    case host::kGreyColour:
+      return Ink{Ink::kGrey, {1 - Unit(c[0])}};
+    case host::kProcessColour:
+      return Ink{Ink::kCmyk, {Unit(c[0]), Unit(c[1]), Unit(c[2]), Unit(c[3])}};
+    case host::kRgbColour:
+      return Ink{Ink::kRgb, {Unit(c[0]), Unit(c[1]), Unit(c[2])}};
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace emulator

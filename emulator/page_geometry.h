@@ -40,4 +40,16 @@ struct Rgb {
 // The screen colour of a host colour; none for the "no colour" kind. On the grey scale 1 is black.
 std::optional<Rgb> ScreenColour(const host::Colour& colour);
 
+// A colour as a print file states it, in the colour space the host colour is of: a grey level
+// (0 black, 1 white, as print files count it), the four process inks, or red, green and blue.
+struct Ink {
+  enum Space { kGrey, kCmyk, kRgb };
+  Space space = kGrey;
+  double values[4] = {};  // grey uses one, RGB three
+  bool operator==(const Ink&) const = default;
+};
+
+// None for the "no colour" kind.
+std::optional<Ink> InkOf(const host::Colour& colour);
+
 }  // namespace emulator

@@ -1,17 +1,19 @@
-#include "emulator/cairo_writer.h"
+#include "emulator/png_writer.h"
 
 #include <cairo-ft.h>
-#include <cairo-pdf.h>
-#include <cairo-ps.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
+#include <zlib.h>
 
 #include <cmath>
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "emulator/document_painting.h"
+#include "emulator/path_rectangle.h"
+#include "emulator/whole_file.h"
 #include "host/utf.h"
 
 namespace emulator {
@@ -70,33 +72,27 @@ int Code(int code) {
   return code >= 0 && code < 3 ? code : 0;
 }
 
-class CairoCanvas : public Canvas {
+// Paints in page points; cairo's matrix takes them to pixels.
+class PixelCanvas : public Canvas {
  public:
-  explicit CairoCanvas(cairo_t* cairo) : cairo_(cairo) {}
+  explicit PixelCanvas(cairo_t* cairo) : cairo_(cairo) {}
 
-  void MoveTo(PagePoint p) override { cairo_move_to(cairo_, p.x, p.y); }
-  void LineTo(PagePoint p) override { cairo_line_to(cairo_, p.x, p.y); }
+  void MoveTo(PagePoint p) override { path_.push_back({'m', {p}}); }
+  void LineTo(PagePoint p) override { path_.push_back({'l', {p}}); }
   void CurveTo(PagePoint c1, PagePoint c2, PagePoint p) override {
-    cairo_curve_to(cairo_, c1.x, c1.y, c2.x, c2.y, p.x, p.y);
+    path_.push_back({'c', {c1, c2, p}});
   }
-  void ClosePath() override { cairo_close_path(cairo_); }
+  void ClosePath() override { path_.push_back({'h', {}}); }
 
   void Paint(const ShapePaint& paint) override {
-    if (paint.fill) {
-      SetColour(*paint.fill);
-      cairo_set_fill_rule(cairo_,
-                          paint.evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
-      cairo_fill_preserve(cairo_);
+    const std::optional<PathRectangle> rectangle = AsRectangle(path_);
+    if (rectangle && paint.fill && !paint.stroke) {
+      FillOnPixels(*rectangle, *paint.fill);
+    } else {
+      Trace();
+      PaintTraced(paint);
     }
-    if (paint.stroke) {
-      SetColour(*paint.stroke);
-      cairo_set_line_width(cairo_, paint.strokeWidth);
-      cairo_set_line_cap(cairo_, kCaps[Code(paint.cap)]);
-      cairo_set_line_join(cairo_, kJoins[Code(paint.join)]);
-      cairo_set_miter_limit(cairo_, paint.miterLimit);
-      cairo_stroke_preserve(cairo_);
-    }
-    cairo_new_path(cairo_);
+    path_.clear();
   }
 
   void Text(const PointText& text, PagePoint start) override {
@@ -114,11 +110,69 @@ class CairoCanvas : public Canvas {
   }
 
  private:
+  void Trace() {
+    for (const PathStep& step : path_) {
+      const PagePoint* p = step.points;
+      switch (step.op) {
+        case 'm':
+          cairo_move_to(cairo_, p[0].x, p[0].y);
+          break;
+        case 'l':
+          cairo_line_to(cairo_, p[0].x, p[0].y);
+          break;
+        case 'c':
+          cairo_curve_to(cairo_, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y);
+          break;
+        default:
+          cairo_close_path(cairo_);
+      }
+    }
+  }
+
+  void PaintTraced(const ShapePaint& paint) {
+    if (paint.fill) {
+      SetColour(*paint.fill);
+      cairo_set_fill_rule(cairo_,
+                          paint.evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+      cairo_fill_preserve(cairo_);
+    }
+    if (paint.stroke) {
+      SetColour(*paint.stroke);
+      cairo_set_line_width(cairo_, paint.strokeWidth);
+      cairo_set_line_cap(cairo_, kCaps[Code(paint.cap)]);
+      cairo_set_line_join(cairo_, kJoins[Code(paint.join)]);
+      cairo_set_miter_limit(cairo_, paint.miterLimit);
+      cairo_stroke_preserve(cairo_);
+    }
+    cairo_new_path(cairo_);
+  }
+
+  // Each edge on the pixel boundary nearest to it; a rectangle narrower than half a pixel may
+  // cover none.
+  void FillOnPixels(const PathRectangle& rectangle, const Rgb& colour) {
+    double left = rectangle.left;
+    double top = rectangle.top;
+    double right = rectangle.right;
+    double bottom = rectangle.bottom;
+    cairo_user_to_device(cairo_, &left, &top);
+    cairo_user_to_device(cairo_, &right, &bottom);
+    cairo_save(cairo_);
+    cairo_identity_matrix(cairo_);
+    const double x0 = std::round(left);
+    const double y0 = std::round(top);
+    cairo_rectangle(cairo_, x0, y0, std::round(right) - x0, std::round(bottom) - y0);
+    cairo_set_antialias(cairo_, CAIRO_ANTIALIAS_NONE);
+    SetColour(colour);
+    cairo_fill(cairo_);
+    cairo_restore(cairo_);
+  }
+
   void SetColour(const Rgb& colour) {
     cairo_set_source_rgb(cairo_, colour.red, colour.green, colour.blue);
   }
 
   cairo_t* cairo_;
+  std::vector<PathStep> path_;
   FontFaces faces_;
 };
 
@@ -126,98 +180,87 @@ std::string Failure(const std::string& path, cairo_status_t status) {
   return "cannot write " + path + ": " + cairo_status_to_string(status);
 }
 
-// Pixels needed to cover a length in points at the resolution.
-int Pixels(double points, double dpi) {
-  return static_cast<int>(std::ceil(points * dpi / 72.0 - 1e-9));
+// The image: the art's bounds from a pixel boundary, in whole pixels, with a margin of whole
+// pixels on every side.
+struct PixelPage {
+  Page page;  // in points, its top-left corner the art's
+  double pixelsPerPoint = 0;
+  int margin = 0;  // pixels
+  int width = 0;
+  int height = 0;
+};
+
+PixelPage PixelPageFor(const Document& document, const WriteOptions& options) {
+  const Page art = PageFor(document, 0);
+  PixelPage pixels;
+  pixels.page = art;
+  pixels.pixelsPerPoint = options.pixelsPerPoint > 0 ? options.pixelsPerPoint : options.dpi / 72.0;
+  pixels.margin = static_cast<int>(std::lround(options.marginMm / 25.4 * options.dpi));
+  const auto cover = [&](double points) {
+    return static_cast<int>(std::ceil(points * pixels.pixelsPerPoint - 1e-9));
+  };
+  pixels.width = cover(art.width) + 2 * pixels.margin;
+  pixels.height = cover(art.height) + 2 * pixels.margin;
+  return pixels;
 }
 
-Surface MakeSurface(const std::string& path, CairoFormat format, const Page& page,
-                    const WriteOptions& options) {
-  switch (format) {
-    case CairoFormat::kPdf:
-      return Surface(cairo_pdf_surface_create(path.c_str(), page.width, page.height));
-    case CairoFormat::kEps: {
-      Surface surface(cairo_ps_surface_create(path.c_str(), page.width, page.height));
-      cairo_ps_surface_set_eps(surface.get(), 1);
-      return surface;
-    }
-    case CairoFormat::kPng:
-      break;
-  }
-  return Surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, Pixels(page.width, options.dpi),
-                                            Pixels(page.height, options.dpi)));
+void AppendBigEndian(std::string& bytes, uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8)
+    bytes += static_cast<char>((value >> shift) & 0xFF);
 }
 
-void Draw(cairo_t* cairo, const Document& document, const Page& page, CairoFormat format,
-          const WriteOptions& options) {
-  if (format == CairoFormat::kPng) {
-    cairo_set_source_rgb(cairo, 1, 1, 1);
-    cairo_paint(cairo);
-    cairo_scale(cairo, options.dpi / 72.0, options.dpi / 72.0);
-  }
-  CairoCanvas canvas(cairo);
-  PaintDocument(document, page, canvas);
-  cairo_show_page(cairo);
+// The resolution chunk, in pixels per metre on both axes.
+std::string ResolutionChunk(double dpi) {
+  std::string chunk;
+  AppendBigEndian(chunk, 9);
+  std::string body = "pHYs";
+  const auto perMetre = static_cast<uint32_t>(std::lround(dpi / 0.0254));
+  AppendBigEndian(body, perMetre);
+  AppendBigEndian(body, perMetre);
+  body += '\1';  // the unit is the metre
+  chunk += body;
+  AppendBigEndian(chunk, static_cast<uint32_t>(
+                             crc32(0, reinterpret_cast<const Bytef*>(body.data()), body.size())));
+  return chunk;
 }
+
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+// cairo's PNG bytes with the resolution chunk after the header chunk, which comes first: the
+// signature (8 bytes), then the header's length, type, 13 bytes of data and check value.
+constexpr size_t kAfterHeaderChunk = 8 + 4 + 4 + 13 + 4;
 
 }  // namespace
 
-WriteResult WriteWithCairo(const Document& document, const std::string& path, CairoFormat format,
-                           const WriteOptions& options) {
-  if (format == CairoFormat::kPng && !(options.dpi > 0))
+WriteResult WritePng(const Document& document, const std::string& path,
+                     const WriteOptions& options) {
+  if (!(options.dpi > 0))
     return {"the resolution must be positive"};
-  const Page page = PageFor(document, options.marginMm);
-  Surface surface = MakeSurface(path, format, page, options);
-  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
+  const PixelPage pixels = PixelPageFor(document, options);
+  Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixels.width, pixels.height));
+  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
     return {Failure(path, cairo_surface_status(surface.get()))};
-  }
   {
     Context cairo(cairo_create(surface.get()));
-    Draw(cairo.get(), document, page, format, options);
-    if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS) {
+    cairo_set_source_rgb(cairo.get(), 1, 1, 1);
+    cairo_paint(cairo.get());
+    cairo_translate(cairo.get(), pixels.margin, pixels.margin);
+    cairo_scale(cairo.get(), pixels.pixelsPerPoint, pixels.pixelsPerPoint);
+    PixelCanvas canvas(cairo.get());
+    PaintDocument(document, pixels.page, canvas);
+    if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS)
       return {Failure(path, cairo_status(cairo.get()))};
-    }
   }
-  if (format == CairoFormat::kPng) {
-    const cairo_status_t status = cairo_surface_write_to_png(surface.get(), path.c_str());
-    if (status != CAIRO_STATUS_SUCCESS)
-      return {Failure(path, status)};
-  }
-  cairo_surface_finish(surface.get());
-  const cairo_status_t status = cairo_surface_status(surface.get());
+  std::string bytes;
+  const cairo_status_t status =
+      cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &bytes);
   if (status != CAIRO_STATUS_SUCCESS)
     return {Failure(path, status)};
-  return {};
-}
-
-WriteResult WritePdfSheet(std::span<const SheetPage> pages, const std::string& path) {
-  if (pages.empty())
-    return {"a sheet needs at least one page: " + path};
-  Surface surface(cairo_pdf_surface_create(path.c_str(), pages[0].width, pages[0].height));
-  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
-    return {Failure(path, cairo_surface_status(surface.get()))};
-  }
-  {
-    Context cairo(cairo_create(surface.get()));
-    CairoCanvas canvas(cairo.get());
-    for (const SheetPage& page : pages) {
-      cairo_pdf_surface_set_size(surface.get(), page.width, page.height);
-      for (const SheetPlacement& placed : page.placements) {
-        const Document& document = *placed.document;
-        PaintDocument(document, PlacedPage(document, placed.x, placed.y, page.width, page.height),
-                      canvas);
-      }
-      cairo_show_page(cairo.get());
-    }
-    if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS) {
-      return {Failure(path, cairo_status(cairo.get()))};
-    }
-  }
-  cairo_surface_finish(surface.get());
-  const cairo_status_t status = cairo_surface_status(surface.get());
-  if (status != CAIRO_STATUS_SUCCESS)
-    return {Failure(path, status)};
-  return {};
+  bytes.insert(kAfterHeaderChunk, ResolutionChunk(options.dpi));
+  return WriteWholeFile(path, bytes);
 }
 
 }  // namespace emulator

@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libcairo2-dev libfreetype-dev fontconfig fonts-ocr-b fonts-ipafont-gothic
   zint libzint-dev
+  poppler-utils ghostscript
   clang libclang-rt-14-dev clang-format
   g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth
 )
