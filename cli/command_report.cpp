@@ -24,4 +24,8 @@ int CommandReport::HostFailed(host::ErrorCode error) const {
   return kExitFailure;
 }
 
+void CommandReport::Note(std::string_view what) const {
+  std::cerr << "barquill " << command_ << ": note: " << what << "\n";
+}
+
 }  // namespace cli

@@ -17,6 +17,8 @@ class CommandReport {
   // Anything else that stopped the command.
   int Failed(std::string_view what) const;
   int HostFailed(host::ErrorCode error) const;
+  // Something the user should know that does not stop the command.
+  void Note(std::string_view what) const;
 
  private:
   std::string_view command_;

@@ -11,6 +11,7 @@
 #include "cli/exit_codes.h"
 #include "cli/form_actions.h"
 #include "cli/options.h"
+#include "cli/pixel_module_width.h"
 #include "databar/gs1_databar_symbol.h"
 #include "panels/databar_form.h"
 #include "panels/length_field.h"
@@ -110,8 +111,10 @@ void PrintHelp() {
   PrintOptionHelp(std::cout, kOptions);
 }
 
-// Fills the form from the options. Returns the exit status of a refusal, or nothing.
-std::optional<int> FillForm(const ParsedOptions& options, panels::DataBarForm& form) {
+// Fills the form from the options, its module width fitted to the output. Returns the exit
+// status of a refusal, or nothing.
+std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
+                            panels::DataBarForm& form) {
   for (const TypeName& type : kTypes) {
     if (options.value("type") == type.name)
       form.type = type.type;
@@ -132,12 +135,13 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::DataBarForm& f
   form.textAsFrame = text.flags.textAsFrame != 0;
   form.showCompositeText = text.flags.showCompositeText != 0;
 
-  if (const auto moduleWidth = options.value("module-width")) {
-    if (moduleWidth->size() > panels::kLengthFieldCharacters) {
-      return kReport.BadInput("--module-width",
-                              form.MessageFor(panels::DataBarField::kModuleWidth));
-    }
-    form.lengths.moduleWidth = *moduleWidth;
+  const auto moduleWidth = options.value("module-width");
+  if (moduleWidth && moduleWidth->size() > panels::kLengthFieldCharacters)
+    return kReport.BadInput("--module-width", form.MessageFor(panels::DataBarField::kModuleWidth));
+  const std::string width = ModuleWidthForOutput(moduleWidth.value_or(form.lengths.moduleWidth),
+                                                 output, kReport, "--module-width");
+  if (moduleWidth || width != form.lengths.moduleWidth) {
+    form.lengths.moduleWidth = width;
     form.RefreshMinimums();
     form.ApplyMinimums();
   }
@@ -174,9 +178,16 @@ int Dump(panels::DataBarForm& form) {
       });
 }
 
-int Create(panels::DataBarForm& form, const OutputChoice& output) {
+int Create(panels::DataBarForm& form, OutputChoice& output) {
   return CreateAndWrite<panels::DataBarResult>(
-      kReport, output, [&] { return form.CreateSymbol(); },
+      kReport, output,
+      [&] {
+        const auto result = form.CreateSymbol();
+        // The module width the form accepted, in points.
+        if (result.outcome == panels::DataBarOutcome::kCreated)
+          FitModuleToPixels(output, *panels::ReadDecimal(form.lengths.moduleWidth) * 72 / 25.4);
+        return result;
+      },
       [&](const panels::DataBarResult& result) {
         return DataBarRefusal(kReport, result, OptionOf(form.focus));
       });
@@ -207,12 +218,12 @@ int RunDataBar(std::span<const std::string_view> arguments) {
         "limited");
   }
 
-  const OutputChoice output = ReadOutputOptions(options);
+  OutputChoice output = ReadOutputOptions(options);
   if (!output.error.empty())
     return kReport.BadInput(output.option, output.error);
 
   panels::DataBarForm form;
-  if (const auto refused = FillForm(options, form))
+  if (const auto refused = FillForm(options, output, form))
     return *refused;
   return output.dump ? Dump(form) : Create(form, output);
 }

@@ -9,23 +9,39 @@
 
 namespace cli {
 
-bool IsSupportedOutput(std::string_view path) {
+namespace {
+
+// From the last dot on, in lower case; empty without a dot.
+std::string LowerExtension(std::string_view path) {
   const size_t dot = path.rfind('.');
   if (dot == std::string_view::npos)
-    return false;
+    return {};
   std::string extension(path.substr(dot));
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension;
+}
+
+}  // namespace
+
+bool IsSupportedOutput(std::string_view path) {
+  const std::string extension = LowerExtension(path);
   return extension == ".svg" || extension == ".pdf" || extension == ".eps" || extension == ".png";
 }
 
-std::string WriteDocument(const emulator::Document& document, const std::string& path, int dpi) {
+bool IsPngOutput(std::string_view path) {
+  return LowerExtension(path) == ".png";
+}
+
+std::string WriteDocument(const emulator::Document& document, const OutputChoice& output) {
+  const std::string& path = output.path;
   if (WorkerHost* worker = WorkerHost::Current(); worker != nullptr && worker->keepsDocuments()) {
     worker->KeepDocument(document);
     return {};
   }
   emulator::WriteOptions options;
-  options.dpi = dpi;
+  options.dpi = output.dpi;
+  options.pixelsPerPoint = output.pixelsPerPoint;
   const emulator::WriteResult result = emulator::WriteDocument(document, path, options);
   if (!result.ok()) {
     std::error_code ignored;

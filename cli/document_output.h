@@ -12,11 +12,15 @@ namespace cli {
 
 // The options of every command that writes a document or dumps a symbol's modules.
 inline constexpr OptionDefinition kOutputOptions[] = {
-    {"dpi", "", "N", "resolution of a PNG file, 10 to 4800 (default 600)"},
+    {"dpi", "", "N",
+     "resolution of a PNG file, 10 to 4800 (default 600); the module width is rounded to whole "
+     "pixels at it, with a note when that changes it by more than 5 %"},
     {"dump", "", "",
      "print the module rows (1 dark, 0 light, top row first; the 2D rows and their separator "
      "included) instead of a file"},
-    {"output", "-o", "FILE", "the file to write: .svg, .pdf, .eps or .png"},
+    {"output", "-o", "FILE",
+     "the file to write: .svg, .pdf, .eps or .png; PDF and EPS are in grey (black bars, white "
+     "background) with the text as outlines, not as a font"},
     {"help", "-h", "", "show this help"},
 };
 
@@ -28,6 +32,10 @@ struct OutputChoice {
   bool dump = false;
   std::string path;  // the file to write when not dumping
   int dpi = kDefaultDpi;
+  // A PNG's module width in whole pixels and the scale that draws it so (pixel_module_width.h);
+  // 0 where not fitted.
+  int modulePixels = 0;
+  double pixelsPerPoint = 0;
   std::string option;  // the option refused, or empty
   std::string error;   // why, or empty
 };
@@ -38,10 +46,11 @@ OutputChoice ReadOutputOptions(const ParsedOptions& options);
 
 // Whether the file name ends in one of the supported extensions (any letter case).
 bool IsSupportedOutput(std::string_view path);
+bool IsPngOutput(std::string_view path);
 
-// Writes the document at true size, the page fitted to the art; PNG at the given resolution.
+// Writes the document at true size, the page fitted to the art; PNG at the chosen resolution.
 // Returns an empty text on success, else the reason; a failed write leaves no file behind. On a
 // batch's worker thread that lays out a sheet, the document is kept for the sheet instead.
-std::string WriteDocument(const emulator::Document& document, const std::string& path, int dpi);
+std::string WriteDocument(const emulator::Document& document, const OutputChoice& output);
 
 }  // namespace cli

@@ -12,6 +12,7 @@
 #include "cli/exit_codes.h"
 #include "cli/form_actions.h"
 #include "cli/options.h"
+#include "cli/pixel_module_width.h"
 #include "databar/gs1_databar_symbol.h"
 #include "panels/element_string.h"
 #include "panels/expanded_form.h"
@@ -111,8 +112,10 @@ std::optional<int> ReadSegments(const ParsedOptions& options, int& segments) {
   return kReport.BadInput("--segments", "expected one of 2, 4, 6, ..., 22");
 }
 
-// Fills the form from the options. Returns the exit status of a refusal, or nothing.
-std::optional<int> FillForm(const ParsedOptions& options, panels::ExpandedForm& form) {
+// Fills the form from the options, its module width fitted to the output. Returns the exit
+// status of a refusal, or nothing.
+std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
+                            panels::ExpandedForm& form) {
   form.ApplyDefaults();
   form.code = options.value("code").value_or("");
   if (form.code.size() > static_cast<size_t>(panels::kMaxCodeLength))
@@ -131,14 +134,22 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::ExpandedForm& 
   form.showCompositeText = options.has("cc-text");
 
   for (const LengthOption& length : kLengthOptions) {
-    const std::optional<std::string> value = options.value(length.option);
-    if (!value)
-      continue;
-    if (value->size() > panels::kLengthFieldCharacters)
+    std::optional<std::string> value = options.value(length.option);
+    if (value && value->size() > panels::kLengthFieldCharacters)
       return kReport.BadInput("--" + std::string(length.option),
                               "at most 7 characters (as the panel)");
+    const bool isModuleWidth = length.focus == panels::ExpandedField::kModuleWidth;
+    if (isModuleWidth) {
+      const std::string& current = form.lengths.moduleWidth;
+      const std::string width =
+          ModuleWidthForOutput(value.value_or(current), output, kReport, "--module-width");
+      if (value || width != current)
+        value = width;
+    }
+    if (!value)
+      continue;
     form.lengths.*length.field = *value;
-    if (length.focus == panels::ExpandedField::kModuleWidth) {
+    if (isModuleWidth) {
       // The other lengths default to the minimums of this module width.
       form.RefreshMinimums();
       form.ApplyMinimums();
@@ -161,9 +172,16 @@ int Dump(panels::ExpandedForm& form) {
       });
 }
 
-int Create(panels::ExpandedForm& form, const OutputChoice& output) {
+int Create(panels::ExpandedForm& form, OutputChoice& output) {
   return CreateAndWrite<panels::DataBarResult>(
-      kReport, output, [&] { return form.CreateSymbol(); },
+      kReport, output,
+      [&] {
+        const auto result = form.CreateSymbol();
+        // The module width the form accepted, in points.
+        if (result.outcome == panels::DataBarOutcome::kCreated)
+          FitModuleToPixels(output, *panels::ReadDecimal(form.lengths.moduleWidth) * 72 / 25.4);
+        return result;
+      },
       [&](const panels::DataBarResult& result) {
         return DataBarRefusal(kReport, result, OptionOf(form.focus));
       });
@@ -182,12 +200,12 @@ int RunExpanded(std::span<const std::string_view> arguments) {
   }
   if (!options.has("code"))
     return kReport.BadInput("--code", "is required");
-  const OutputChoice output = ReadOutputOptions(options);
+  OutputChoice output = ReadOutputOptions(options);
   if (!output.error.empty())
     return kReport.BadInput(output.option, output.error);
 
   panels::ExpandedForm form;
-  if (const auto refused = FillForm(options, form))
+  if (const auto refused = FillForm(options, output, form))
     return *refused;
   return output.dump ? Dump(form) : Create(form, output);
 }

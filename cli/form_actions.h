@@ -41,8 +41,7 @@ int CreateAndWrite(const CommandReport& report, const OutputChoice& output,
     return *refused;
   if (contextError != host::kNoError)
     return report.HostFailed(contextError);
-  if (const std::string problem = WriteDocument(session.document(), output.path, output.dpi);
-      !problem.empty()) {
+  if (const std::string problem = WriteDocument(session.document(), output); !problem.empty()) {
     return report.Failed(output.path + ": " + problem);
   }
   return kExitOk;

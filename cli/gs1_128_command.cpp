@@ -11,8 +11,11 @@
 #include "cli/exit_codes.h"
 #include "cli/form_actions.h"
 #include "cli/options.h"
+#include "cli/pixel_module_width.h"
 #include "gs1_128/medical128_symbol.h"
+#include "gs1_128/mm_to_points.h"
 #include "gs1_128/symbol_characters.h"
+#include "panels/length_field.h"
 #include "panels/medical128_form.h"
 
 namespace cli {
@@ -38,8 +41,8 @@ constexpr auto kOptions = JoinOptions(kSymbolOptions, kOutputOptions);
 // The panel's fields hold no more than this many characters.
 constexpr size_t kNumberFieldCharacters = 5;
 
-// Each quiet zone is drawn 2.2 mm wide whatever the module width; --dump shows it as the 10
-// light modules that Code 128 asks for at least.
+// Each quiet zone is drawn 2.2 mm wide, or ten modules where those are wider; --dump shows it as
+// the 10 light modules that Code 128 asks for at least.
 constexpr int kDumpQuietZoneModules = 10;
 
 std::string_view OptionOf(panels::Medical128Control control) {
@@ -70,14 +73,17 @@ void PrintHelp() {
                "Creates one GS1-128 symbol for medical products, carrying (01), (17), (30) and "
                "(10) in that\norder, as the GS1-128 panel's create button does, and writes the "
                "document at true size.\n--dump prints its modules on one line, quiet zones "
-               "included (shown as 10 light modules\neach; they are drawn 2.2 mm wide).\n\n"
+               "included (shown as 10 light modules\neach; they are drawn 2.2 mm or 10 modules "
+               "wide, whichever is wider).\n\n"
                "example: barquill gs1-128 --gtin 1234567890123 --expiry 011231 --lot LOT1001 "
                "-o symbol.svg\n\noptions:\n";
   PrintOptionHelp(std::cout, kOptions);
 }
 
-// Fills the form from the options. Returns the exit status of a refusal, or nothing.
-std::optional<int> FillForm(const ParsedOptions& options, panels::Medical128Form& form) {
+// Fills the form from the options, its module width fitted to the output. Returns the exit
+// status of a refusal, or nothing.
+std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
+                            panels::Medical128Form& form) {
   form.productCode = options.value("gtin").value_or("");
   form.expiry = options.value("expiry").value_or("");
   form.quantity = options.value("quantity").value_or("");
@@ -102,6 +108,14 @@ std::optional<int> FillForm(const ParsedOptions& options, panels::Medical128Form
         form.narrowWidthEntry = entry;
     }
     form.narrowWidthText = *width;
+  }
+  const std::string& chosen = form.narrowWidthEntry >= 0
+                                  ? panels::kNarrowWidthEntries[form.narrowWidthEntry]
+                                  : form.narrowWidthText;
+  const std::string width = ModuleWidthForOutput(chosen, output, kReport, "--narrow-width");
+  if (width != chosen) {
+    form.narrowWidthEntry = -1;
+    form.narrowWidthText = width;
   }
   return std::nullopt;
 }
@@ -150,9 +164,17 @@ std::optional<int> Refusal(const panels::Medical128Form& form,
   return kReport.HostFailed(result.error);
 }
 
-int Create(panels::Medical128Form& form, const OutputChoice& output) {
+int Create(panels::Medical128Form& form, OutputChoice& output) {
   return CreateAndWrite<panels::Medical128Result>(
-      kReport, output, [&] { return form.CreateMedical128(); },
+      kReport, output,
+      [&] {
+        const auto result = form.CreateMedical128();
+        // The module as the symbol's own millimetre arithmetic makes it (see mm_to_points.h).
+        if (result.outcome == panels::Medical128Outcome::kCreated)
+          FitModuleToPixels(
+              output, gs1_128::MmToPoints(*panels::ReadDecimal(form.narrowWidthText)) / 65536.0);
+        return result;
+      },
       [&](const panels::Medical128Result& result) { return Refusal(form, result); });
 }
 
@@ -169,12 +191,12 @@ int RunGs1128(std::span<const std::string_view> arguments) {
   }
   if (!options.has("gtin"))
     return kReport.BadInput("--gtin", "is required");
-  const OutputChoice output = ReadOutputOptions(options);
+  OutputChoice output = ReadOutputOptions(options);
   if (!output.error.empty())
     return kReport.BadInput(output.option, output.error);
 
   panels::Medical128Form form;
-  if (const auto refused = FillForm(options, form))
+  if (const auto refused = FillForm(options, output, form))
     return *refused;
   return output.dump ? Dump(form) : Create(form, output);
 }

@@ -181,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       FUZZ_CHECK(layerGroup.children.empty());
       break;
     case Medical128Outcome::kNotEncodable:
-      FUZZ_CHECK(form.lotCodeSet < gs1_128::kLotCodeA || form.lotCodeSet > gs1_128::kLotCodeC);
+      FUZZ_CHECK(form.lotCodeSet < gs1_128::kLotCodeA || form.lotCodeSet > gs1_128::kLotCodeAuto);
       FUZZ_CHECK(layerGroup.children.empty());
       break;
     case Medical128Outcome::kNoDocument:

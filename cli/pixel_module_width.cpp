@@ -1,0 +1,57 @@
+#include "cli/pixel_module_width.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "panels/length_field.h"
+
+namespace cli {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kLargestWidth = 9.999;  // the forms' bounds, in millimetres
+constexpr double kNoteworthyChange = 0.05;
+
+// The text of a width of whole pixels, within the forms' bounds.
+std::string PixelWidthText(int pixels, int dpi) {
+  return panels::FormatLength(pixels * kMmPerInch / dpi);
+}
+
+}  // namespace
+
+std::string ModuleWidthForOutput(const std::string& text, OutputChoice& output,
+                                 const CommandReport& report, std::string_view option) {
+  if (output.dump || !IsPngOutput(output.path))
+    return text;
+  const std::optional<double> given = panels::ReadDecimal(text);
+  if (!given || !(*given > 0))
+    return text;
+  const double exact = *given * output.dpi / kMmPerInch;
+  int pixels = std::max(1, static_cast<int>(std::lround(exact)));
+  while (*panels::ReadDecimal(PixelWidthText(pixels, output.dpi)) < panels::kSmallestLength)
+    ++pixels;
+  while (pixels > 1 && *panels::ReadDecimal(PixelWidthText(pixels, output.dpi)) > kLargestWidth)
+    --pixels;
+  const std::string rounded = PixelWidthText(pixels, output.dpi);
+  output.modulePixels = pixels;
+  const double change = *panels::ReadDecimal(rounded) / *given - 1;
+  if (std::abs(change) > kNoteworthyChange) {
+    char note[200];
+    std::snprintf(note, sizeof note,
+                  "%s %s mm is %.2f pixels at %d dpi; the PNG file is made with %d pixels, %s mm "
+                  "(%+.1f %%)",
+                  std::string(option).c_str(), text.c_str(), exact, output.dpi, pixels,
+                  rounded.c_str(), 100 * change);
+    report.Note(note);
+  }
+  return rounded;
+}
+
+void FitModuleToPixels(OutputChoice& output, double modulePoints) {
+  if (output.modulePixels > 0 && modulePoints > 0)
+    output.pixelsPerPoint = output.modulePixels / modulePoints;
+}
+
+}  // namespace cli
