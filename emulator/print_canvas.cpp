@@ -1,6 +1,7 @@
 #include "emulator/print_canvas.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace emulator {
 
@@ -8,6 +9,12 @@ namespace {
 
 constexpr const char* kPdfFillOperators[2][2] = {{"f", "f*"}, {"B", "B*"}};  // [stroked][evenOdd]
 constexpr const char* kPostScriptFills[2] = {"fill", "eofill"};
+
+// Glyph points in font units to a hundredth of a unit (under a ten-thousandth of a point at text
+// sizes): the cubic controls of quadratic outlines fall on thirds, which would take 17 digits.
+double InFontUnits(double value) {
+  return std::round(value * 100) / 100;
+}
 
 }  // namespace
 
@@ -124,8 +131,8 @@ void PrintCanvas::WriteGlyphs(const TextOutline& line, PagePoint start) {
                          : step.kind == OutlineStep::kClose ? 0
                                                             : 1;
       for (int i = 0; i < points; ++i) {
-        AppendExact(out_, step.x[i]);
-        AppendExact(out_, step.y[i]);
+        AppendExact(out_, InFontUnits(step.x[i]));
+        AppendExact(out_, InFontUnits(step.y[i]));
       }
       WriteOperator(step.kind == OutlineStep::kMove    ? "m"
                     : step.kind == OutlineStep::kLine  ? "l"
