@@ -27,19 +27,19 @@ class OutlineCollector {
   static int Move(const FT_Vector* to, void* self) {
     auto& collector = *static_cast<OutlineCollector*>(self);
     collector.CloseContour();
-    collector.Add(OutlineStep::kMove, {*to});
+    collector.Add('m', {*to});
     collector.open_ = true;
     return 0;
   }
   static int Line(const FT_Vector* to, void* self) {
-    static_cast<OutlineCollector*>(self)->Add(OutlineStep::kLine, {*to});
+    static_cast<OutlineCollector*>(self)->Add('l', {*to});
     return 0;
   }
   static int Conic(const FT_Vector* control, const FT_Vector* to, void* self) {
     auto& collector = *static_cast<OutlineCollector*>(self);
     const double cx = static_cast<double>(control->x);
     const double cy = static_cast<double>(control->y);
-    OutlineStep step{OutlineStep::kCurve};
+    OutlineStep step{'c'};
     step.x[0] = collector.x_ + 2.0 / 3 * (cx - collector.x_);
     step.y[0] = collector.y_ + 2.0 / 3 * (cy - collector.y_);
     step.x[1] = to->x + 2.0 / 3 * (cx - to->x);
@@ -51,19 +51,19 @@ class OutlineCollector {
   }
   static int Cubic(const FT_Vector* control1, const FT_Vector* control2, const FT_Vector* to,
                    void* self) {
-    static_cast<OutlineCollector*>(self)->Add(OutlineStep::kCurve, {*control1, *control2, *to});
+    static_cast<OutlineCollector*>(self)->Add('c', {*control1, *control2, *to});
     return 0;
   }
 
   void CloseContour() {
     if (open_)
-      outline_.push_back({OutlineStep::kClose});
+      outline_.push_back({'h'});
     open_ = false;
   }
 
  private:
-  void Add(OutlineStep::Kind kind, std::initializer_list<FT_Vector> points) {
-    OutlineStep step{kind};
+  void Add(char op, std::initializer_list<FT_Vector> points) {
+    OutlineStep step{op};
     int i = 0;
     for (const FT_Vector& point : points) {
       step.x[i] = static_cast<double>(point.x);
@@ -73,7 +73,7 @@ class OutlineCollector {
     Append(step);
   }
   void Append(const OutlineStep& step) {
-    const int last = step.kind == OutlineStep::kCurve ? 2 : 0;
+    const int last = step.op == 'c' ? 2 : 0;
     x_ = step.x[last];
     y_ = step.y[last];
     outline_.push_back(step);

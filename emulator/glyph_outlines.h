@@ -16,9 +16,8 @@ namespace emulator {
 
 // One step of a glyph's contours, in font units, y growing upward.
 struct OutlineStep {
-  enum Kind { kMove, kLine, kCurve, kClose };
-  Kind kind = kMove;
-  double x[3] = {};  // kMove and kLine use the first point; kCurve its two controls and its end
+  char op = 'm';     // as a path step's (see path_rectangle.h)
+  double x[3] = {};  // its points: one, or a curve's two controls and its end
   double y[3] = {};
 };
 

@@ -14,6 +14,11 @@ struct PathStep {
   PagePoint points[3];
 };
 
+// How many points a step of the operation holds.
+constexpr int PointCount(char op) {
+  return op == 'c' ? 3 : op == 'h' ? 0 : 1;
+}
+
 struct PathRectangle {
   double left = 0;  // page coordinates, left < right and top < bottom (y grows downward)
   double top = 0;

@@ -16,14 +16,15 @@ double InFontUnits(double value) {
   return std::round(value * 100) / 100;
 }
 
-}  // namespace
-
+// The page that leaves every coordinate as the document has it, y negated (exactly).
 Page DocumentFrame(double width, double height) {
   Page page;
   page.width = width;
   page.height = height;
   return page;
 }
+
+}  // namespace
 
 void AppendExact(std::string& out, double value) {
   char text[32];
@@ -75,34 +76,45 @@ void PrintCanvas::Paint(const ShapePaint& paint) {
     if (!WriteRectangle())
       WritePath();
     if (dialect_ == PrintDialect::kPdf) {
-      if (fill)
-        SetInk(*paint.fillInk, false);
-      if (stroke) {
-        SetInk(*paint.strokeInk, true);
-        WriteStrokeSettings(paint);
-      }
-      WriteOperator(fill ? kPdfFillOperators[stroke][paint.evenOdd] : "S");
+      PaintPdf(paint, fill, stroke);
     } else {
-      const char* fillOperator = kPostScriptFills[paint.evenOdd];
-      if (fill && stroke) {
-        WriteOperator("gsave");
-        SetInk(*paint.fillInk, false);
-        WriteOperator(fillOperator);
-        WriteOperator("grestore");
-        fillInk_.reset();  // the colour before gsave is back
-      } else if (fill) {
-        SetInk(*paint.fillInk, false);
-        WriteOperator(fillOperator);
-      }
-      if (stroke) {
-        SetInk(*paint.strokeInk, true);
-        WriteStrokeSettings(paint);
-        WriteOperator("stroke");
-      }
+      PaintPostScript(paint, fill, stroke);
     }
     out_ += '\n';
   }
   path_.clear();
+}
+
+// PDF keeps a fill and a stroke colour, and paints both in one operation.
+void PrintCanvas::PaintPdf(const ShapePaint& paint, bool fill, bool stroke) {
+  if (fill)
+    SetInk(*paint.fillInk, false);
+  if (stroke) {
+    SetInk(*paint.strokeInk, true);
+    WriteStrokeSettings(paint);
+  }
+  WriteOperator(fill ? kPdfFillOperators[stroke][paint.evenOdd] : "S");
+}
+
+// PostScript has one colour, and filling consumes the path: a fill before a stroke is made on a
+// copy of the graphics state.
+void PrintCanvas::PaintPostScript(const ShapePaint& paint, bool fill, bool stroke) {
+  const char* fillOperator = kPostScriptFills[paint.evenOdd];
+  if (fill && stroke) {
+    WriteOperator("gsave");
+    SetInk(*paint.fillInk, false);
+    WriteOperator(fillOperator);
+    WriteOperator("grestore");
+    fillInk_.reset();  // the colour before gsave is back
+  } else if (fill) {
+    SetInk(*paint.fillInk, false);
+    WriteOperator(fillOperator);
+  }
+  if (stroke) {
+    SetInk(*paint.strokeInk, true);
+    WriteStrokeSettings(paint);
+    WriteOperator("stroke");
+  }
 }
 
 void PrintCanvas::Text(const PointText& text, PagePoint baselineStart) {
@@ -127,17 +139,12 @@ void PrintCanvas::WriteGlyphs(const TextOutline& line, PagePoint start) {
       AppendExact(out_, value);
     WriteOperator("cm");
     for (const OutlineStep& step : *glyph.outline) {
-      const int points = step.kind == OutlineStep::kCurve   ? 3
-                         : step.kind == OutlineStep::kClose ? 0
-                                                            : 1;
-      for (int i = 0; i < points; ++i) {
+      for (int i = 0; i < PointCount(step.op); ++i) {
         AppendExact(out_, InFontUnits(step.x[i]));
         AppendExact(out_, InFontUnits(step.y[i]));
       }
-      WriteOperator(step.kind == OutlineStep::kMove    ? "m"
-                    : step.kind == OutlineStep::kLine  ? "l"
-                    : step.kind == OutlineStep::kCurve ? "c"
-                                                       : "h");
+      out_ += ' ';
+      out_ += step.op;
     }
     WriteOperator(fill);
     WriteOperator("Q");
@@ -162,8 +169,7 @@ bool PrintCanvas::WriteRectangle() {
 
 void PrintCanvas::WritePath() {
   for (const PathStep& step : path_) {
-    const int points = step.op == 'c' ? 3 : step.op == 'h' ? 0 : 1;
-    for (int i = 0; i < points; ++i)
+    for (int i = 0; i < PointCount(step.op); ++i)
       WritePoint(step.points[i]);
     out_ += ' ';
     out_ += step.op;

@@ -4,9 +4,9 @@
 // art's own colour (grey as a grey level, process colours as their inks), so grey art stays
 // grey; text is filled glyph outlines from the frame's font.
 //
-// Coordinates are the document's own, written at full precision: PaintDocument is given
-// DocumentFrame(), whose page y is the document's y negated, and the file's page transform places
-// the document on the page.
+// Coordinates are the document's own, written at full precision: the canvas is painted on a page
+// at the document's origin, whose y is the document's negated, and the description's transform
+// places the document on the file's page.
 #pragma once
 
 #include <string>
@@ -19,9 +19,6 @@
 namespace emulator {
 
 enum class PrintDialect { kPdf, kPostScript };
-
-// The page that leaves every coordinate as the document has it (y negated, exactly).
-Page DocumentFrame(double width, double height);
 
 // Appends the shortest text that reads back as exactly the value, with a space before it.
 void AppendExact(std::string& out, double value);
@@ -51,6 +48,8 @@ class PrintCanvas : public Canvas {
   const std::string& error() const { return error_; }
 
  private:
+  void PaintPdf(const ShapePaint& paint, bool fill, bool stroke);
+  void PaintPostScript(const ShapePaint& paint, bool fill, bool stroke);
   void WritePath();
   bool WriteRectangle();
   void WriteOperator(const char* op);
