@@ -25,8 +25,10 @@ std::string ModuleWidthForOutput(const std::string& text, OutputChoice& output,
                                  const CommandReport& report, std::string_view option) {
   if (output.dump || !IsPngOutput(output.path))
     return text;
-  const std::optional<double> given = panels::ReadDecimal(text);
-  if (!given || !(*given > 0))
+  // A width the form refuses stays as it is, for the form's own message.
+  const std::optional<double> given =
+      panels::ReadDecimal(panels::FormatLength(panels::ReadDecimal(text).value_or(0)));
+  if (!given || *given < panels::kSmallestLength || *given > kLargestWidth)
     return text;
   const double exact = *given * output.dpi / kMmPerInch;
   int pixels = std::max(1, static_cast<int>(std::lround(exact)));

@@ -13,8 +13,8 @@ namespace cli {
 // For a PNG file, the module width text (millimetres) as the nearest whole number of pixels at
 // its resolution, at least the forms' smallest width, as a length field's text; a note on
 // standard error names the option when that moves the width by more than 5 %. The output
-// remembers the pixels. Other files, and texts that are not a number, keep the text for the form
-// to judge.
+// remembers the pixels. Other files, and texts that are not a width the form accepts, keep the
+// text for the form to judge.
 std::string ModuleWidthForOutput(const std::string& text, OutputChoice& output,
                                  const CommandReport& report, std::string_view option);
 

@@ -83,4 +83,25 @@ TEST_F(Gs1128CommandTest, WritesTheSymbolWithItsText) {
   EXPECT_NE(svg.find("(01)12345678901231(17)011231(10)LOT1001"), std::string::npos);
 }
 
+// For a PNG file the module width becomes whole pixels at the resolution: a note when that moves
+// it by more than 5 %, none when it moves less; a width the panel refuses is still refused.
+TEST_F(Gs1128CommandTest, PngModuleWidthIsWholePixelsWithANoteForLargeChanges) {
+  const std::string code = "gs1-128 --gtin 1234567890123 --dpi 600 ";
+  const CommandRun far = Barquill(code + "--narrow-width 0.191 -o " + Output("far.png"));
+  ASSERT_EQ(far.status, 0) << far.err;
+  EXPECT_EQ(far.err,
+            "barquill gs1-128: note: --narrow-width 0.191 mm is 4.51 pixels at 600 dpi; the PNG "
+            "file is made with 5 pixels, 0.212 mm (+11.0 %)\n");
+  const CommandRun near = Barquill(code + "-o " + Output("near.png"));  // 0.220: 5.20 pixels
+  ASSERT_EQ(near.status, 0) << near.err;
+  EXPECT_EQ(near.err, "");
+  const CommandRun vector = Barquill(code + "--narrow-width 0.191 -o " + Output("far.svg"));
+  ASSERT_EQ(vector.status, 0) << vector.err;
+  EXPECT_EQ(vector.err, "");
+  const CommandRun refused = Barquill(code + "--narrow-width 0.09 -o " + Output("thin.png"));
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("--narrow-width: 【ナロー幅】"), std::string::npos) << refused.err;
+  EXPECT_FALSE(fs::exists(Output("thin.png")));
+}
+
 }  // namespace
