@@ -1,29 +1,34 @@
 // The encoders measured: each DataBar form with and without a 2D component, Expanded at several
-// segment counts, GS1-128. Every iteration encodes the next of a few inputs, ours into a record
-// kept between iterations (the plug-in's records come from the host's blocks), zint's into a
-// symbol it creates and deletes.
+// segment counts, GS1-128. Both sides start from the same input form and pay the same setup:
+// every iteration takes the next of a thousand distinct inputs as the user types it and makes a
+// fresh symbol from it. Ours is a new symbol object whose record comes from the stand-in host's
+// blocks (EncodeDataBar copies the texts, filters the 2D text, encodes and lays out; Expanded
+// parses its element string first; GS1-128 adds the check digit and stores the element strings);
+// zint's is a symbol it creates, encodes from its own GS1 input syntax and deletes.
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "bench/benchmark_inputs.h"
 #include "bench/encoder_benchmarks.h"
 #include "bench/zint_peer.h"
-#include "composite/expanded_encoder.h"
 #include "databar/encode_error.h"
-#include "databar/limited_encoder.h"
-#include "databar/omnidirectional_encoders.h"
-#include "gs1_128/medical128_elements.h"
-#include "gs1_128/symbol_characters.h"
+#include "databar/gs1_databar_symbol.h"
+#include "emulator/emulator.h"
+#include "gs1_128/medical128_symbol.h"
+#include "gs1_128/mod10_check.h"
+#include "host/fixed.h"
+#include "host/suite_acquisition.h"
+#include "panels/element_string.h"
 
 namespace bench {
 
 namespace {
-
-constexpr int kInputs = 4;
 
 // zint's symbology codes.
 constexpr int kZintGs1128 = 16;
@@ -40,17 +45,18 @@ constexpr int kZintStackedCc = 137;
 constexpr int kZintStackedOmniCc = 138;
 constexpr int kZintExpandedStackedCc = 139;
 
-// A 2D component in our encoder's form ('#' FNC1) and in zint's ("[AI]data").
-struct Component {
-  const char* name;  // "CC-A" or "CC-B"
-  int zintOption;    // zint's component type: 1 CC-A, 2 CC-B
-  const char* encoderText;
-  const char* zintText;
-};
+// The panels' defaults at module width 0.353 mm, and the placement of a new document's symbol.
+constexpr double kModuleWidth = 0.353;
+constexpr double kRowHeight = 33 * kModuleWidth;
+constexpr double kSecondRowHeight = 7 * kModuleWidth;
+constexpr host::Fixed kPlaceX = host::FixedFromInt(306);
+constexpr host::Fixed kPlaceY = host::FixedFromInt(396);
 
-constexpr Component kCcA = {"CC-A", 1, "1799123110LOT1001", "[17]991231[10]LOT1001"};
-constexpr Component kCcB = {"CC-B", 2, "10ABCDEFGHIJKLMNOPQRST#21SERIAL12345678#240PART42",
-                            "[10]ABCDEFGHIJKLMNOPQRST[21]SERIAL12345678[240]PART42"};
+enum class Component { kNone, kCcA, kCcB };
+
+const char* ComponentName(Component component) {
+  return component == Component::kCcA ? "+CC-A" : component == Component::kCcB ? "+CC-B" : "";
+}
 
 // Rows of the largest CC-A of 2, 3 and 4 columns.
 int LargestCcARows(int columns) {
@@ -62,233 +68,274 @@ int LargestCcARows(int columns) {
   std::exit(1);
 }
 
-// Our side of a case and zint's, each encoding input i of kInputs.
-template <typename Ours>
-void RegisterPair(const std::string& name, Ours ours, std::array<ZintRequest, kInputs> zint) {
-  for (const ZintRequest& request : zint) {
-    if (!ZintSucceeded(ZintEncode(request)))
-      Refuse(name, std::string("zint refuses ") + request.data);
-  }
-  benchmark::RegisterBenchmark((name + "/barquill").c_str(), [ours](benchmark::State& state) {
-    int i = 0;
-    for (auto _ : state) {
-      benchmark::DoNotOptimize(ours(i));
-      i = (i + 1) % kInputs;
-    }
-  });
+// The stand-in host the encoders allocate their records from, with the plug-in's suites held.
+struct Host {
+  emulator::Emulator emulator;
+  host::ScopedSuites suites{emulator.basic()};
+};
+
+// Our side of a case encodes input i of the case's inputs; zint's encodes request i.
+using OurEncode = std::function<int32_t(size_t i)>;
+
+void RegisterPair(const std::string& name, OurEncode ours, std::vector<ZintRequest> zint) {
+  benchmark::RegisterBenchmark((name + "/barquill").c_str(),
+                               [ours, count = zint.size()](benchmark::State& state) {
+                                 Host host;
+                                 size_t i = 0;
+                                 for (auto _ : state) {
+                                   benchmark::DoNotOptimize(ours(i));
+                                   i = i + 1 == count ? 0 : i + 1;
+                                 }
+                               });
   benchmark::RegisterBenchmark((name + "/zint").c_str(), [zint](benchmark::State& state) {
-    int i = 0;
+    size_t i = 0;
     for (auto _ : state) {
       benchmark::DoNotOptimize(ZintEncode(zint[i]));
-      i = (i + 1) % kInputs;
+      i = i + 1 == zint.size() ? 0 : i + 1;
     }
   });
+}
+
+// Draws candidates until the case holds kInputCount that zint makes and `keep` accepts; `keep`
+// also fills in our side's input.
+template <typename Candidate>
+std::vector<ZintRequest> CollectInputs(const std::string& name, Candidate candidate,
+                                       const std::function<bool(ZintRequest&)>& keep) {
+  std::vector<ZintRequest> zint;
+  for (int tries = 0; zint.size() < kInputCount; ++tries) {
+    if (tries > 20 * kInputCount)
+      Refuse(name, "too few candidates make the symbol");
+    ZintRequest request = candidate();
+    if (ZintSucceeded(ZintEncode(request)) && keep(request))
+      zint.push_back(std::move(request));
+  }
+  return zint;
 }
 
 // ---- DataBar Omnidirectional, Truncated, Stacked, Stacked Omnidirectional, Limited
 
-template <typename Record>
-using LinearEncoder = int32_t (*)(const databar::DataBarSource&, Record&);
-
 struct LinearForm {
   const char* name;
+  int32_t type;
   int columns;  // of a 2D component over it
   int zint;
   int zintCc;
-  std::array<const char*, kInputs> items;
 };
 
-constexpr std::array<const char*, kInputs> kItems = {"2001234567890", "0614141999996",
-                                                     "1234567890123", "9876543210987"};
-constexpr std::array<const char*, kInputs> kLimitedItems = {"0614141999996", "1234567890123",
-                                                            "0000000012345", "1999999999999"};
+struct DataBarInput {
+  std::string item;
+  std::string composite;  // as typed, or empty
+};
 
-template <typename Record>
-void RegisterLinear(const LinearForm& form, LinearEncoder<Record> encoder,
-                    const Component* component) {
-  std::string name = std::string("encode/") + form.name;
-  if (component != nullptr)
-    name += std::string("+") + component->name;
-
-  // The record lives as long as the benchmark; the plug-in's records are as large.
-  auto record = std::make_shared<Record>();
-  std::array<databar::DataBarSource, kInputs> sources{};
-  std::array<ZintRequest, kInputs> zint{};
-  for (int i = 0; i < kInputs; ++i) {
-    sources[i].linearText = form.items[i];
-    zint[i].symbology = component != nullptr ? form.zintCc : form.zint;
-    zint[i].data = form.items[i];
-    if (component != nullptr) {
-      sources[i].compositeText = component->encoderText;
-      sources[i].hasComposite = 1;
-      zint[i].primary = form.items[i];
-      zint[i].data = component->zintText;
-      zint[i].option1 = component->zintOption;
-    }
-    if (encoder(sources[i], *record) != databar::kEncodeOk)
-      Refuse(name, std::string("our encoder refuses ") + form.items[i]);
-    if (component != nullptr) {
-      const bool ccB = record->ccRowCount > LargestCcARows(form.columns);
-      if (ccB != (component->zintOption == 2))
-        Refuse(name, "the 2D data makes a component of the other kind");
+int32_t EncodeDataBar(int32_t type, const DataBarInput& input, int* compositeRows = nullptr) {
+  databar::CGS1DataBarSymbol symbol;
+  const int32_t result =
+      symbol.EncodeDataBar(type, input.item.c_str(), nullptr, input.composite.c_str(), kModuleWidth,
+                           kRowHeight, kModuleWidth, 2 * kModuleWidth, kModuleWidth,
+                           kSecondRowHeight, 0, 1, 1, 1, 0, 0, kPlaceX, kPlaceY);
+  if (compositeRows != nullptr && result == databar::kEncodeOk) {
+    switch (databar::LayoutOf(type)) {
+      case databar::DataBarLayout::kStacked:
+        *compositeRows = symbol.record<databar::StackedSymbol>().ccRowCount;
+        break;
+      case databar::DataBarLayout::kStackedOmni:
+        *compositeRows = symbol.record<databar::StackedOmniSymbol>().ccRowCount;
+        break;
+      case databar::DataBarLayout::kExpanded:
+        *compositeRows = symbol.record<databar::ExpandedSymbol>().ccRowCount;
+        break;
+      default:
+        *compositeRows = symbol.record<databar::LinearSymbol>().ccRowCount;
     }
   }
-  RegisterPair(
-      name, [encoder, record, sources](int i) { return encoder(sources[i], *record); }, zint);
+  return result;
 }
 
-template <typename Record>
-void RegisterLinearFamily(const LinearForm& form, LinearEncoder<Record> encoder) {
-  RegisterLinear(form, encoder, nullptr);
-  RegisterLinear(form, encoder, &kCcA);
-  RegisterLinear(form, encoder, &kCcB);
+// Whether a component of that many rows is of the kind the case measures.
+bool IsComponent(Component component, int rows, int columns) {
+  switch (component) {
+    case Component::kNone:
+      return rows == 0;
+    case Component::kCcA:
+      return rows > 0 && rows <= LargestCcARows(columns);
+    case Component::kCcB:
+      return rows > LargestCcARows(columns);
+  }
+  return false;
+}
+
+void RegisterLinear(const LinearForm& form, Component component, InputSource& source) {
+  const std::string name = std::string("encode/") + form.name + ComponentName(component);
+  auto inputs = std::make_shared<std::vector<DataBarInput>>();
+  DataBarInput next;
+  const auto candidate = [&] {
+    next.item = source.ItemNumber(form.type == databar::kLimited);
+    ZintRequest request{.symbology = form.zint, .data = next.item};
+    if (component == Component::kNone) {
+      next.composite.clear();
+      return request;
+    }
+    const ComponentText text = component == Component::kCcA ? source.SmallComponent(form.columns)
+                                                            : source.LargeComponent();
+    next.composite = text.typed;
+    return ZintRequest{.symbology = form.zintCc,
+                       .data = text.zint,
+                       .primary = next.item,
+                       .option1 = component == Component::kCcA ? 1 : 2};
+  };
+  const auto keep = [&](ZintRequest&) {
+    int rows = 0;
+    if (EncodeDataBar(form.type, next, &rows) != databar::kEncodeOk ||
+        !IsComponent(component, rows, form.columns)) {
+      return false;
+    }
+    inputs->push_back(next);
+    return true;
+  };
+  std::vector<ZintRequest> zint = CollectInputs(name, candidate, keep);
+  RegisterPair(
+      name, [type = form.type, inputs](size_t i) { return EncodeDataBar(type, (*inputs)[i]); },
+      std::move(zint));
 }
 
 // ---- Expanded and Expanded Stacked
 
-constexpr std::array<const char*, kInputs> kExpandedTexts = {
-    "0198898765432106"
-    "3102001234"
-    "3202012345"
-    "10LOT42",
-    "0100012345678905"
-    "10LOT12345#"
-    "21SERIAL77",
-    "0195012345678903"
-    "3103000123"
-    "15991231"
-    "10A1B2C3",
-    "0100614141999996"
-    "17250101"
-    "10ABC123#"
-    "21XYZ9"};
-constexpr std::array<const char*, kInputs> kExpandedZintTexts = {
-    "[01]98898765432106[3102]001234[3202]012345[10]LOT42",
-    "[01]00012345678905[10]LOT12345[21]SERIAL77",
-    "[01]95012345678903[3103]000123[15]991231[10]A1B2C3",
-    "[01]00614141999996[17]250101[10]ABC123[21]XYZ9"};
+struct ExpandedInput {
+  std::string code;       // the element string as typed
+  std::string composite;  // as typed, or empty
+};
 
-void RegisterExpanded(int segmentsPerRow, const Component* component) {
-  std::string name = "encode/Expanded/" + std::to_string(segmentsPerRow) + "-segments";
-  if (component != nullptr)
-    name += std::string("+") + component->name;
-  const bool stacked = segmentsPerRow < 22;
-  auto record = std::make_shared<databar::ExpandedSymbol>();
-  std::array<databar::DataBarSource, kInputs> sources{};
-  std::array<ZintRequest, kInputs> zint{};
-  for (int i = 0; i < kInputs; ++i) {
-    sources[i].linearText = kExpandedTexts[i];
-    sources[i].segmentsPerRow = segmentsPerRow;
-    zint[i].data = kExpandedZintTexts[i];
-    zint[i].option2 = stacked ? segmentsPerRow / 2 : 0;
-    zint[i].symbology = stacked ? kZintExpandedStacked : kZintExpanded;
-    if (component != nullptr) {
-      sources[i].compositeText = component->encoderText;
-      sources[i].hasComposite = 1;
-      zint[i].symbology = stacked ? kZintExpandedStackedCc : kZintExpandedCc;
-      zint[i].primary = kExpandedZintTexts[i];
-      zint[i].data = component->zintText;
-      zint[i].option1 = component->zintOption;
-    }
-    if (composite::EncodeExpanded(sources[i], *record) != databar::kEncodeOk)
-      Refuse(name, std::string("our encoder refuses ") + kExpandedTexts[i]);
-    if (stacked != (record->rowCount > 1))
-      Refuse(name, "the data makes a different number of rows");
+int32_t EncodeExpanded(int segmentsPerRow, const ExpandedInput& input, int* rows = nullptr,
+                       int* compositeRows = nullptr) {
+  panels::ParsedCode parsed;
+  if (!panels::ParseCodeText(input.code, parsed).ok)
+    return databar::kInvalidData;
+  databar::CGS1DataBarSymbol symbol;
+  const int32_t result = symbol.EncodeDataBar(
+      databar::kExpanded, parsed.encoderText, parsed.fieldStrings, input.composite.c_str(),
+      kModuleWidth, 34 * kModuleWidth, kModuleWidth, 2 * kModuleWidth, kModuleWidth, 0,
+      segmentsPerRow, 1, 1, 0, 0, 0, kPlaceX, kPlaceY);
+  if (rows != nullptr && result == databar::kEncodeOk) {
+    *rows = symbol.record<databar::ExpandedSymbol>().rowCount;
+    *compositeRows = symbol.record<databar::ExpandedSymbol>().ccRowCount;
   }
+  return result;
+}
+
+void RegisterExpanded(int segmentsPerRow, Component component, InputSource& source) {
+  const std::string name =
+      "encode/Expanded/" + std::to_string(segmentsPerRow) + "-segments" + ComponentName(component);
+  const bool stacked = segmentsPerRow < 22;
+  auto inputs = std::make_shared<std::vector<ExpandedInput>>();
+  ExpandedInput next;
+  const auto candidate = [&] {
+    const ComponentText code = source.ElementString(stacked ? 8 : 4);
+    next.code = code.typed;
+    ZintRequest request{.symbology = stacked ? kZintExpandedStacked : kZintExpanded,
+                        .data = code.zint,
+                        .option2 = stacked ? segmentsPerRow / 2 : 0};
+    next.composite.clear();
+    if (component == Component::kNone)
+      return request;
+    const ComponentText text =
+        component == Component::kCcA ? source.SmallComponent(4) : source.LargeComponent();
+    next.composite = text.typed;
+    request.symbology = stacked ? kZintExpandedStackedCc : kZintExpandedCc;
+    request.primary = code.zint;
+    request.data = text.zint;
+    request.option1 = component == Component::kCcA ? 1 : 2;
+    return request;
+  };
+  const auto keep = [&](ZintRequest&) {
+    int rows = 0;
+    int compositeRows = 0;
+    if (EncodeExpanded(segmentsPerRow, next, &rows, &compositeRows) != databar::kEncodeOk ||
+        stacked != (rows > 1) || !IsComponent(component, compositeRows, 4)) {
+      return false;
+    }
+    inputs->push_back(next);
+    return true;
+  };
+  std::vector<ZintRequest> zint = CollectInputs(name, candidate, keep);
   RegisterPair(
-      name, [record, sources](int i) { return composite::EncodeExpanded(sources[i], *record); },
-      zint);
+      name,
+      [segmentsPerRow, inputs](size_t i) { return EncodeExpanded(segmentsPerRow, (*inputs)[i]); },
+      std::move(zint));
 }
 
 // ---- GS1-128
 
-struct Medical128Input {
-  const char* gtin;
-  const char* expiry;
-  const char* quantity;
-  const char* lot;
-  int32_t lotCodeSet;
-  const char* zintText;
-};
-
-constexpr std::array<Medical128Input, kInputs> kMedical128Inputs = {{
-    {"0114987654321015", "17251231", "30120", "10ABC123", gs1_128::kLotCodeA,
-     "[01]14987654321015[17]251231[30]120[10]ABC123"},
-    {"0104912345678904", "17260630", "", "10lot-7x", gs1_128::kLotCodeB,
-     "[01]04912345678904[17]260630[10]lot-7x"},
-    {"0114987654321015", "", "3012345678", "101234567890", gs1_128::kLotCodeC,
-     "[01]14987654321015[30]12345678[10]1234567890"},
-    {"0104912345678904", "17300101", "305", "", gs1_128::kLotCodeA,
-     "[01]04912345678904[17]300101[30]5"},
-}};
-
 // Keeps the widths of every symbol character, as the drawing reads them.
 class WidthCollector final : public gs1_128::SymbolCharacterSink {
  public:
-  void Put(int16_t value, const char* widths) override {
-    values_[count_ % kCapacity] = value;
-    widths_[count_ % kCapacity] = widths;
-    ++count_;
-  }
-  int count() const { return count_; }
-  void Clear() { count_ = 0; }
+  void Put(int16_t value, const char* widths) override { checksum_ += value + widths[0]; }
+  int checksum() const { return checksum_; }
 
  private:
-  static constexpr int kCapacity = 64;
-  std::array<int16_t, kCapacity> values_{};
-  std::array<const char*, kCapacity> widths_{};
-  int count_ = 0;
+  int checksum_ = 0;
 };
 
-void RegisterGs1128() {
-  const std::string name = "encode/GS1-128";
-  auto collector = std::make_shared<WidthCollector>();
-  auto elements = std::make_shared<gs1_128::Medical128Elements>();
-  std::array<ZintRequest, kInputs> zint{};
-  for (int i = 0; i < kInputs; ++i) {
-    const Medical128Input& input = kMedical128Inputs[i];
-    if (!gs1_128::StoreElements(*elements, input.gtin, input.expiry, input.quantity, input.lot,
-                                input.lotCodeSet)) {
-      Refuse(name, std::string("our encoder refuses ") + input.zintText);
-    }
-    zint[i].symbology = kZintGs1128;
-    zint[i].data = input.zintText;
+std::string WithIdentifier(const char* ai, const std::string& data) {
+  return data.empty() ? std::string() : ai + data;
+}
+
+// The element strings made from the fields as the panel makes them, and the symbol characters.
+int EncodeMedical128(const Medical128Fields& fields) {
+  gs1_128::CMedical128Symbol symbol;
+  const std::string gtin =
+      "01" + fields.productCode + gs1_128::Mod10CheckCharacter(fields.productCode);
+  if (!symbol.SetElements(gtin, WithIdentifier("17", fields.expiry),
+                          WithIdentifier("30", fields.quantity), WithIdentifier("10", fields.lot),
+                          fields.lotCodeSet)) {
+    return -1;
   }
-  // The element strings are stored and the symbol characters produced, as the panel's create
-  // action does for each symbol.
+  WidthCollector collector;
+  symbol.EncodeSymbol(collector);
+  return collector.checksum();
+}
+
+void RegisterGs1128(InputSource& source) {
+  const std::string name = "encode/GS1-128";
+  auto inputs = std::make_shared<std::vector<Medical128Fields>>();
+  Medical128Fields next;
+  const auto candidate = [&] {
+    next = source.Medical128();
+    return ZintRequest{.symbology = kZintGs1128, .data = next.zint};
+  };
+  const auto keep = [&](ZintRequest&) {
+    if (EncodeMedical128(next) < 0)
+      return false;
+    inputs->push_back(next);
+    return true;
+  };
+  std::vector<ZintRequest> zint = CollectInputs(name, candidate, keep);
   RegisterPair(
-      name,
-      [collector, elements](int i) {
-        const Medical128Input& input = kMedical128Inputs[i];
-        gs1_128::StoreElements(*elements, input.gtin, input.expiry, input.quantity, input.lot,
-                               input.lotCodeSet);
-        collector->Clear();
-        gs1_128::EncodeSymbol(*elements, *collector);
-        return collector->count();
-      },
-      zint);
+      name, [inputs](size_t i) { return EncodeMedical128((*inputs)[i]); }, std::move(zint));
 }
 
 }  // namespace
 
 void RegisterEncoderBenchmarks() {
-  RegisterLinearFamily<databar::LinearSymbol>(
-      {"Omnidirectional", 4, kZintOmni, kZintOmniCc, kItems}, databar::EncodeOmnidirectional);
-  // Truncated has the modules of Omnidirectional; only its height differs.
-  RegisterLinearFamily<databar::LinearSymbol>({"Truncated", 4, kZintOmni, kZintOmniCc, kItems},
-                                              databar::EncodeOmnidirectional);
-  RegisterLinearFamily<databar::StackedSymbol>({"Stacked", 2, kZintStacked, kZintStackedCc, kItems},
-                                               databar::EncodeStacked);
-  RegisterLinearFamily<databar::StackedOmniSymbol>(
-      {"StackedOmnidirectional", 2, kZintStackedOmni, kZintStackedOmniCc, kItems},
-      databar::EncodeStackedOmnidirectional);
-  RegisterLinearFamily<databar::LinearSymbol>(
-      {"Limited", 3, kZintLimited, kZintLimitedCc, kLimitedItems}, databar::EncodeLimited);
+  Host host;  // checking the candidates encodes them
+  InputSource source(17);
+  const LinearForm forms[] = {
+      {"Omnidirectional", databar::kOmnidirectional, 4, kZintOmni, kZintOmniCc},
+      // Truncated has the modules of Omnidirectional; only its height differs.
+      {"Truncated", databar::kTruncated, 4, kZintOmni, kZintOmniCc},
+      {"Stacked", databar::kStacked, 2, kZintStacked, kZintStackedCc},
+      {"StackedOmnidirectional", databar::kStackedOmnidirectional, 2, kZintStackedOmni,
+       kZintStackedOmniCc},
+      {"Limited", databar::kLimited, 3, kZintLimited, kZintLimitedCc},
+  };
+  for (const LinearForm& form : forms) {
+    for (const Component component : {Component::kNone, Component::kCcA, Component::kCcB})
+      RegisterLinear(form, component, source);
+  }
   for (const int segments : {22, 8, 4, 2})
-    RegisterExpanded(segments, nullptr);
-  RegisterExpanded(22, &kCcA);
-  RegisterExpanded(4, &kCcB);
-  RegisterGs1128();
+    RegisterExpanded(segments, Component::kNone, source);
+  RegisterExpanded(22, Component::kCcA, source);
+  RegisterExpanded(4, Component::kCcB, source);
+  RegisterGs1128(source);
 }
 
 }  // namespace bench

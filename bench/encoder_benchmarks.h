@@ -4,8 +4,9 @@
 namespace bench {
 
 // Each encoder on its own: the DataBar forms with and without a CC-A or CC-B component,
-// Expanded at several segment counts, GS1-128. Aborts when a case's data does not make the
-// symbol it is meant to (a CC-A that became a CC-B, data the peer refuses).
+// Expanded at several segment counts, GS1-128, each over a thousand distinct inputs that make the
+// symbol the case is meant to on both sides (a CC-A, not a CC-B; one row, or several). Aborts
+// when too few candidates do.
 void RegisterEncoderBenchmarks();
 
 // A symbol made into a document of the stand-in host and written as SVG, beside zint encoding

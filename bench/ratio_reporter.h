@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <map>
 #include <ostream>
 #include <string>
@@ -24,8 +25,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
   struct Pair {
     double barquill = 0;  // nanoseconds per iteration
     double zint = 0;
+    int64_t registered = 0;  // the order the case was registered in
   };
-  std::vector<std::string> order_;  // cases in the order they ran
   std::map<std::string, Pair> pairs_;
 };
 

@@ -13,17 +13,15 @@ zint_symbol* Prepare(const ZintRequest& request) {
   symbol->symbology = request.symbology;
   symbol->option_1 = request.option1;
   symbol->option_2 = request.option2;
-  if (request.primary != nullptr) {
-    std::strncpy(symbol->primary, request.primary, sizeof symbol->primary - 1);
-  }
+  std::strncpy(symbol->primary, request.primary.c_str(), sizeof symbol->primary - 1);
   if (request.data[0] == '[')
     symbol->input_mode = GS1_MODE;
   return symbol;
 }
 
 int Encode(zint_symbol* symbol, const ZintRequest& request) {
-  return ZBarcode_Encode(symbol, reinterpret_cast<const unsigned char*>(request.data),
-                         static_cast<int>(std::strlen(request.data)));
+  return ZBarcode_Encode(symbol, reinterpret_cast<const unsigned char*>(request.data.data()),
+                         static_cast<int>(request.data.size()));
 }
 
 }  // namespace

@@ -1,15 +1,17 @@
 // The zint library, the peer the benchmarks measure against, used through its public API only.
 #pragma once
 
+#include <string>
+
 namespace bench {
 
 // One zint symbol: its symbology code and the options that select the same symbol as ours.
 struct ZintRequest {
   int symbology = 0;
-  const char* data = nullptr;     // GS1 data in "[AI]data" form, or the digits of a linear item
-  const char* primary = nullptr;  // the linear item of a composite symbol, or null
-  int option1 = 0;                // composite: 1 CC-A, 2 CC-B
-  int option2 = 0;                // Expanded Stacked: segment pairs per row
+  std::string data{};     // GS1 data in "[AI]data" form, or the digits of a linear item
+  std::string primary{};  // the linear item of a composite symbol, or empty
+  int option1 = 0;        // composite: 1 CC-A, 2 CC-B
+  int option2 = 0;        // Expanded Stacked: segment pairs per row
 };
 
 // Create, encode and delete: one encode as a caller of the library pays for it. Returns zint's

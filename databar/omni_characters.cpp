@@ -14,16 +14,37 @@ constexpr int kCharacterElements = 8;
 
 using CharacterElements = std::array<ElementWidth, kCharacterElements>;
 
+constexpr int32_t kOutsideValues = 2841;
+
 // Characters 1 and 3: the first set is the odd elements.
-CharacterElements OutsideCharacter(int32_t value) {
+CharacterElements ComputeOutsideCharacter(int32_t value) {
   const CharacterSets sets = EncodeCharacterSets(value, kOutsideGroups, 4);
   return InterleaveOddEven<kCharacterElements>(sets.first, sets.second);
 }
 
 // Characters 2 and 4: the first set is the even elements.
-CharacterElements InsideCharacter(int32_t value) {
+CharacterElements ComputeInsideCharacter(int32_t value) {
   const CharacterSets sets = EncodeCharacterSets(value, kInsideGroups, 4);
   return InterleaveOddEven<kCharacterElements>(sets.second, sets.first);
+}
+
+// The elements of every character value, computed once per process on first use: a symbol
+// needs four, and the width search costs far more than reading them.
+struct CharacterTables {
+  std::array<CharacterElements, kOutsideValues> outside;
+  std::array<CharacterElements, kInsideValues> inside;
+};
+
+const CharacterTables& Characters() {
+  static const CharacterTables tables = [] {
+    CharacterTables made{};
+    for (int32_t value = 0; value < kOutsideValues; ++value)
+      made.outside[value] = ComputeOutsideCharacter(value);
+    for (int32_t value = 0; value < kInsideValues; ++value)
+      made.inside[value] = ComputeInsideCharacter(value);
+    return made;
+  }();
+  return tables;
 }
 
 // Places a character's elements from inner[start] on, forward or backward.
@@ -69,11 +90,12 @@ void EncodeOmniCharacters(int64_t itemNumber, InnerWidths& inner, int32_t linked
   const int64_t x = itemNumber + (linked != 0 ? kOmniLinkageValue : 0);
   const int64_t left = x / kHalfSymbolValues;
   const int64_t right = x % kHalfSymbolValues;
+  const CharacterTables& table = Characters();
   const CharacterElements characters[4] = {
-      OutsideCharacter(static_cast<int32_t>(left / kInsideValues)),
-      InsideCharacter(static_cast<int32_t>(left % kInsideValues)),
-      OutsideCharacter(static_cast<int32_t>(right / kInsideValues)),
-      InsideCharacter(static_cast<int32_t>(right % kInsideValues)),
+      table.outside[static_cast<size_t>(left / kInsideValues)],
+      table.inside[static_cast<size_t>(left % kInsideValues)],
+      table.outside[static_cast<size_t>(right / kInsideValues)],
+      table.inside[static_cast<size_t>(right % kInsideValues)],
   };
   Place(characters[0], inner, 0, 1);
   Place(characters[1], inner, 20, -1);

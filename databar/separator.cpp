@@ -1,6 +1,9 @@
 #include "databar/separator.h"
 
+#include <algorithm>
+#include <bit>
 #include <cassert>
+#include <cstdint>
 
 namespace databar {
 
@@ -118,50 +121,49 @@ class SeparatorWriter {
 constexpr int kStackedColumns = 46;
 constexpr int kLowerRowStart = 21;
 
-// The inner width at index i of the row that ends before `end`; past the row's end 0, so that a
-// row whose widths add up to fewer than 46 modules is never read beyond.
-int32_t RowWidth(const InnerWidths& inner, int32_t i, int32_t end) {
-  return i < end ? inner[i] : 0;
+// The colours of a stacked row's first 46 modules as bits, 1 for a bar; the row's elements are
+// inner[first] to inner[end - 1], those of odd index bars. A row whose widths add up to fewer
+// modules goes on in the colour of the element after its last; nothing past `end` is read.
+uint64_t RowModules(const InnerWidths& inner, int32_t first, int32_t end) {
+  uint64_t bars = 0;
+  int32_t column = 0;
+  for (int32_t i = first; i < end && column < kStackedColumns; ++i) {
+    const int32_t width = std::min<int32_t>(inner[i], kStackedColumns - column);
+    if (i % 2 == 1)
+      bars |= ((uint64_t{1} << width) - 1) << column;
+    column += width;
+  }
+  if (column < kStackedColumns && end % 2 == 1)
+    bars |= ((uint64_t{1} << kStackedColumns) - 1) & (~uint64_t{0} << column);
+  return bars;
 }
 
-// The column-by-column pass: out[0] is a 1-module light element, then one element per run of
-// columns where the rows agree (their complement) and single modules where they differ; the
-// right guard's complement ends it. Returns the number of elements written, at most 3 per column.
+// The column-by-column pass: a 1-module light element, then the separator's 46 modules, where
+// the rows agree the complement of their colour and where they differ the opposite of the module
+// before, as runs of one colour; the right guard's complement ends it. Returns the number of
+// elements written, at most 49.
 int32_t WriteStackedColumns(const InnerWidths& inner, SeparatorRow& out) {
-  out[0] = 1;
-  int32_t length = 1;
-  int32_t run = 0;
-  int32_t upper = 0;               // next element of the upper row
-  int32_t lower = kLowerRowStart;  // next element of the lower row
-  int32_t upperLeft = 0;           // modules left in the current elements
-  int32_t lowerLeft = 0;
+  const uint64_t upper = RowModules(inner, 0, kLowerRowStart);
+  const uint64_t differ = upper ^ RowModules(inner, kLowerRowStart, kInnerWidthCount);
+  // Bit k + 1 is module k; bit 0 the light module before it.
+  uint64_t modules = 0;
+  uint64_t previous = 0;
   for (int column = 0; column < kStackedColumns; ++column) {
-    if (upperLeft == 0)
-      upperLeft = RowWidth(inner, upper++, kLowerRowStart);
-    if (lowerLeft == 0)
-      lowerLeft = RowWidth(inner, lower++, kInnerWidthCount);
-    if ((upper - lower) % 2 != 0) {  // the rows differ in colour here
-      if (run > 0) {
-        out[length++] = static_cast<ElementWidth>(run);
-        run = 0;
-      }
-      out[length++] = 1;
-    } else if (run == 0) {
-      if ((upper - length) % 2 == 0) {
-        run = 1;
-      } else {
-        --length;  // extend the single module written last
-        run = 2;
-      }
-    } else if ((upper - length) % 2 != 0) {
-      out[length++] = static_cast<ElementWidth>(run);
-      run = 1;
-    } else {
-      ++run;
-    }
-    --upperLeft;
-    --lowerLeft;
+    const uint64_t module = 1 ^ ((differ >> column & 1) != 0 ? previous : upper >> column & 1);
+    modules |= module << (column + 1);
+    previous = module;
   }
+  // A run ends at every bit whose next differs.
+  uint64_t ends = (modules ^ (modules >> 1)) & ((uint64_t{1} << kStackedColumns) - 1);
+  int32_t length = 0;
+  int32_t start = 0;
+  while (ends != 0) {
+    const int32_t last = std::countr_zero(ends);
+    out[length++] = static_cast<ElementWidth>(last + 1 - start);
+    start = last + 1;
+    ends &= ends - 1;
+  }
+  out[length++] = static_cast<ElementWidth>(kStackedColumns + 1 - start);
   out[length] = 1;
   out[length + 1] = 1;
   return length + 2;
@@ -201,8 +203,8 @@ int32_t BuildStackedSeparator(const InnerWidths& inner, SeparatorRow& out) {
     out[0] = static_cast<ElementWidth>(modules - shorter);
     p = 1;
   }
-  while (k < length)
-    out[p++] = out[k++];
+  std::copy(out + k, out + length, out + p);  // k >= p: a forward copy
+  p += length - k;
 
   // Right end: 4 light modules.
   --p;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -28,7 +29,7 @@ BlockLedger::BlockLedger() {
 // A kept block stays poisoned under the address sanitizer, so that using a block after freeing
 // it is still caught.
 BlockLedger::~BlockLedger() {
-  for (const auto& [block, size] : blocks_)
+  for (const auto& [block, size] : held_)
     std::free(block);
   for (const auto& [size, block] : spares_) {
     ASAN_UNPOISON_MEMORY_REGION(block, size);
@@ -49,17 +50,24 @@ void* BlockLedger::Allocate(size_t size) {
   } else {
     block = std::malloc(size);
   }
-  if (block != nullptr)
-    blocks_.emplace(block, size);
+  if (block != nullptr) {
+    try {
+      held_.emplace_back(block, size);
+    } catch (const std::bad_alloc&) {
+      std::free(block);
+      return nullptr;
+    }
+  }
   return block;
 }
 
 bool BlockLedger::Free(void* block) {
-  const auto held = blocks_.find(block);
-  if (held == blocks_.end())
+  const auto held = std::find_if(held_.rbegin(), held_.rend(),
+                                 [&](const auto& entry) { return entry.first == block; });
+  if (held == held_.rend())
     return false;
   const size_t size = held->second;
-  blocks_.erase(held);
+  held_.erase(std::next(held).base());
   if (spares_.size() == kMostSpares) {
     ASAN_UNPOISON_MEMORY_REGION(spares_.front().second, spares_.front().first);
     std::free(spares_.front().second);

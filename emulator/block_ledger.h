@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -20,7 +19,7 @@ class BlockLedger {
   void* Allocate(size_t size);
   // False when the block was not handed out here or was freed already.
   bool Free(void* block);
-  int held() const { return static_cast<int>(blocks_.size()); }
+  int held() const { return static_cast<int>(held_.size()); }
 
  private:
   // The plug-in allocates a large record for every symbol and frees it again; the last few
@@ -28,7 +27,9 @@ class BlockLedger {
   // symbols does not have the system find, clear and return such a block for each.
   static constexpr size_t kMostSpares = 4;
 
-  std::unordered_map<void*, size_t> blocks_;
+  // A flow holds a block or two at a time, so the blocks held are a short list, searched from its
+  // end, where the latest is; a map would allocate a node for every block.
+  std::vector<std::pair<void*, size_t>> held_;    // block and size
   std::vector<std::pair<size_t, void*>> spares_;  // size and block, the latest last
 };
 
