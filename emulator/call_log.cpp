@@ -11,15 +11,6 @@ int& CallLog::Counter(std::string_view operation) {
   return counted->second;
 }
 
-int& CallLog::CachedCounter(OperationName operation) {
-  const std::string_view name = operation.view();
-  const auto address = reinterpret_cast<uintptr_t>(name.data());
-  CacheEntry& cached = cache_[(address * 0x9E3779B97F4A7C15u) >> (64 - kCacheBits)];
-  if (cached.name != name.data())
-    cached = {name.data(), &Counter(name)};
-  return *cached.count;
-}
-
 host::ErrorCode CallLog::Injected(std::string_view operation, int call) const {
   const auto rules = rules_.find(operation);
   if (rules == rules_.end())

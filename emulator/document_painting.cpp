@@ -62,8 +62,10 @@ const host::PathStyle& CompoundStyle(const Art& compound) {
 void PaintArt(const Art& art, const Page& page, Canvas& canvas) {
   switch (art.kind) {
     case ArtKind::kGroup:
+      canvas.BeginGroup();
       for (const auto& child : art.children)
         PaintArt(*child, page, canvas);
+      canvas.EndGroup();
       break;
     case ArtKind::kPath:
       TraceContour(art.path, page, canvas);
@@ -84,7 +86,8 @@ void PaintArt(const Art& art, const Page& page, Canvas& canvas) {
 }  // namespace
 
 void PaintDocument(const Document& document, const Page& page, Canvas& canvas) {
-  PaintArt(document.group(), page, canvas);
+  for (const auto& child : document.group().children)
+    PaintArt(*child, page, canvas);
 }
 
 }  // namespace emulator

@@ -34,8 +34,13 @@ class Canvas {
   // Paints the contours traced since the last paint.
   virtual void Paint(const ShapePaint& paint) = 0;
   virtual void Text(const PointText& text, PagePoint baselineStart) = 0;
+  // Around the art of each group inside the layer's first art (a symbol is one such group);
+  // canvases that keep no groups ignore them.
+  virtual void BeginGroup() {}
+  virtual void EndGroup() {}
 };
 
+// Paints the art inside the layer's first art.
 void PaintDocument(const Document& document, const Page& page, Canvas& canvas);
 
 }  // namespace emulator

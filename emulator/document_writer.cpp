@@ -1,7 +1,6 @@
 #include "emulator/document_writer.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "emulator/eps_writer.h"
 #include "emulator/pdf_writer.h"
@@ -12,8 +11,11 @@ namespace emulator {
 
 namespace {
 
+// The part of the file name from its last dot, if the name has one after its last slash.
 std::string LowerExtension(const std::string& path) {
-  std::string extension = std::filesystem::path(path).extension().string();
+  const size_t name = path.find_last_of("/\\") + 1;
+  const size_t dot = path.rfind('.');
+  std::string extension = dot != std::string::npos && dot > name ? path.substr(dot) : "";
   std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
     return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   });

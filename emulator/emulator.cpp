@@ -5,23 +5,13 @@
 
 namespace emulator {
 
-namespace {
-
-thread_local Emulator* tCurrent = nullptr;
-
-}  // namespace
-
-Emulator::Emulator() : state_(std::make_unique<State>()), previous_(tCurrent) {
-  tCurrent = this;
+Emulator::Emulator() : state_(std::make_unique<State>()), previous_(current_) {
+  current_ = this;
 }
 
 Emulator::~Emulator() {
-  if (tCurrent == this)
-    tCurrent = previous_;
-}
-
-Emulator* Emulator::Current() {
-  return tCurrent;
+  if (current_ == this)
+    current_ = previous_;
 }
 
 const host::BasicSuite* Emulator::basic() const {

@@ -53,8 +53,8 @@ class Emulator {
   Emulator(const Emulator&) = delete;
   Emulator& operator=(const Emulator&) = delete;
 
-  // The emulator current on this thread, or null.
-  static Emulator* Current();
+  // The emulator current on this thread, or null. Every suite call asks, so it is inline.
+  static Emulator* Current() { return current_; }
 
   // The suite broker handed to the plug-in with every message.
   const host::BasicSuite* basic() const;
@@ -110,6 +110,7 @@ class Emulator {
   State& state() { return *state_; }
 
  private:
+  static inline thread_local Emulator* current_ = nullptr;
   std::unique_ptr<State> state_;
   Emulator* previous_;  // the emulator that was current on this thread before this one
 };

@@ -5,6 +5,7 @@
 #include FT_ADVANCES_H
 
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <utility>
@@ -106,8 +107,18 @@ extern "C" const char* __lsan_default_options() {
 }
 #endif
 
+// fontconfig loads its process-wide configuration on first use, which takes a while and much of
+// a small program's memory. It is loaded once, when a font is first resolved, so that programs
+// that set no text never pay for it; threads that first use it at the same time would each load
+// one, so the load is guarded.
+void LoadFontConfiguration() {
+  static std::once_flag loaded;
+  std::call_once(loaded, [] { FcInit(); });
+}
+
 struct FontSystem::Impl {
   FT_Library library = nullptr;
+  bool libraryTried = false;
   std::map<std::pair<std::string, int>, FT_Face> faces;  // null where the file cannot be read
   // Glyph advances in font units by face and code point, or none where the font has none: the
   // same few characters are measured again and again, and asking FreeType costs far more.
@@ -129,6 +140,11 @@ struct FontSystem::Impl {
     const auto found = faces.find(key);
     if (found != faces.end())
       return found->second;
+    if (!libraryTried) {
+      libraryTried = true;
+      if (FT_Init_FreeType(&library) != 0)
+        library = nullptr;
+    }
     FT_Face face = nullptr;
     if (library == nullptr || FT_New_Face(library, font.file.c_str(), font.index, &face) != 0) {
       face = nullptr;
@@ -151,14 +167,8 @@ struct FontSystem::Impl {
   }
 };
 
-FontSystem::FontSystem() : impl_(std::make_unique<Impl>()) {
-  if (FT_Init_FreeType(&impl_->library) != 0)
-    impl_->library = nullptr;
-  // fontconfig loads its process-wide configuration on first use. Threads that first use it at
-  // the same time each load one and keep the first, so it is loaded here, where an emulator is
-  // made before the threads that use their own start (a batch's workers, for one).
-  FcInit();
-}
+// FreeType starts when the first face is opened.
+FontSystem::FontSystem() : impl_(std::make_unique<Impl>()) {}
 
 FontSystem::~FontSystem() = default;
 
@@ -167,6 +177,7 @@ std::optional<ResolvedFont> FontSystem::Resolve(std::string_view name, bool subs
   const auto cached = cache.find(name);
   if (cached != cache.end())
     return cached->second;
+  LoadFontConfiguration();
   auto font = Match(InstalledFamilyFor(name), substitute);
   cache.emplace(name, font);
   return font;

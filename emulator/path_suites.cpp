@@ -8,6 +8,8 @@ namespace emulator {
 
 namespace {
 
+constexpr size_t kFirstSegments = 16;
+
 bool IsPath(ArtKind kind) {
   return kind == ArtKind::kPath;
 }
@@ -51,6 +53,9 @@ host::ErrorCode SetPathSegments(host::ArtHandle handle, int16_t first, int16_t c
       return kBadParameter;
     }
     const size_t end = static_cast<size_t>(first) + static_cast<size_t>(count);
+    // Glyphs are set a segment at a time: room for several at once spares a reallocation each.
+    if (end > path.capacity())
+      path.reserve(std::max<size_t>({end, 2 * path.capacity(), kFirstSegments}));
     if (end > path.size())
       path.resize(end);
     std::copy(segments, segments + count, path.begin() + first);

@@ -1,5 +1,7 @@
-// Numbers in the document writers' text: what printf's "%.9g" writes (nine significant digits,
-// trailing zeros dropped, exponent notation below 1e-4 and from 1e9), without printf's cost.
+// Numbers in SVG files: the shortest text that reads back as exactly the value. The document's
+// coordinates are single-precision numbers, so a value that is one is written as the shortest
+// text that reads back as that single-precision number; any other value as the shortest text
+// that reads back as its double.
 #pragma once
 
 #include <array>
@@ -9,15 +11,12 @@
 
 namespace emulator {
 
-// Room for any number's text: a sign, nine digits, a point and an exponent fit with room to
-// spare.
+// Room for any number's text.
 constexpr size_t kMostNumberCharacters = 32;
 
-// Writes the value as "%.9g" writes it in the C locale, into room for kMostNumberCharacters;
-// returns the end of its text.
+// Writes the value into room for kMostNumberCharacters; returns the end of its text.
 char* WriteNumber(char* out, double value);
 
-// Appends the value as "%.9g" writes it in the C locale.
 void AppendNumber(std::string& text, double value);
 
 // Writes numbers as WriteNumber does, remembering the text of recent ones: a path repeats its

@@ -1,9 +1,13 @@
 #include "emulator/svg_writer.h"
 
-#include <fstream>
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
 #include <initializer_list>
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "emulator/document_painting.h"
 #include "emulator/svg_number.h"
@@ -13,12 +17,12 @@ namespace emulator {
 
 namespace {
 
-// Enough digits for 1/65536 point at any position on a page.
-std::string Number(double value) {
-  std::string text;
-  AppendNumber(text, value);
-  return text;
-}
+constexpr double kMmPerPoint = 25.4 / 72;
+
+// The coordinates are the document's own, the y axis negated so that it grows downward: every
+// number the file holds is a value of the document, written exactly (see svg_number.h). The
+// view box places the page over them.
+constexpr Page kDocumentCoordinates{};
 
 void AppendHex(std::string& text, const Rgb& colour) {
   constexpr char kHexDigits[] = "0123456789abcdef";
@@ -33,34 +37,46 @@ void AppendHex(std::string& text, const Rgb& colour) {
 }
 
 // Escapes the text for XML; control characters XML cannot hold become U+FFFD.
-std::string Escaped(std::string_view text) {
-  std::string escaped;
+void AppendEscaped(std::string& out, std::string_view text) {
   for (const char c : text) {
     switch (c) {
       case '&':
-        escaped += "&amp;";
+        out += "&amp;";
         break;
       case '<':
-        escaped += "&lt;";
+        out += "&lt;";
         break;
       case '>':
-        escaped += "&gt;";
+        out += "&gt;";
         break;
       case '"':
-        escaped += "&quot;";
+        out += "&quot;";
         break;
       case '\'':
-        escaped += "&apos;";
+        out += "&apos;";
         break;
       default:
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-          escaped += "\xEF\xBF\xBD";
+          out += "\xEF\xBF\xBD";
         } else {
-          escaped += c;
+          out += c;
         }
     }
   }
-  return escaped;
+}
+
+// A length in millimetres to a tenth of a micrometre: the size a viewer gives the page. The view
+// box holds the page's exact size in points.
+void AppendMillimetres(std::string& text, double points) {
+  char number[400];  // room for the largest double in full
+  const auto written = std::to_chars(number, number + sizeof number, points * kMmPerPoint,
+                                     std::chars_format::fixed, 4);
+  std::string_view digits(number, static_cast<size_t>(written.ptr - number));
+  while (digits.ends_with('0'))
+    digits.remove_suffix(1);
+  if (digits.ends_with('.'))
+    digits.remove_suffix(1);
+  text.append(digits).append("mm");
 }
 
 constexpr const char* kCaps[] = {"butt", "round", "square"};
@@ -71,130 +87,395 @@ const char* NameOf(const char* const (&names)[3], int code) {
   return code >= 0 && code < 3 ? names[code] : names[0];
 }
 
-// Writes the document's text into one string, which the file then receives in one write. A
-// path's data is written straight into it, and taken back when the path is not painted.
-class SvgCanvas : public Canvas {
- public:
-  explicit SvgCanvas(std::string& out) : out_(out) {}
+// What the root element gives every shape: filled black, non-zero, no stroke.
+ShapePaint DefaultPaint() {
+  ShapePaint paint;
+  paint.fill = Rgb{};
+  return paint;
+}
 
-  void MoveTo(PagePoint p) override { AppendCommand('M', {p}); }
-  void LineTo(PagePoint p) override { AppendCommand('L', {p}); }
-  void CurveTo(PagePoint c1, PagePoint c2, PagePoint p) override {
-    AppendCommand('C', {c1, c2, p});
-  }
-  void ClosePath() override {
-    OpenPath();
-    out_ += 'Z';
-  }
-
-  void Paint(const ShapePaint& paint) override {
-    if (!tracing_)
-      return;
-    tracing_ = false;
-    if (!paint.fill && !paint.stroke) {
-      out_.resize(pathStart_);
-      return;
-    }
-    // Paths mostly come in runs of one paint, whose attributes are written once.
-    if (!paintText_ || !(paint == paintOfText_)) {
-      paintText_ = PaintAttributes(paint);
-      paintOfText_ = paint;
-    }
-    out_ += *paintText_;
-  }
-
-  // The font the plug-in asked for first, then the one that stands in for it here, then any.
-  void Text(const PointText& text, PagePoint start) override {
-    out_ += "<text x=\"" + Number(start.x) + "\" y=\"" + Number(start.y) + "\" font-family=\"";
-    for (const std::string* family : {&text.requestedFont, &text.font.family}) {
-      if (!family->empty())
-        out_.append("'").append(Escaped(*family)).append("', ");
-    }
-    out_ += "sans-serif\" font-size=\"" + Number(text.size) +
-            "\" fill=\"#000000\" xml:space=\"preserve\">" + Escaped(host::Utf16ToUtf8(text.text)) +
-            "</text>\n";
-  }
-
- private:
-  // Opens the path element for the first command of its data.
-  void OpenPath() {
-    if (!tracing_) {
-      tracing_ = true;
-      pathStart_ = out_.size();
-      out_ += "<path d=\"";
-    }
-  }
-
-  // The command and its points, separated by spaces, in one append.
-  void AppendCommand(char command, std::initializer_list<PagePoint> points) {
-    OpenPath();
-    char text[1 + 3 * (2 * kMostNumberCharacters + 2)];
-    char* out = text;
-    *out++ = command;
-    for (const PagePoint& p : points) {
-      if (out != text + 1)
-        *out++ = ' ';
-      out = numbers_.Write(out, p.x);
-      *out++ = ' ';
-      out = numbers_.Write(out, p.y);
-    }
-    out_.append(text, static_cast<size_t>(out - text));
-  }
-
-  // The end of a path element that closes its data and paints it so.
-  static std::string PaintAttributes(const ShapePaint& paint) {
-    std::string text = "\" fill=\"";
+// The attributes of a shape painted so, beyond what it inherits from the root element.
+std::string PaintAttributes(const ShapePaint& paint) {
+  std::string text;
+  if (paint.fill != DefaultPaint().fill) {
+    text += " fill=\"";
     if (paint.fill) {
       AppendHex(text, *paint.fill);
     } else {
       text += "none";
     }
-    text += paint.evenOdd ? "\" fill-rule=\"evenodd\"" : "\" fill-rule=\"nonzero\"";
-    if (paint.stroke) {
-      text += " stroke=\"";
-      AppendHex(text, *paint.stroke);
-      text += "\" stroke-width=\"";
-      AppendNumber(text, paint.strokeWidth);
-      text += "\" stroke-linecap=\"";
-      text += NameOf(kCaps, paint.cap);
-      text += "\" stroke-linejoin=\"";
-      text += NameOf(kJoins, paint.join);
-      text += "\" stroke-miterlimit=\"";
-      AppendNumber(text, paint.miterLimit);
-      text += '"';
-    }
-    text += "/>\n";
-    return text;
+    text += '"';
   }
+  if (paint.evenOdd)
+    text += " fill-rule=\"evenodd\"";
+  if (paint.stroke) {
+    text += " stroke=\"";
+    AppendHex(text, *paint.stroke);
+    text += "\" stroke-width=\"";
+    AppendNumber(text, paint.strokeWidth);
+    text += "\" stroke-linecap=\"";
+    text += NameOf(kCaps, paint.cap);
+    text += "\" stroke-linejoin=\"";
+    text += NameOf(kJoins, paint.join);
+    text += "\" stroke-miterlimit=\"";
+    AppendNumber(text, paint.miterLimit);
+    text += '"';
+  }
+  return text;
+}
 
-  std::string& out_;
-  NumberWriter numbers_;
-  std::optional<std::string> paintText_;  // the attributes last written
-  ShapePaint paintOfText_;                // and the paint they say
-  bool tracing_ = false;                  // a path's data is being written
-  size_t pathStart_ = 0;                  // where its element starts in out_
+// One command of a shape's outline, as the painter traced it.
+struct Command {
+  char op;  // 'M', 'L', 'C' or 'Z'
+  PagePoint points[3];
 };
 
-// Writes one SVG page of the given size, painted by `paint` on its canvas.
+// Path data: commands and their numbers, a straight edge along an axis as H or V, numbers
+// separated by a space unless a minus sign separates them already.
+class PathData {
+ public:
+  PathData(std::string& out, NumberWriter& numbers) : out_(out), numbers_(numbers) {}
+
+  // The outline moved by -origin.
+  void Append(const std::vector<Command>& commands, PagePoint origin) {
+    used_ = 0;
+    for (const Command& command : commands) {
+      switch (command.op) {
+        case 'M':
+          start_ = current_ = Moved(command.points[0], origin);
+          Put('M', {current_.x, current_.y});
+          break;
+        case 'L': {
+          const PagePoint p = Moved(command.points[0], origin);
+          if (p.y == current_.y) {
+            Put('H', {p.x});
+          } else if (p.x == current_.x) {
+            Put('V', {p.y});
+          } else {
+            Put('L', {p.x, p.y});
+          }
+          current_ = p;
+          break;
+        }
+        case 'C': {
+          const PagePoint c1 = Moved(command.points[0], origin);
+          const PagePoint c2 = Moved(command.points[1], origin);
+          current_ = Moved(command.points[2], origin);
+          Put('C', {c1.x, c1.y, c2.x, c2.y, current_.x, current_.y});
+          break;
+        }
+        default:
+          Room()[used_++] = 'Z';
+          current_ = start_;  // closing returns to the contour's start
+      }
+    }
+    out_.append(text_, used_);
+  }
+
+ private:
+  static PagePoint Moved(PagePoint p, PagePoint origin) { return {p.x - origin.x, p.y - origin.y}; }
+
+  // Where the next command goes, with room for its letter and six numbers; the data gathered
+  // so far goes to the output when the buffer is nearly full.
+  char* Room() {
+    if (used_ + kMostCommandCharacters > sizeof text_) {
+      out_.append(text_, used_);
+      used_ = 0;
+    }
+    return text_ + used_;
+  }
+
+  void Put(char op, std::initializer_list<double> numbers) {
+    char* const first = Room();
+    char* out = first;
+    *out++ = op;
+    for (const double number : numbers) {
+      char written[kMostNumberCharacters];
+      const char* end = numbers_.Write(written, number);
+      if (out != first + 1 && written[0] != '-')
+        *out++ = ' ';
+      out = std::copy(static_cast<const char*>(written), end, out);
+    }
+    used_ += static_cast<size_t>(out - first);
+  }
+
+  static constexpr size_t kMostCommandCharacters = 1 + 6 * (kMostNumberCharacters + 1);
+
+  std::string& out_;
+  NumberWriter& numbers_;
+  PagePoint current_;
+  PagePoint start_;
+  char text_[4096];
+  size_t used_ = 0;
+};
+
+// Whether p - origin is exactly representable, so that the origin and the moved point add up
+// to p again: the rounding error of the subtraction, found by the two-sum method, is zero.
+bool SubtractsExactly(double p, double origin) {
+  const double difference = p - origin;
+  const double originPart = difference - p;
+  return (p - (difference - originPart)) + (-origin - originPart) == 0;
+}
+
+// The outlines of many shapes and their data texts, kept across the files a thread writes: the
+// glyphs of a line of text repeat within a file and from one file to the next, and a shape seen
+// before costs a comparison instead of its data's writing. Shapes are compared by their exact
+// coordinates relative to their first point.
+class SharedShapes {
+ public:
+  struct Shape {
+    std::vector<char> ops;
+    std::vector<double> coordinates;
+    std::string paint;
+    std::string data;   // the path data, relative to the first point
+    uint64_t file = 0;  // the file it was last defined in
+    int id = 0;         // its id in that file
+  };
+
+  // The shape of these commands and paint, made if it is new. Null when its coordinates cannot
+  // be moved exactly.
+  Shape* Find(const std::vector<Command>& commands, PagePoint origin, const std::string& paint,
+              NumberWriter& numbers) {
+    uint64_t hash = 0;
+    if (!Relative(commands, origin, hash))
+      return nullptr;
+    for (const char c : paint)
+      hash = Mix(hash, static_cast<unsigned char>(c));
+    std::vector<size_t>& slot = slots_[hash & (kSlots - 1)];
+    for (size_t index : slot) {
+      Shape& shape = shapes_[index];
+      if (shape.ops == ops_ && shape.coordinates == coordinates_ && shape.paint == paint)
+        return &shape;
+    }
+    if (shapes_.size() == kMostShapes)
+      Clear();
+    Shape& shape = shapes_.emplace_back();
+    shape.ops = ops_;
+    shape.coordinates = coordinates_;
+    shape.paint = paint;
+    PathData(shape.data, numbers).Append(commands, origin);
+    slots_[hash & (kSlots - 1)].push_back(shapes_.size() - 1);
+    return &shape;
+  }
+
+ private:
+  static constexpr size_t kSlots = 1024;
+  static constexpr size_t kMostShapes = 4096;  // then all are forgotten
+
+  void Clear() {
+    shapes_.clear();
+    for (auto& slot : slots_)
+      slot.clear();
+  }
+
+  static uint64_t Mix(uint64_t hash, uint64_t value) {
+    return (hash ^ value) * 0x9E3779B97F4A7C15u + (hash >> 29);
+  }
+
+  // The commands' coordinates less the origin into coordinates_, and their hash; false if one is
+  // inexact. Coordinates are compared as numbers: -0 and 0 are the same place.
+  bool Relative(const std::vector<Command>& commands, PagePoint origin, uint64_t& hash) {
+    ops_.clear();
+    coordinates_.clear();
+    for (const Command& command : commands) {
+      ops_.push_back(command.op);
+      hash = Mix(hash, static_cast<unsigned char>(command.op));
+      const int points = command.op == 'C' ? 3 : command.op == 'Z' ? 0 : 1;
+      for (int i = 0; i < points; ++i) {
+        const PagePoint p = command.points[i];
+        if (!SubtractsExactly(p.x, origin.x) || !SubtractsExactly(p.y, origin.y))
+          return false;
+        const double x = p.x - origin.x + 0.0;  // + 0.0 turns -0 into 0
+        const double y = p.y - origin.y + 0.0;
+        coordinates_.push_back(x);
+        coordinates_.push_back(y);
+        hash = Mix(Mix(hash, std::bit_cast<uint64_t>(x)), std::bit_cast<uint64_t>(y));
+      }
+    }
+    return true;
+  }
+
+  std::vector<Shape> shapes_;
+  std::vector<std::vector<size_t>> slots_ = std::vector<std::vector<size_t>>(kSlots);
+  std::vector<char> ops_;
+  std::vector<double> coordinates_;
+};
+
+// What a thread keeps from one file to the next, so that a run of files neither allocates nor
+// grows its buffers for each.
+struct SvgBuffers {
+  std::string body;
+  std::string definitions;
+  std::string file;
+  std::vector<Command> shape;
+  NumberWriter numbers;
+  SharedShapes shared;
+  uint64_t files = 0;
+};
+
+// Writes the document's shapes and texts into the body; an outline of more than a few points is
+// written once per file as a definition and placed with <use> wherever it recurs.
+class SvgCanvas : public Canvas {
+ public:
+  explicit SvgCanvas(SvgBuffers& buffers)
+      : buffers_(buffers), data_(buffers.body, buffers.numbers) {
+    ++buffers_.files;
+    buffers_.body.clear();
+    buffers_.definitions.clear();
+    buffers_.shape.clear();
+  }
+
+  int definitions() const { return definitions_; }
+
+  void MoveTo(PagePoint p) override { buffers_.shape.push_back({'M', {p}}); }
+  void LineTo(PagePoint p) override { buffers_.shape.push_back({'L', {p}}); }
+  void CurveTo(PagePoint c1, PagePoint c2, PagePoint p) override {
+    buffers_.shape.push_back({'C', {c1, c2, p}});
+  }
+  void ClosePath() override { buffers_.shape.push_back({'Z', {}}); }
+
+  void Paint(const ShapePaint& paint) override {
+    std::vector<Command>& shape = buffers_.shape;
+    if (shape.empty() || (!paint.fill && !paint.stroke)) {
+      shape.clear();
+      return;
+    }
+    // Paths mostly come in runs of one paint, whose attributes are made once.
+    if (!paintKnown_ || !(paint == paint_)) {
+      paintText_ = PaintAttributes(paint);
+      paint_ = paint;
+      paintKnown_ = true;
+    }
+    if (shape.size() < kSharedCommands || !PlaceShared()) {
+      std::string& body = buffers_.body;
+      body += "<path d=\"";
+      data_.Append(shape, {});
+      body += '"';
+      body += paintText_;
+      body += "/>\n";
+    }
+    shape.clear();
+  }
+
+  // The font the plug-in asked for first, then the one that stands in for it here, then any.
+  void Text(const PointText& text, PagePoint start) override {
+    std::string& body = buffers_.body;
+    body += "<text x=\"";
+    AppendNumber(body, start.x);
+    body += "\" y=\"";
+    AppendNumber(body, start.y);
+    body += "\" font-family=\"";
+    for (const std::string* family : {&text.requestedFont, &text.font.family}) {
+      if (!family->empty()) {
+        body += '\'';
+        AppendEscaped(body, *family);
+        body += "', ";
+      }
+    }
+    body += "sans-serif\" font-size=\"";
+    AppendNumber(body, text.size);
+    body += "\" xml:space=\"preserve\">";
+    AppendEscaped(body, host::Utf16ToUtf8(text.text));
+    body += "</text>\n";
+  }
+
+  void BeginGroup() override { buffers_.body += "<g>\n"; }
+  void EndGroup() override { buffers_.body += "</g>\n"; }
+
+  // Around art moved by (x, y).
+  void BeginTranslation(double x, double y) {
+    std::string& body = buffers_.body;
+    body += "<g transform=\"translate(";
+    AppendNumber(body, x);
+    body += ' ';
+    AppendNumber(body, y);
+    body += ")\">\n";
+  }
+  void EndTranslation() { EndGroup(); }
+
+ private:
+  // Outlines of at least this many commands are shared; a rectangle's is shorter written out.
+  static constexpr size_t kSharedCommands = 8;
+
+  // Places the shape as <use> of its definition in this file, defining it first if needed.
+  bool PlaceShared() {
+    const PagePoint origin = buffers_.shape.front().points[0];
+    SharedShapes::Shape* shape =
+        buffers_.shared.Find(buffers_.shape, origin, paintText_, buffers_.numbers);
+    if (shape == nullptr)
+      return false;
+    if (shape->file != buffers_.files) {
+      shape->file = buffers_.files;
+      shape->id = definitions_++;
+      std::string& definitions = buffers_.definitions;
+      definitions += "<path id=\"s";
+      definitions += std::to_string(shape->id);
+      definitions += "\" d=\"";
+      definitions += shape->data;
+      definitions += '"';
+      definitions += shape->paint;
+      definitions += "/>\n";
+    }
+    std::string& body = buffers_.body;
+    body += "<use xlink:href=\"#s";
+    body += std::to_string(shape->id);
+    body += "\" x=\"";
+    AppendNumber(body, origin.x);
+    body += "\" y=\"";
+    AppendNumber(body, origin.y);
+    body += "\"/>\n";
+    return true;
+  }
+
+  SvgBuffers& buffers_;
+  PathData data_;
+  int definitions_ = 0;
+  std::string paintText_;  // the attributes of the paint last used
+  ShapePaint paint_;
+  bool paintKnown_ = false;
+};
+
+// The page's rectangle in the file's coordinates: its left edge, its top edge (y downward),
+// its width and height in points.
+struct ViewBox {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+};
+
+// Writes one SVG page, its art painted by `paint` on the canvas, in one write.
 template <typename Paint>
-WriteResult WriteSvgFile(const std::string& path, double width, double height, Paint paint) {
-  // Each thread keeps the one buffer, so that a run of files neither allocates nor grows a new
-  // one for each.
-  thread_local std::string text;
-  text.assign(
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"");
-  text += Number(width) + "pt\" height=\"" + Number(height) + "pt\" viewBox=\"0 0 " +
-          Number(width) + " " + Number(height) + "\">\n";
-  SvgCanvas canvas(text);
+WriteResult WriteSvgFile(const std::string& path, const ViewBox& box, Paint paint) {
+  thread_local SvgBuffers buffers;
+  SvgCanvas canvas(buffers);
   paint(canvas);
-  text += "</svg>\n";
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out)
+  std::string& file = buffers.file;
+  file.assign(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"");
+  if (canvas.definitions() > 0)
+    file += " xmlns:xlink=\"http://www.w3.org/1999/xlink\"";
+  file += " width=\"";
+  AppendMillimetres(file, box.width);
+  file += "\" height=\"";
+  AppendMillimetres(file, box.height);
+  file += "\" viewBox=\"";
+  for (const double number : {box.left, box.top, box.width, box.height}) {
+    AppendNumber(file, number);
+    file += ' ';
+  }
+  file.back() = '"';
+  file += " fill=\"#000000\">\n";
+  if (canvas.definitions() > 0)
+    file.append("<defs>\n").append(buffers.definitions).append("</defs>\n");
+  file += buffers.body;
+  file += "</svg>\n";
+
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr)
     return {"cannot open " + path + " for writing"};
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out)
+  const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
+  if (std::fclose(out) != 0 || !written)
     return {"cannot write " + path};
   return {};
 }
@@ -204,17 +485,20 @@ WriteResult WriteSvgFile(const std::string& path, double width, double height, P
 WriteResult WriteSvg(const Document& document, const std::string& path,
                      const WriteOptions& options) {
   const Page page = PageFor(document, options.marginMm);
-  return WriteSvgFile(path, page.width, page.height,
-                      [&](Canvas& canvas) { PaintDocument(document, page, canvas); });
+  return WriteSvgFile(
+      path, {page.left, -page.top, page.width, page.height},
+      [&](SvgCanvas& canvas) { PaintDocument(document, kDocumentCoordinates, canvas); });
 }
 
+// Each document's art moved onto the page by a translation of its group.
 WriteResult WriteSvgPage(const SheetPage& sheetPage, const std::string& path) {
-  return WriteSvgFile(path, sheetPage.width, sheetPage.height, [&](Canvas& canvas) {
+  return WriteSvgFile(path, {0, 0, sheetPage.width, sheetPage.height}, [&](SvgCanvas& canvas) {
     for (const SheetPlacement& placed : sheetPage.placements) {
       const Document& document = *placed.document;
-      PaintDocument(document,
-                    PlacedPage(document, placed.x, placed.y, sheetPage.width, sheetPage.height),
-                    canvas);
+      const Page page = PlacedPage(document, placed.x, placed.y, sheetPage.width, sheetPage.height);
+      canvas.BeginTranslation(-page.left, page.top);
+      PaintDocument(document, kDocumentCoordinates, canvas);
+      canvas.EndTranslation();
     }
   });
 }

@@ -145,7 +145,8 @@ TEST_F(BatchCommandTest, SheetHoldsEverySymbolOnA4Pages) {
   const CommandRun many = Barquill("batch " + jobs + " --sheet " + Output("many.svg"));
   EXPECT_EQ(one.status, 0) << one.err;
   const std::string sheet = Contents(Output("one.svg"));
-  EXPECT_NE(sheet.find("width=\"595.27559pt\" height=\"841.88976pt\""), std::string::npos);
+  EXPECT_NE(sheet.find("width=\"210mm\" height=\"297mm\" viewBox=\"0 0 595.27559 841.88976\""),
+            std::string::npos);
   EXPECT_EQ(sheet, Contents(Output("many.svg")));
   EXPECT_FALSE(fs::exists(Output("omni.svg")));  // the jobs' own files are not written
 

@@ -1,9 +1,11 @@
-// The writers' numbers are exactly what printf's "%.9g" writes, which they used to call: the same
-// digits, the same rounding of exact halves, the same switch to exponent notation.
+// The writers' numbers are the shortest texts that read back as exactly the value: as the
+// single-precision number for values that are one (the document's coordinates), else as the
+// double.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -13,42 +15,62 @@
 
 namespace {
 
-std::string Printf(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.9g", value);
-  return text;
-}
-
 std::string Appended(double value) {
   std::string text = "x";
   emulator::AppendNumber(text, value);
   return text.substr(1);
 }
 
-TEST(SvgNumber, WritesWhatPrintfWrites) {
+// The text read back in the precision it was written for, and its length against the shortest
+// text std::to_chars finds for that precision.
+void ExpectShortestExact(double value) {
+  const std::string text = Appended(value);
+  char shortest[64];
+  if (static_cast<double>(static_cast<float>(value)) == value) {
+    ASSERT_EQ(std::strtof(text.c_str(), nullptr), static_cast<float>(value)) << text;
+    const auto end = std::to_chars(shortest, shortest + sizeof shortest, static_cast<float>(value));
+    ASSERT_EQ(text, std::string(shortest, end.ptr)) << value;
+  } else {
+    ASSERT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
+    const auto end = std::to_chars(shortest, shortest + sizeof shortest, value);
+    ASSERT_EQ(text, std::string(shortest, end.ptr)) << value;
+  }
+}
+
+TEST(SvgNumber, ReadsBackExactlyInTheShortestText) {
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> decades(-12, 12);
   for (int i = 0; i < 200000; ++i) {
     const double value = std::pow(10.0, decades(random)) * (i % 2 == 0 ? 1 : -1);
-    ASSERT_EQ(Appended(value), Printf(value)) << value;
+    ExpectShortestExact(value);
     // Page coordinates come from single-precision values.
-    const double single = static_cast<float>(value);
-    ASSERT_EQ(Appended(single), Printf(single)) << single;
-    // Host fixed-point positions.
-    const double fixed = static_cast<double>(random() % 100'000'000) / 65536.0 - 500;
-    ASSERT_EQ(Appended(fixed), Printf(fixed)) << fixed;
+    ExpectShortestExact(static_cast<float>(value));
+    // Host fixed-point positions, which single precision holds exactly below 256.
+    ExpectShortestExact(static_cast<double>(random() % 100'000'000) / 65536.0 - 500);
   }
 }
 
-TEST(SvgNumber, EdgesOfRoundingAndNotation) {
+TEST(SvgNumber, SinglePrecisionValuesNeedNoMoreDigitsThanTheyHold) {
+  EXPECT_EQ(Appended(static_cast<float>(0.1)), "0.1");
+  EXPECT_EQ(Appended(0.1), "0.1");
+  EXPECT_EQ(Appended(static_cast<float>(2.83464567)), "2.8346457");
+  EXPECT_EQ(Appended(306), "306");
+  EXPECT_EQ(Appended(-396), "-396");
+  EXPECT_EQ(Appended(1.0 / 65536), "1.5258789e-05");
+  // 1/3 in double is no single-precision value: all of the double's digits are needed.
+  EXPECT_EQ(Appended(1.0 / 3), "0.3333333333333333");
+}
+
+TEST(SvgNumber, EdgesOfNotation) {
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  for (const double value :
-       {0.0,         -0.0,        1e-4,        9.99999999e-5, 0.000099999999995, 1e9,   999999999.5,
-        999999999.4, 99999999.99, 99999999.95, 123456789.5,   123456788.5,       0.5,   2.5,
-        1e8,         100.0,       0.1,         12345678.95,   1.00000000049999,  1e300, 5e-324,
-        kInfinity,   -kInfinity}) {
-    EXPECT_EQ(Appended(value), Printf(value)) << value;
+  for (const double value : {0.0, -0.0, 1e-4, 9.99999999e-5, 1e9, 999999999.5, 0.5, 2.5, 1e300,
+                             5e-324, 1e-45, 3.4028234663852886e38}) {
+    ExpectShortestExact(value);
   }
+  EXPECT_EQ(Appended(0.0), "0");
+  EXPECT_EQ(Appended(-0.0), "-0");
+  EXPECT_EQ(Appended(kInfinity), "inf");
+  EXPECT_EQ(Appended(-kInfinity), "-inf");
 }
 
 // The writer remembers recent numbers by their bits: values that share a slot, zeros of either

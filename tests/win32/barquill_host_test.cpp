@@ -94,18 +94,19 @@ Modules ReadModules(const std::string& svg) {
     bool dark;
   };
   std::vector<Box> boxes;
-  const std::regex path(
-      R"re(<path d="M([-\d.e]+) ([-\d.e]+)L([-\d.e]+) ([-\d.e]+)L([-\d.e]+) ([-\d.e]+)L([-\d.e]+) ([-\d.e]+)Z" fill="#([0-9a-f]{6})")re");
+  // A rectangle is written from its first corner along the axes: M x y H x V y H x Z, a number
+  // that follows another separated by a space or by its own minus sign; black is not written.
+  const std::string number = R"re((-?[\d.]+(?:e[-+]?\d+)?))re";
+  const std::regex path("<path d=\"M" + number + " ?" + number + "H" + number + "V" + number + "H" +
+                        number + R"re(Z"(?: fill="#([0-9a-f]{6})")?/>)re");
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), path); it != std::sregex_iterator();
        ++it) {
     const auto& match = *it;
-    const double xs[] = {std::stod(match[1]), std::stod(match[3]), std::stod(match[5]),
-                         std::stod(match[7])};
-    const double ys[] = {std::stod(match[2]), std::stod(match[4]), std::stod(match[6]),
-                         std::stod(match[8])};
-    boxes.push_back({*std::min_element(xs, xs + 4), *std::max_element(xs, xs + 4),
-                     *std::min_element(ys, ys + 4), *std::max_element(ys, ys + 4),
-                     match[9] == "000000"});
+    const double xs[] = {std::stod(match[1]), std::stod(match[3]), std::stod(match[5])};
+    const double ys[] = {std::stod(match[2]), std::stod(match[4])};
+    boxes.push_back({*std::min_element(xs, xs + 3), *std::max_element(xs, xs + 3),
+                     *std::min_element(ys, ys + 2), *std::max_element(ys, ys + 2),
+                     !match[6].matched || match[6] == "000000"});
   }
   Modules modules;
   if (boxes.empty())
