@@ -1,21 +1,27 @@
 #!/usr/bin/env python3
-"""Times `barquill batch` against `zint --batch` making the same mixed symbols as SVG files.
+"""Times `barquill batch` against `zint --batch` making the same symbols as SVG files.
 
-The mix: every GS1 DataBar linear form without and with a CC-A or CC-B component, Expanded and
-Expanded Stacked, and GS1-128 for medical products. zint writes the human-readable text as SVG
-text, so the DataBar jobs ask for a text frame as well (--outline-text keeps barquill's default,
-the text drawn as OCR-B outlines, which writes several times the data). barquill gets one batch
-file with a job per symbol; zint gets one batch file per symbology and option set (its batch
-mode takes one set of options per run, and one linear item per composite run, so the composite
-groups share their item number in both). Both runs are timed side by side with hyperfine, then
-each once under /usr/bin/time -v for its peak memory. The files go to /dev/shm where the system
-has it, so that the disk does not time the runs.
+Four cases, each of --count distinct symbols:
+- stacked: GS1 DataBar Stacked without text (zint draws none for it either);
+- omni-outline: Omnidirectional with barquill's default text, OCR-B outlines, where zint writes
+  its text as SVG text;
+- omni-frame: Omnidirectional with the text as a text frame, SVG text on both sides;
+- mix: every GS1 DataBar linear form without and with a CC-A or CC-B component, Expanded and
+  Expanded Stacked, and GS1-128 for medical products, the DataBar text as text frames.
+barquill gets one batch file with a job per symbol; zint gets one batch file per symbology and
+option set (its batch mode takes one set of options per run, and one linear item per composite
+run, so the composite groups share their item number in both). Per case, both runs are timed
+side by side with hyperfine (alternating, the median reported), then each once under
+/usr/bin/time for its peak memory; the files made and the bytes written are counted. zint is
+single-threaded, so barquill runs with --jobs 1 unless told otherwise: the figures are per core.
+The files go to /dev/shm where the system has it, so that the disk does not time the runs.
 
-usage: bench/batch_vs_zint.py BARQUILL [--count N] [--runs N] [--jobs N] [--outline-text]
+usage: bench/batch_vs_zint.py BARQUILL [--count N] [--runs N] [--jobs N] [--case NAME]...
                               [--keep DIR]
 """
 
 import argparse
+import json
 import os
 import random
 import re
@@ -60,7 +66,16 @@ DATABAR = [  # our type, zint symbology alone and with a component, zint's extra
 ]
 
 
-def build_mix(count, rng, outline_text):
+def build_single(count, rng, name, symbology, options):
+    """count distinct symbols of one DataBar form with the same options on both sides."""
+    mix = Mix()
+    for _ in range(count):
+        code = item(rng)
+        mix.add(["databar", "--type", name, "--code", code] + options, ["-b", str(symbology)], code)
+    return mix
+
+
+def build_mix(count, rng, outline_text=False):
     mix = Mix()
     text = [] if outline_text else ["--text", "frame"]
     plain, cc_a, cc_b, expanded, stacked, gs1_128 = [
@@ -119,6 +134,15 @@ def build_mix(count, rng, outline_text):
     return mix
 
 
+CASES = {
+    "stacked": lambda count, rng: build_single(count, rng, "stacked", 79, ["--text", "none"]),
+    "omni-outline": lambda count, rng: build_single(count, rng, "omnidirectional", 29, []),
+    "omni-frame": lambda count, rng: build_single(count, rng, "omnidirectional", 29,
+                                                  ["--text", "frame"]),
+    "mix": build_mix,
+}
+
+
 def write_inputs(mix, directory):
     with open(os.path.join(directory, "jobs.txt"), "w") as jobs:
         jobs.write("\n".join(mix.jobs) + "\n")
@@ -136,13 +160,52 @@ def write_inputs(mix, directory):
 
 
 def peak_memory_kb(command):
-    result = subprocess.run(["/usr/bin/time", "-v"] + command, capture_output=True, text=True)
-    match = re.search(r"Maximum resident set size \(kbytes\): (\d+)", result.stderr)
-    return int(match.group(1)) if match else -1
+    """The largest resident set of the command or of any process it waited for."""
+    result = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, capture_output=True, text=True)
+    lines = result.stderr.strip().splitlines()
+    return int(lines[-1]) if lines and lines[-1].isdigit() else -1
 
 
-def count_files(directory):
-    return len([f for f in os.listdir(directory) if f.endswith(".svg")])
+def files_and_bytes(directory):
+    names = [f for f in os.listdir(directory) if f.endswith(".svg")]
+    return len(names), sum(os.path.getsize(os.path.join(directory, f)) for f in names)
+
+
+def run_case(name, arguments, directory):
+    case_dir = os.path.join(directory, name)
+    os.makedirs(case_dir, exist_ok=True)
+    jobs, zint_script = write_inputs(CASES[name](arguments.count, random.Random(11)), case_dir)
+    ours_out = os.path.join(case_dir, "barquill-out")
+    theirs_out = os.path.join(case_dir, "zint-out")
+    ours = "%s batch %s -o %s --jobs %d" % (arguments.barquill, jobs, ours_out, arguments.jobs)
+    theirs = "sh %s %s" % (zint_script, theirs_out)
+    prepare = "rm -rf %s %s && mkdir -p %s %s" % (ours_out, theirs_out, ours_out, theirs_out)
+
+    subprocess.run(prepare, shell=True, check=True)
+    status = subprocess.run(ours, shell=True).returncode
+    subprocess.run(theirs, shell=True, check=True)
+    ours_files = files_and_bytes(ours_out)
+    theirs_files = files_and_bytes(theirs_out)
+    if status != 0:
+        print("%s: barquill batch exited %d" % (name, status), file=sys.stderr)
+
+    times = os.path.join(case_dir, "times.json")
+    subprocess.run(["hyperfine", "--style", "basic", "--warmup", "1", "--runs", str(arguments.runs),
+                    "--prepare", prepare, "--export-json", times,
+                    "-n", "barquill batch", ours, "-n", "zint --batch", theirs], check=True,
+                   stdout=subprocess.DEVNULL)
+    with open(times) as results:
+        measured = json.load(results)["results"]
+    medians = [r["median"] for r in measured]
+    processor = [r["user"] + r["system"] for r in measured]
+
+    subprocess.run(prepare, shell=True, check=True)
+    ours_memory = peak_memory_kb(ours.split())
+    subprocess.run(prepare, shell=True, check=True)
+    theirs_memory = peak_memory_kb(["sh", zint_script, theirs_out])
+    return {"case": name, "ours": medians[0], "zint": medians[1], "cpu": processor[0],
+            "zint_cpu": processor[1], "files": ours_files,
+            "zint_files": theirs_files, "memory": ours_memory, "zint_memory": theirs_memory}
 
 
 def main():
@@ -150,37 +213,36 @@ def main():
     parser.add_argument("barquill")
     parser.add_argument("--count", type=int, default=1000)
     parser.add_argument("--runs", type=int, default=10)
-    parser.add_argument("--jobs", type=int, default=0, help="barquill's --jobs (default: cores)")
-    parser.add_argument("--outline-text", action="store_true",
-                        help="DataBar text as OCR-B outlines (barquill's default)")
+    parser.add_argument("--jobs", type=int, default=1, help="barquill's --jobs (default 1)")
+    parser.add_argument("--case", action="append", choices=sorted(CASES),
+                        help="a case to run (default: all)")
     parser.add_argument("--keep", help="keep the inputs and outputs in this directory")
     arguments = parser.parse_args()
 
     memory = "/dev/shm" if os.path.isdir("/dev/shm") else None
     directory = arguments.keep or tempfile.mkdtemp(prefix="barquill-batch-bench-", dir=memory)
     os.makedirs(directory, exist_ok=True)
-    jobs, zint_script = write_inputs(build_mix(arguments.count, random.Random(11), arguments.outline_text), directory)
-    ours_out = os.path.join(directory, "barquill-out")
-    theirs_out = os.path.join(directory, "zint-out")
-    jobs_option = " --jobs %d" % arguments.jobs if arguments.jobs else ""
-    ours = "%s batch %s -o %s%s" % (arguments.barquill, jobs, ours_out, jobs_option)
-    theirs = "sh %s %s" % (zint_script, theirs_out)
-    prepare = "rm -rf %s %s && mkdir -p %s %s" % (ours_out, theirs_out, ours_out, theirs_out)
-
-    subprocess.run(prepare, shell=True, check=True)
-    status = subprocess.run(ours, shell=True).returncode
-    subprocess.run(theirs, shell=True, check=True)
-    print("files: barquill %d (exit %d), zint %d"
-          % (count_files(ours_out), status, count_files(theirs_out)))
-
-    subprocess.run(["hyperfine", "--warmup", "1", "--runs", str(arguments.runs),
-                    "--prepare", prepare, "--export-json", os.path.join(directory, "times.json"),
-                    "-n", "barquill batch", ours, "-n", "zint --batch", theirs], check=True)
-
-    subprocess.run(prepare, shell=True, check=True)
-    print("peak memory: barquill %d kB" % peak_memory_kb(ours.split()))
-    subprocess.run(prepare, shell=True, check=True)
-    print("peak memory: zint (largest group) %d kB" % peak_memory_kb(["sh", zint_script, theirs_out]))
+    rows = [run_case(name, arguments, directory)
+            for name in (arguments.case or ["stacked", "omni-outline", "omni-frame", "mix"])]
+    with open("/proc/loadavg") as load:
+        print("load average before the table: %s" % " ".join(load.read().split()[:3]))
+    print("%d symbols per case, barquill --jobs %d, medians of %d alternating runs"
+          % (arguments.count, arguments.jobs, arguments.runs))
+    print("%-13s %19s %6s %19s %6s %11s %15s %6s %13s %6s"
+          % ("case", "wall barquill/zint", "speed", "cpu barquill/zint", "speed", "files",
+             "bytes", "size", "peak memory", "memory"))
+    for row in rows:
+        files, size = row["files"]
+        zint_files, zint_size = row["zint_files"]
+        print("%-13s %8.1f/%-7.1fms %5.2fx %8.1f/%-7.1fms %5.2fx %5d/%-5d %7.0fk/%-6.0fk %5.2fx "
+              "%5.1f/%-5.1fMB %5.2fx"
+              % (row["case"], row["ours"] * 1e3, row["zint"] * 1e3, row["zint"] / row["ours"],
+                 row["cpu"] * 1e3, row["zint_cpu"] * 1e3, row["zint_cpu"] / row["cpu"],
+                 files, zint_files, size / 1e3, zint_size / 1e3, size / max(zint_size, 1),
+                 row["memory"] / 1e3, row["zint_memory"] / 1e3,
+                 row["memory"] / max(row["zint_memory"], 1)))
+    print("wall: median elapsed time; cpu: mean user + system time; speed: zint's / barquill's; "
+          "size and memory: barquill's / zint's")
     if not arguments.keep:
         shutil.rmtree(directory)
 

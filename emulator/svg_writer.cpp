@@ -165,7 +165,8 @@ class PathData {
           break;
         }
         default:
-          Room()[used_++] = 'Z';
+          *Room() = 'Z';
+          ++used_;
           current_ = start_;  // closing returns to the contour's start
       }
     }
