@@ -475,6 +475,8 @@ WriteResult WriteSvgFile(const std::string& path, const ViewBox& box, Paint pain
   std::FILE* out = std::fopen(path.c_str(), "wb");
   if (out == nullptr)
     return {"cannot open " + path + " for writing"};
+  // The text goes out in one write: the stream needs no buffer of its own.
+  std::setvbuf(out, nullptr, _IONBF, 0);
   const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
   if (std::fclose(out) != 0 || !written)
     return {"cannot write " + path};

@@ -1,7 +1,8 @@
 #include "panels/length_field.h"
 
 #include <charconv>
-#include <cstdio>
+#include <cmath>
+#include <cstdint>
 
 namespace panels {
 
@@ -33,11 +34,45 @@ std::optional<double> ReadDecimal(std::string_view text) {
   return negative ? -value : value;
 }
 
+// The value in thousandths rounded half to even from its exact binary digits, as "%.3f" rounds,
+// for magnitudes below 10^9; false for others.
+bool ExactThousandths(double magnitude, uint64_t& thousandths) {
+  if (!(magnitude < 1e9))
+    return false;
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction * 2^exponent
+  const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - exponent;  // magnitude = mantissa / 2^shift, shift > 23
+  if (shift >= 64) {
+    thousandths = 0;  // below 2^-11: under half a thousandth
+    return true;
+  }
+  const uint64_t scaled = mantissa * 1000;  // below 2^63
+  thousandths = scaled >> shift;
+  const uint64_t rest = scaled & ((uint64_t{1} << shift) - 1);
+  const uint64_t half = uint64_t{1} << (shift - 1);
+  if (rest > half || (rest == half && (thousandths & 1) != 0))
+    ++thousandths;
+  return true;
+}
+
 // As "%.3f" writes it (the same digits and rounding), without printf's cost.
 std::string FormatLength(double value) {
-  char text[400];  // room for the largest double in full
-  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
-  return std::string(text, written.ptr);
+  uint64_t thousandths = 0;
+  if (!ExactThousandths(std::fabs(value), thousandths)) {
+    char text[400];  // room for the largest double in full
+    const auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
+    return std::string(text, written.ptr);
+  }
+  std::string text = std::signbit(value) ? "-" : "";
+  text += std::to_string(thousandths / 1000);
+  const auto fraction = static_cast<unsigned>(thousandths % 1000);
+  text += '.';
+  text += static_cast<char>('0' + fraction / 100);
+  text += static_cast<char>('0' + fraction / 10 % 10);
+  text += static_cast<char>('0' + fraction % 10);
+  return text;
 }
 
 std::optional<LengthReading> ReadLength(std::string_view field, double upperBound) {

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build python3 pkg-config iso-codes
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev hyperfine
   libcairo2-dev libfreetype-dev fontconfig fonts-ocr-b fonts-ipafont-gothic
   zint libzint-dev
   poppler-utils ghostscript

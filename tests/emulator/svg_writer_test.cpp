@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "emulator/document_writer.h"
+#include "emulator/svg_writer.h"
 #include "panels/databar_form.h"
 #include "tests/emulator/emulator_fixture.h"
 
@@ -185,7 +185,7 @@ class SvgWriter : public EmulatorTest {
 
   std::string Written(const std::string& name) {
     const std::string path = ::testing::TempDir() + "svg_" + name;
-    EXPECT_TRUE(WriteDocument(*emulator_.document(), path).ok());
+    EXPECT_TRUE(WriteSvg(*emulator_.document(), path, {}).ok());
     return Contents(path);
   }
 };
