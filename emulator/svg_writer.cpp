@@ -421,11 +421,17 @@ class SvgCanvas : public Canvas {
     body += "<use xlink:href=\"#s";
     body += std::to_string(shape->id);
     body += "\" x=\"";
-    AppendNumber(body, origin.x);
+    AppendRecentNumber(origin.x);
     body += "\" y=\"";
-    AppendNumber(body, origin.y);
+    AppendRecentNumber(origin.y);
     body += "\"/>\n";
     return true;
+  }
+
+  // The glyphs of a line share their baseline, and their places recur from file to file.
+  void AppendRecentNumber(double value) {
+    char text[kMostNumberCharacters];
+    buffers_.body.append(text, static_cast<size_t>(buffers_.numbers.Write(text, value) - text));
   }
 
   SvgBuffers& buffers_;
