@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "composite/character_classes.h"
-#include "composite/general_purpose_modes.h"
-#include "databar/encode_error.h"
-
 namespace composite {
 namespace {
 
@@ -180,7 +176,7 @@ void RunAi90(CompositeEncodeState& state) {
         state.mode = EncodeAi90Letters(state);
         break;
       default:
-        databar::EncodeError = databar::kInternalOverflow;
+        state.mode = state.Fail(databar::kInternalOverflow);
         return;
     }
   }

@@ -2,7 +2,7 @@
 // upper-case letter, with the option of AI 21 or AI 8004 following it.
 #pragma once
 
-#include "composite/composite_encode_state.h"
+#include "composite/general_purpose_encoder.h"
 
 namespace composite {
 

@@ -4,13 +4,11 @@
 
 namespace composite {
 
-void PutBits(BitBuffer& bits, int position, int count, int value) {
+int PutBits(BitBuffer& bits, int position, int count, int value) {
   if (count <= 0)
-    return;
-  if (position < 0 || count > kMaxBitsPerWrite || position + count > kBitCapacity) {
-    databar::EncodeError = databar::kInternalOverflow;
-    return;
-  }
+    return databar::kEncodeOk;
+  if (position < 0 || count > kMaxBitsPerWrite || position + count > kBitCapacity)
+    return databar::kInternalOverflow;
   const int first = position / 8;
   const int shift = 24 - position % 8 - count;
   const uint32_t mask = ((1u << count) - 1) << shift;
@@ -22,6 +20,7 @@ void PutBits(BitBuffer& bits, int position, int count, int value) {
     bits[first + 1] = static_cast<uint8_t>(window >> 8);
   if (shift < 8)
     bits[first + 2] = static_cast<uint8_t>(window);
+  return databar::kEncodeOk;
 }
 
 }  // namespace composite

@@ -14,10 +14,10 @@ constexpr int kMaxBitsPerRead = 16;
 using BitBuffer = std::array<uint8_t, kBitCapacity / 8>;
 
 // Writes the low `count` bits of `value`, most significant first, at bits position ..
-// position + count - 1. A write outside the buffer or wider than 16 bits sets EncodeError to
-// kInternalOverflow and writes nothing; a count of 0 or less writes nothing. The caller advances
-// its own bit position.
-void PutBits(BitBuffer& bits, int position, int count, int value);
+// position + count - 1, and returns kEncodeOk. A write outside the buffer or wider than 16 bits
+// writes nothing and returns kInternalOverflow; a count of 0 or less writes nothing. The caller
+// advances its own bit position.
+int PutBits(BitBuffer& bits, int position, int count, int value);
 
 // A field of up to 16 bits (kMaxBitsPerWrite, kMaxBitsPerRead) lies within the three bytes from the
 // one that holds its first bit. The window holds them with the first byte highest; bytes outside

@@ -2,11 +2,10 @@
 
 #include <array>
 
-#include "composite/character_classes.h"
 #include "composite/codewords.h"
 #include "composite/component_rows.h"
-#include "composite/data_encodation.h"
 #include "composite/error_correction.h"
+#include "composite/general_purpose_encoder.h"
 #include "composite/size_tables.h"
 #include "databar/encode_error.h"
 
@@ -52,13 +51,14 @@ int EncodeComposite(int columns, const char* text, databar::CompositeRowBuffer& 
     databar::EncodeError = databar::kDataTooLong;
     return 0;
   }
-  ValidateData(copy.data());
+  databar::EncodeError = ValidateData(copy.data());
   if (databar::EncodeError != databar::kEncodeOk)
     return 0;
 
   BitBuffer bits{};
-  const int sizeIndex =
-      EncodeDataBits(EncodeTarget::Composite(table->capacities.data()), copy.data(), bits);
+  int sizeIndex = -1;
+  databar::EncodeError = EncodeDataBits(EncodeTarget::Composite(table->capacities.data()),
+                                        copy.data(), bits, sizeIndex);
   if (databar::EncodeError != databar::kEncodeOk)
     return 0;
   if (sizeIndex < 0 || sizeIndex >= table->count) {

@@ -7,9 +7,9 @@
 
 namespace composite {
 
-// Encodes the element string `text` (see data_encodation.h) into the smallest CC-A or CC-B size
-// of `columns` columns that holds it and writes its rows into `rows`, top row first. The text is
-// encoded from a private copy, so the caller's text is never rewritten.
+// Encodes the element string `text` (see general_purpose_encoder.h) into the smallest CC-A or
+// CC-B size of `columns` columns that holds it and writes its rows into `rows`, top row first.
+// The text is encoded from a private copy, so the caller's text is never rewritten.
 // Returns the number of rows; 0 with EncodeError set (kInvalidData for a character that cannot
 // be encoded or no text, kDataTooLong when no size holds the data, kInternalOverflow for a
 // column count other than 2, 3 or 4), in which case `rows` is left untouched.

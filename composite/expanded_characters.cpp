@@ -5,9 +5,8 @@
 #include <cstring>
 
 #include "composite/bit_buffer.h"
-#include "composite/character_classes.h"
-#include "composite/data_encodation.h"
 #include "composite/expanded_method.h"
+#include "composite/general_purpose_encoder.h"
 #include "databar/character_group.h"
 #include "databar/element_widths.h"
 #include "databar/encode_error.h"
@@ -131,7 +130,7 @@ int EncodeBits(const char* text, int segmentsPerRow, bool linkage, BitBuffer& bi
     databar::EncodeError = databar::kInvalidData;
     return -1;
   }
-  ValidateData(text);
+  databar::EncodeError = ValidateData(text);
   if (databar::EncodeError != databar::kEncodeOk)
     return -1;
   const size_t length = strnlen(text, kMaxTextLength + 1);
@@ -144,13 +143,10 @@ int EncodeBits(const char* text, int segmentsPerRow, bool linkage, BitBuffer& bi
 
   PutBits(bits, 0, 1, linkage ? 1 : 0);
   const EncodeTarget target = EncodeTarget::Expanded(segmentsPerRow, &ChooseExpandedMethod);
-  const int dataCharacters = EncodeDataBits(target, copy, bits);
+  int dataCharacters = -1;
+  databar::EncodeError = EncodeDataBits(target, copy, bits, dataCharacters);
   if (databar::EncodeError != databar::kEncodeOk)
     return -1;
-  if (dataCharacters < 0) {
-    databar::EncodeError = databar::kDataTooLong;
-    return -1;
-  }
   if (dataCharacters < kMinExpandedDataCharacters || dataCharacters > kMaxExpandedDataCharacters) {
     databar::EncodeError = databar::kInternalOverflow;
     return -1;

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "composite/character_classes.h"
-
 namespace composite {
 namespace {
 

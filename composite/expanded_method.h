@@ -3,7 +3,7 @@
 // general-purpose data, or general-purpose data from the first character.
 #pragma once
 
-#include "composite/composite_encode_state.h"
+#include "composite/general_purpose_encoder.h"
 
 namespace composite {
 

@@ -1,7 +1,6 @@
 #include "composite/method_field.h"
 
 #include "composite/ai90_method.h"
-#include "composite/character_classes.h"
 
 namespace composite {
 namespace {

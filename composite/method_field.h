@@ -2,7 +2,7 @@
 // compressed date and lot number, or the compressed AI 90 data.
 #pragma once
 
-#include "composite/composite_encode_state.h"
+#include "composite/general_purpose_encoder.h"
 
 namespace composite {
 

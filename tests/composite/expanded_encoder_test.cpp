@@ -11,11 +11,11 @@
 #include <thread>
 #include <vector>
 
-#include "composite/composite_encode_state.h"
 #include "composite/encode_target.h"
 #include "composite/expanded_characters.h"
 #include "composite/expanded_encoder.h"
 #include "composite/expanded_method.h"
+#include "composite/general_purpose_encoder.h"
 #include "databar/encode_error.h"
 #include "databar/separator.h"
 #include "tests/composite/expanded_reader.h"

@@ -26,8 +26,8 @@
 #include <vector>
 
 #include "composite/bit_buffer.h"
-#include "composite/data_encodation.h"
 #include "composite/expanded_method.h"
+#include "composite/general_purpose_encoder.h"
 #include "databar/encode_error.h"
 #include "panels/expanded_form.h"
 #include "panels/expanded_messages.h"
@@ -308,7 +308,8 @@ composite::testing::ExpandedData UnpaddedEncodation(const std::string& text) {
   composite::BitBuffer bits{};
   const composite::EncodeTarget target = composite::EncodeTarget::Expanded(
       panels::kMaxSegmentsPerRow, &composite::ChooseExpandedMethod);
-  composite::EncodeDataBits(target, copy.data(), bits);
+  int characters = 0;
+  composite::EncodeDataBits(target, copy.data(), bits, characters);
   std::string written;
   for (int i = 0; i < composite::kBitCapacity; ++i)
     written += composite::GetBit(bits, i) ? '1' : '0';

@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "composite/bit_buffer.h"
-#include "composite/character_classes.h"
-#include "composite/composite_encode_state.h"
-#include "composite/data_encodation.h"
 #include "composite/encode_target.h"
+#include "composite/general_purpose_encoder.h"
 #include "databar/encode_error.h"
 
 namespace composite {
@@ -29,12 +27,13 @@ struct Encoded {
 
 // Encodes `text` for a composite target with the given capacities (0-terminated).
 Encoded Encode(std::string text, std::vector<int16_t> capacities = {1184, 0}) {
-  databar::EncodeError = databar::kEncodeOk;
   BitBuffer bits{};
   std::vector<char> buffer(text.begin(), text.end());
   buffer.push_back('\0');
   const EncodeTarget target = EncodeTarget::Composite(capacities.data());
-  const int size = EncodeDataBits(target, buffer.data(), bits);
+  int size = -1;
+  if (EncodeDataBits(target, buffer.data(), bits, size) != databar::kEncodeOk)
+    size = -1;
   Encoded out{size, "", buffer.data()};
   const int used = size >= 0 ? capacities[size] : 0;
   for (int i = 0; i < used; ++i)
@@ -173,10 +172,9 @@ TEST(TextRewriting, StaysWithinTheText) {
     std::vector<int16_t> capacities = {1184, 0};
     const EncodeTarget target = EncodeTarget::Composite(capacities.data());
     BitBuffer guardedBits{}, cleanBits{};
-    databar::EncodeError = 0;
-    const int a = EncodeDataBits(target, guarded, guardedBits);
-    const int b = EncodeDataBits(target, clean, cleanBits);
-    EXPECT_EQ(databar::EncodeError, 0) << text;
+    int a = -1, b = -1;
+    EXPECT_EQ(EncodeDataBits(target, guarded, guardedBits, a), databar::kEncodeOk) << text;
+    EXPECT_EQ(EncodeDataBits(target, clean, cleanBits, b), databar::kEncodeOk) << text;
     EXPECT_EQ(a, b) << text;
     EXPECT_EQ(guardedBits, cleanBits) << text;
     for (size_t i = data.size() + 1; i < sizeof guarded; ++i) {
@@ -310,9 +308,9 @@ TEST(ExpandedTarget, RunsTheMethodHookAfterTheLinkageBit) {
   BitBuffer bits{};
   PutBits(bits, 0, 1, 1);  // the linkage flag, written by the caller
   char text[] = "12";
-  databar::EncodeError = 0;
-  const int chars = EncodeDataBits(EncodeTarget::Expanded(22, &StubExpandedMethod), text, bits);
-  EXPECT_EQ(databar::EncodeError, 0);
+  int chars = -1;
+  EXPECT_EQ(EncodeDataBits(EncodeTarget::Expanded(22, &StubExpandedMethod), text, bits, chars),
+            databar::kEncodeOk);
   EXPECT_EQ(chars, 3);
   std::string written;
   for (int i = 0; i < 36; ++i)
@@ -328,21 +326,18 @@ TEST(ExpandedTarget, RunsTheMethodHookAfterTheLinkageBit) {
                 "00100");
 
   char missing[] = "12";
-  EXPECT_EQ(EncodeDataBits(EncodeTarget::Expanded(22, nullptr), missing, bits), -1);
-  EXPECT_EQ(databar::EncodeError, databar::kInternalOverflow);
+  EXPECT_EQ(EncodeDataBits(EncodeTarget::Expanded(22, nullptr), missing, bits, chars),
+            databar::kInternalOverflow);
 }
 
 TEST(BitBuffer, RefusesWritesOutsideTheBufferOrWiderThan16Bits) {
   BitBuffer bits{};
-  databar::EncodeError = 0;
-  PutBits(bits, 1180, 4, 0xF);
-  EXPECT_EQ(databar::EncodeError, 0);
+  EXPECT_EQ(PutBits(bits, 1180, 4, 0xF), databar::kEncodeOk);
   EXPECT_EQ(GetBit(bits, 1183), 1);
   for (auto [position, count] : {std::pair{1181, 4}, {-1, 2}, {0, 17}}) {
     BitBuffer before = bits;
-    databar::EncodeError = 0;
-    PutBits(bits, position, count, 0x1FFFF);
-    EXPECT_EQ(databar::EncodeError, databar::kInternalOverflow) << position << " " << count;
+    EXPECT_EQ(PutBits(bits, position, count, 0x1FFFF), databar::kInternalOverflow)
+        << position << " " << count;
     EXPECT_EQ(bits, before);
   }
   EXPECT_EQ(GetBit(bits, 1184), 0);
@@ -369,17 +364,13 @@ TEST(BitBuffer, ReadsFieldsBackAcrossBytesAndZerosOutsideTheBuffer) {
 }
 
 TEST(Validation, RejectsCharactersWithoutAnEncoding) {
-  databar::EncodeError = 0;
-  EXPECT_EQ(ValidateData("10AB$C"), 4);
-  EXPECT_EQ(databar::EncodeError, databar::kInvalidData);
+  EXPECT_EQ(FirstInvalidCharacter("10AB$C"), 4);
+  EXPECT_EQ(ValidateData("10AB$C"), databar::kInvalidData);
   for (const char* text : {"10(AB)#21x^ _", "", "90A"}) {
-    databar::EncodeError = 0;
-    EXPECT_EQ(ValidateData(text), 0);
-    EXPECT_EQ(databar::EncodeError, 0) << text;
+    EXPECT_EQ(FirstInvalidCharacter(text), -1) << text;
+    EXPECT_EQ(ValidateData(text), databar::kEncodeOk) << text;
   }
-  databar::EncodeError = 0;
-  ValidateData("10\xC3\xA9");
-  EXPECT_EQ(databar::EncodeError, databar::kInvalidData);
+  EXPECT_EQ(ValidateData("10\xC3\xA9"), databar::kInvalidData);
 }
 
 }  // namespace

@@ -1,14 +1,31 @@
-#include "composite/general_purpose_modes.h"
+#include "composite/general_purpose_encoder.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
-#include "composite/character_classes.h"
-#include "databar/encode_error.h"
+#include "composite/method_field.h"
 
 namespace composite {
 namespace {
 
-constexpr int kFnc1Value = 10;  // FNC1 in a numeric pair
+constexpr std::array<uint8_t, 256> BuildClassTable() {
+  std::array<uint8_t, 256> table{};
+  const auto mark = [&table](std::string_view chars, uint8_t classes) {
+    for (char c : chars)
+      table[static_cast<unsigned char>(c)] |= classes;
+  };
+  table[0] = kEndOfTextClass;
+  mark("0123456789", kNumericClass | kAlphanumericClass | kIso646Class);
+  mark("*,-./ABCDEFGHIJKLMNOPQRSTUVWXYZ", kAlphanumericClass | kIso646Class);
+  mark(" !\"%&'()+:;<=>?_abcdefghijklmnopqrstuvwxyz", kIso646Class);
+  return table;
+}
+
+constexpr std::array<uint8_t, 256> kClassTable = BuildClassTable();
+
+constexpr int kFnc1Value = 10;        // FNC1 in a numeric pair
+constexpr int kPadPattern = 0b00100;  // an alphanumeric latch, repeated
 
 // Latches, written in the mode that is left.
 void LatchNumericToAlphanumeric(CompositeEncodeState& state) {
@@ -129,13 +146,31 @@ int WriteIso646Character(CompositeEncodeState& state, char c) {
     state.Write(8, 252);
   } else {
     // Validated text never gets here; stop rather than loop on a character that has no code.
-    databar::EncodeError = databar::kInvalidData;
-    return kDoneMode;
+    return state.Fail(databar::kInvalidData);
   }
   return kIso646Mode;
 }
 
+int ChooseFirstMode(CompositeEncodeState& state) {
+  if (state.target.kind != TargetExpanded)
+    return ChooseCompositeMethod(state);
+  state.bitPosition = 1;  // bit 0 is the linkage flag
+  return state.target.chooseExpandedMethod(state);
+}
+
 }  // namespace
+
+uint8_t ClassOf(char c) {
+  return kClassTable[static_cast<unsigned char>(c)];
+}
+
+int FirstInvalidCharacter(const char* text) {
+  for (int i = 0; text[i] != '\0'; ++i) {
+    if (ClassOf(text[i]) == 0 && text[i] != kFnc1 && text[i] != kSeparatorCharacter)
+      return i;
+  }
+  return -1;
+}
 
 int EncodeNumeric(CompositeEncodeState& state) {
   if (state.AtEnd()) {
@@ -198,6 +233,44 @@ int EncodeIso646(CompositeEncodeState& state) {
   }
   ++state.position;
   return WriteIso646Character(state, c);
+}
+
+int EncodeDataBits(const EncodeTarget& target, char* text, BitBuffer& bits, int& size) {
+  if (target.kind == TargetExpanded && target.chooseExpandedMethod == nullptr)
+    return databar::kInternalOverflow;
+  CompositeEncodeState state(target, text, bits);
+  int mode = ChooseFirstMode(state);
+  while (mode != kDoneMode && !state.Overflowed()) {
+    switch (mode) {
+      case kNumericMode:
+        mode = EncodeNumeric(state);
+        break;
+      case kAlphanumericMode:
+        mode = EncodeAlphanumeric(state);
+        break;
+      case kIso646Mode:
+        mode = EncodeIso646(state);
+        break;
+      default:
+        mode = state.Fail(databar::kInternalOverflow);
+        break;
+    }
+  }
+  if (state.error != databar::kEncodeOk)
+    return state.error;
+  size = state.Overflowed() ? -1 : PadBits(state);
+  return size < 0 ? databar::kDataTooLong : state.error;
+}
+
+int PadBits(CompositeEncodeState& state) {
+  int size = 0;
+  int remaining = state.target.RemainingBits(state.bitPosition, size);
+  if (remaining < 0)
+    return -1;
+  for (; remaining > 4; remaining -= 5)
+    state.Write(5, kPadPattern);
+  state.Write(remaining, kPadPattern >> (5 - remaining));
+  return size;
 }
 
 }  // namespace composite
