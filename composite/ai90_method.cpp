@@ -57,11 +57,17 @@ int ImpliedAiLength(int otherAi) {
   return 0;
 }
 
-int ChooseRunMode(const CompositeEncodeState& state, const Ai90Run& run) {
+// More letters than digits: letters-and-digits mode; all digits: numeric. Otherwise the standard
+// procedure starts alphanumeric, but four or more leading digits are one or two bits shorter in
+// numeric mode, which then latches once.
+int ChooseRunMode(CompositeEncodeState& state, const Ai90Run& run) {
   if (run.balance > 0)
     return kAi90LettersMode;
-  if (run.firstNonDigit >= 0 && run.firstNonDigit - state.position < 4)
+  if (run.firstNonDigit < 0)
+    return kNumericMode;
+  if (run.firstNonDigit - state.position < 4 || state.standardChoicesOnly)
     return kAlphanumericMode;
+  state.madeShorterChoice = true;
   return kNumericMode;
 }
 
@@ -133,20 +139,15 @@ int EncodeAi90Letters(CompositeEncodeState& state) {
   return kNumericMode;
 }
 
-// Before the FNC1 that ends the AI 90 data is paired in numeric mode, the character after it
-// (the first digit of the implied AI, which is not encoded) takes the value of the implied AI's
-// first data character, so that the pair decides as the decoder will read it. The text is only
-// rewritten while the implied AI's digits are still there, which also keeps the copied character
-// within the text.
-void PrepareImpliedAiPair(CompositeEncodeState& state) {
-  if (state.Current() != kFnc1 || state.otherAi == kNoOtherAi)
+// The digits of the implied AI after the FNC1 that ends the AI 90 data are not encoded: they
+// leave the text, so that the FNC1 pairs with, and the look-aheads see, the data that a reader
+// finds after it.
+void RemoveImpliedAi(CompositeEncodeState& state) {
+  const int length = ImpliedAiLength(state.otherAi);
+  if (length == 0)
     return;
-  char* fnc1 = state.text + state.position;
-  const bool impliedAiPresent = state.otherAi == kAi21Follows
-                                    ? std::strncmp(fnc1 + 1, "21", 2) == 0
-                                    : std::strncmp(fnc1 + 1, "8004", 4) == 0;
-  if (impliedAiPresent)
-    fnc1[1] = fnc1[1 + ImpliedAiLength(state.otherAi)];
+  char* fnc1 = std::strchr(state.text + state.position, kFnc1);
+  std::memmove(fnc1 + 1, fnc1 + 1 + length, std::strlen(fnc1 + 1 + length) + 1);
 }
 
 bool Ai90RunEnded(const CompositeEncodeState& state) {
@@ -163,7 +164,6 @@ void RunAi90(CompositeEncodeState& state) {
   while (!Ai90RunEnded(state) && !state.Overflowed()) {
     switch (state.mode) {
       case kNumericMode:
-        PrepareImpliedAiPair(state);
         state.mode = EncodeNumeric(state);
         break;
       case kAlphanumericMode:
@@ -180,12 +180,6 @@ void RunAi90(CompositeEncodeState& state) {
         return;
     }
   }
-}
-
-// Moves past the digits of the implied AI, never beyond the end of the text.
-void SkipImpliedAi(CompositeEncodeState& state) {
-  for (int i = ImpliedAiLength(state.otherAi); i > 0 && !state.AtEnd(); --i)
-    ++state.position;
 }
 
 }  // namespace
@@ -223,8 +217,8 @@ int EncodeAi90Method(CompositeEncodeState& state) {
   WriteRunMode(state, state.mode);
   WriteOtherAi(state);
   WriteNumberAndLetter(state);
+  RemoveImpliedAi(state);
   RunAi90(state);
-  SkipImpliedAi(state);
   return state.mode;
 }
 

@@ -10,9 +10,9 @@ namespace composite {
 // the position is just after the letter.
 bool Ai90Parse(CompositeEncodeState& state);
 
-// Writes the rest of the method field, encodes the AI 90 data up to its FNC1 or separator
-// character (or the end), skips the digits of an implied AI 21 or AI 8004, and returns the mode
-// the general-purpose encodation goes on in.
+// Writes the rest of the method field, removes the digits of an implied AI 21 or AI 8004 from the
+// text, encodes the AI 90 data up to its FNC1 or separator character (or the end), and returns
+// the mode the general-purpose encodation goes on in.
 int EncodeAi90Method(CompositeEncodeState& state);
 
 }  // namespace composite

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "composite/method_field.h"
@@ -43,8 +44,22 @@ int NumericValue(char c) {
   return c == kFnc1 ? kFnc1Value : c - '0';
 }
 
-// A single digit is left at the end of the data: it goes in 4 bits when that exactly fills the
-// size (up to 2 spare bits are zeros), otherwise paired with FNC1.
+// FNC1 takes part in numeric pairs, so the look-aheads count it with the digits.
+bool IsDigitOrFnc1(char c) {
+  return IsDigit(c) || c == kFnc1;
+}
+
+// Writes min(remaining, 4) zeros at the end of numeric data: the latch to alphanumeric that
+// starts the padding, or as much of it as fits.
+void EndNumericData(CompositeEncodeState& state) {
+  const int remaining = state.RemainingBits();
+  if (remaining > 0)
+    state.Write(std::min(remaining, 4), 0);
+}
+
+// A single digit is left at the end of the data: it goes in 4 bits when that ends the size with
+// up to 2 spare bits (zeros), otherwise paired with FNC1 and followed by the end of numeric data
+// in the size that then holds the string.
 int EncodeFinalDigit(CompositeEncodeState& state, char digit) {
   ++state.position;
   const int remaining = state.RemainingBits();
@@ -53,19 +68,16 @@ int EncodeFinalDigit(CompositeEncodeState& state, char digit) {
     state.Write(remaining - 4, 0);
   } else {
     state.Write(7, (digit - '0') * 11 + kFnc1Value + 8);
-    int spare = remaining - 7;
-    if (spare > 4 || spare < 0)
-      spare = 4;
-    state.Write(spare, 0);
+    EndNumericData(state);
   }
   return kDoneMode;
 }
 
-// Whether an alphanumeric run should latch to numeric at a digit: four digits that end the data
-// or six digits in a row.
+// Whether an alphanumeric run should latch to numeric at a digit: four digits or FNC1s that end
+// the data, or six in a row.
 bool DigitRunWorthNumeric(const char* text) {
   int following = 0;
-  while (following < 5 && IsDigit(text[1 + following]))
+  while (following < 5 && IsDigitOrFnc1(text[1 + following]))
     ++following;
   if (following == 5)
     return true;
@@ -74,28 +86,61 @@ bool DigitRunWorthNumeric(const char* text) {
 
 enum class Iso646LookAhead { kStay, kNumeric, kAlphanumeric };
 
+struct Iso646Window {
+  Iso646LookAhead choice = Iso646LookAhead::kStay;
+  bool throughFnc1 = false;  // the run that chose alphanumeric goes on through FNC1
+};
+
 // At an alphanumeric-class character in ISO/IEC 646 mode, looks up to nine characters ahead to
-// decide whether the cheaper numeric or alphanumeric mode pays off.
-Iso646LookAhead LookAheadFromIso646(const char* text) {
+// decide whether the cheaper numeric or alphanumeric mode pays off. FNC1, which every mode
+// encodes alike, counts as a digit.
+Iso646Window LookAheadFromIso646(const char* text) {
   // Positive: the length of the digit run so far; negative: a run of that many leading digits
   // ended by a non-digit.
   int counter = IsDigit(text[0]) ? 1 : 0;
   const auto worthNumeric = [&counter] { return counter >= 4 || counter <= -4; };
+  bool throughFnc1 = false;
   for (int i = 1; i <= 9; ++i) {
     const char c = text[i];
     if (c == '\0') {
       if (worthNumeric())
-        return Iso646LookAhead::kNumeric;
+        return {Iso646LookAhead::kNumeric};
       if (i >= 5)
-        return Iso646LookAhead::kAlphanumeric;
-      return Iso646LookAhead::kStay;
+        return {Iso646LookAhead::kAlphanumeric, throughFnc1};
+      return {Iso646LookAhead::kStay};
     }
-    if (!HasClass(c, kAlphanumericClass))
-      return Iso646LookAhead::kStay;
+    if (!HasClass(c, kAlphanumericClass) && c != kFnc1)
+      return {Iso646LookAhead::kStay};
+    throughFnc1 = throughFnc1 || c == kFnc1;
     if (counter > 0)
-      counter = IsDigit(c) ? counter + 1 : -counter;
+      counter = IsDigitOrFnc1(c) ? counter + 1 : -counter;
   }
-  return worthNumeric() ? Iso646LookAhead::kNumeric : Iso646LookAhead::kAlphanumeric;
+  if (worthNumeric())
+    return {Iso646LookAhead::kNumeric};
+  return {Iso646LookAhead::kAlphanumeric, throughFnc1};
+}
+
+// What a latch from ISO/IEC 646 to alphanumeric does when the run that asks for it goes on
+// through FNC1. FNC1 returns both modes to numeric, so only the characters before it can pay for
+// the latch: the latch may cost bits, or save them.
+enum class Fnc1RunRule {
+  kLatch,    // latch, as for any run
+  kStay,     // stay in ISO/IEC 646 up to FNC1
+  kCheaper,  // encode both ways to where they meet and latch unless that costs more
+};
+
+int EncodeIso646With(CompositeEncodeState& state, Fnc1RunRule rule);
+
+int NextMode(CompositeEncodeState& state, Fnc1RunRule rule) {
+  switch (state.mode) {
+    case kNumericMode:
+      return EncodeNumeric(state);
+    case kAlphanumericMode:
+      return EncodeAlphanumeric(state);
+    case kIso646Mode:
+      return EncodeIso646With(state, rule);
+  }
+  return state.Fail(databar::kInternalOverflow);
 }
 
 int WriteAlphanumericCharacter(CompositeEncodeState& state, char c) {
@@ -151,12 +196,104 @@ int WriteIso646Character(CompositeEncodeState& state, char c) {
   return kIso646Mode;
 }
 
+// Encodes on from an ISO/IEC 646 character both ways, latched to alphanumeric and staying, until
+// the two reach the same character in the same mode (FNC1 brings both to numeric) or the end of
+// the data. True when the latched way has then written more bits.
+bool LatchCostsMore(const CompositeEncodeState& state) {
+  BitBuffer scratch{};
+  CompositeEncodeState latched(state, scratch);
+  CompositeEncodeState stayed(state, scratch);
+  LatchBetweenAlphanumericAndIso646(latched);
+  latched.mode = kAlphanumericMode;
+  ++stayed.position;
+  stayed.mode = WriteIso646Character(stayed, state.Current());
+  while (latched.position != stayed.position || latched.mode != stayed.mode) {
+    const bool latchedBehind = stayed.mode == kDoneMode ||
+                               (latched.mode != kDoneMode && latched.position <= stayed.position);
+    if (latchedBehind)
+      latched.mode = NextMode(latched, Fnc1RunRule::kLatch);
+    else
+      stayed.mode = NextMode(stayed, Fnc1RunRule::kStay);
+  }
+  return latched.bitPosition > stayed.bitPosition;
+}
+
+// Whether to stay in ISO/IEC 646 up to the FNC1 that the run goes on through. Staying where the
+// latch costs more is a shorter choice than the standard procedure's, which latches.
+bool StayBeforeFnc1(CompositeEncodeState& state, Fnc1RunRule rule) {
+  switch (rule) {
+    case Fnc1RunRule::kLatch:
+      return false;
+    case Fnc1RunRule::kStay:
+      return true;
+    case Fnc1RunRule::kCheaper:
+      break;
+  }
+  const bool stay = LatchCostsMore(state);
+  state.madeShorterChoice = state.madeShorterChoice || stay;
+  return stay;
+}
+
+int EncodeIso646With(CompositeEncodeState& state, Fnc1RunRule rule) {
+  if (state.AtEnd())
+    return kDoneMode;
+  const char c = state.Current();
+  if (HasClass(c, kAlphanumericClass)) {
+    const Iso646Window window = LookAheadFromIso646(state.text + state.position);
+    switch (window.choice) {
+      case Iso646LookAhead::kNumeric:
+        LatchToNumeric(state);
+        return kNumericMode;
+      case Iso646LookAhead::kAlphanumeric:
+        if (window.throughFnc1 && StayBeforeFnc1(state, rule))
+          break;
+        LatchBetweenAlphanumericAndIso646(state);
+        return kAlphanumericMode;
+      case Iso646LookAhead::kStay:
+        break;
+    }
+  }
+  ++state.position;
+  return WriteIso646Character(state, c);
+}
+
+Fnc1RunRule RuleOf(const CompositeEncodeState& state) {
+  return state.standardChoicesOnly ? Fnc1RunRule::kLatch : Fnc1RunRule::kCheaper;
+}
+
 int ChooseFirstMode(CompositeEncodeState& state) {
   if (state.target.kind != TargetExpanded)
     return ChooseCompositeMethod(state);
   state.bitPosition = 1;  // bit 0 is the linkage flag
   return state.target.chooseExpandedMethod(state);
 }
+
+struct Encodation {
+  int error = databar::kEncodeOk;
+  int size = -1;
+  bool madeShorterChoice = false;
+};
+
+Encodation Encode(const EncodeTarget& target, char* text, BitBuffer& bits,
+                  bool standardChoicesOnly) {
+  CompositeEncodeState state(target, text, bits);
+  state.standardChoicesOnly = standardChoicesOnly;
+  state.mode = ChooseFirstMode(state);
+  while (state.mode != kDoneMode && !state.Overflowed())
+    state.mode = NextMode(state, RuleOf(state));
+  Encodation result{state.error, -1, state.madeShorterChoice};
+  if (result.error != databar::kEncodeOk)
+    return result;
+  result.size = state.Overflowed() ? -1 : PadBits(state);
+  if (result.size < 0)
+    result.error = databar::kDataTooLong;
+  else
+    result.error = state.error;
+  return result;
+}
+
+// Longer texts fit no size: even digits take 3.5 bits each.
+constexpr size_t kMaxTextLength = 511;
 
 }  // namespace
 
@@ -174,21 +311,19 @@ int FirstInvalidCharacter(const char* text) {
 
 int EncodeNumeric(CompositeEncodeState& state) {
   if (state.AtEnd()) {
-    const int remaining = state.RemainingBits();
-    if (remaining > 0)
-      state.Write(std::min(remaining, 4), 0);
+    EndNumericData(state);
     return kDoneMode;
   }
   const char first = state.Current();
-  if (first == kSeparatorCharacter || (!IsDigit(first) && first != kFnc1)) {
+  if (!IsDigitOrFnc1(first)) {
     LatchNumericToAlphanumeric(state);
     return kAlphanumericMode;
   }
   const char second = state.text[state.position + 1];
   if (second == '\0' && IsDigit(first))
     return EncodeFinalDigit(state, first);
-  if (!IsDigit(second)) {
-    // A digit or FNC1 followed by FNC1, a non-digit or the end: FNC1 and the rest go on in
+  if (!IsDigitOrFnc1(second) || (first == kFnc1 && second == kFnc1)) {
+    // A digit or FNC1 followed by a non-digit or the end, or two FNC1s: the rest goes on in
     // alphanumeric mode.
     LatchNumericToAlphanumeric(state);
     return kAlphanumericMode;
@@ -207,7 +342,7 @@ int EncodeAlphanumeric(CompositeEncodeState& state) {
     return kIso646Mode;
   }
   const char* here = state.text + state.position;
-  if (IsDigit(c) && here[1] != kFnc1 && DigitRunWorthNumeric(here)) {
+  if (IsDigit(c) && DigitRunWorthNumeric(here)) {
     LatchToNumeric(state);
     return kNumericMode;
   }
@@ -216,50 +351,35 @@ int EncodeAlphanumeric(CompositeEncodeState& state) {
 }
 
 int EncodeIso646(CompositeEncodeState& state) {
-  if (state.AtEnd())
-    return kDoneMode;
-  const char c = state.Current();
-  if (HasClass(c, kAlphanumericClass)) {
-    switch (LookAheadFromIso646(state.text + state.position)) {
-      case Iso646LookAhead::kNumeric:
-        LatchToNumeric(state);
-        return kNumericMode;
-      case Iso646LookAhead::kAlphanumeric:
-        LatchBetweenAlphanumericAndIso646(state);
-        return kAlphanumericMode;
-      case Iso646LookAhead::kStay:
-        break;
-    }
-  }
-  ++state.position;
-  return WriteIso646Character(state, c);
+  return EncodeIso646With(state, RuleOf(state));
 }
 
-int EncodeDataBits(const EncodeTarget& target, char* text, BitBuffer& bits, int& size) {
+int EncodeDataBits(const EncodeTarget& target, char* text, BitBuffer& bits, int& size,
+                   EncodeChoices choices) {
   if (target.kind == TargetExpanded && target.chooseExpandedMethod == nullptr)
     return databar::kInternalOverflow;
-  CompositeEncodeState state(target, text, bits);
-  int mode = ChooseFirstMode(state);
-  while (mode != kDoneMode && !state.Overflowed()) {
-    switch (mode) {
-      case kNumericMode:
-        mode = EncodeNumeric(state);
-        break;
-      case kAlphanumericMode:
-        mode = EncodeAlphanumeric(state);
-        break;
-      case kIso646Mode:
-        mode = EncodeIso646(state);
-        break;
-      default:
-        mode = state.Fail(databar::kInternalOverflow);
-        break;
+  if (choices == EncodeChoices::kStandardProcedure) {
+    const Encodation standard = Encode(target, text, bits, true);
+    size = standard.size;
+    return standard.error;
+  }
+  const size_t length = strnlen(text, kMaxTextLength + 1);
+  std::array<char, kMaxTextLength + 1> original;
+  std::memcpy(original.data(), text, std::min(length + 1, original.size()));
+  Encodation chosen = Encode(target, text, bits, false);
+  // A shorter choice than the standard procedure's is kept only where it makes the symbol
+  // smaller; otherwise the standard's encodation, which other encoders make too, is kept.
+  if (chosen.error == databar::kEncodeOk && chosen.madeShorterChoice && length <= kMaxTextLength) {
+    std::memcpy(text, original.data(), length + 1);
+    BitBuffer standardBits = bits;  // with the linkage flag of an Expanded symbol
+    const Encodation standard = Encode(target, text, standardBits, true);
+    if (standard.error == databar::kEncodeOk && standard.size <= chosen.size) {
+      bits = standardBits;
+      chosen = standard;
     }
   }
-  if (state.error != databar::kEncodeOk)
-    return state.error;
-  size = state.Overflowed() ? -1 : PadBits(state);
-  return size < 0 ? databar::kDataTooLong : state.error;
+  size = chosen.size;
+  return chosen.error;
 }
 
 int PadBits(CompositeEncodeState& state) {

@@ -72,6 +72,20 @@ enum OtherAi : int {
 struct CompositeEncodeState {
   CompositeEncodeState(const EncodeTarget& target, char* text, BitBuffer& bits)
       : target(target), text(text), bits(bits) {}
+  // A copy of `other` that writes into `scratch`: for trying an encoding without keeping it.
+  CompositeEncodeState(const CompositeEncodeState& other, BitBuffer& scratch)
+      : target(other.target),
+        text(other.text),
+        position(other.position),
+        bits(scratch),
+        bitPosition(other.bitPosition),
+        mode(other.mode),
+        otherAi(other.otherAi),
+        ai90Number(other.ai90Number),
+        ai90Letter(other.ai90Letter),
+        error(other.error),
+        standardChoicesOnly(other.standardChoicesOnly),
+        madeShorterChoice(other.madeShorterChoice) {}
 
   const EncodeTarget& target;
   char* text;  // NUL-terminated; the date and AI 90 methods rewrite characters in place
@@ -83,6 +97,10 @@ struct CompositeEncodeState {
   int ai90Number = -1;
   char ai90Letter = 0;
   int error = databar::kEncodeOk;
+  // Make the standard procedure's choice at every point, or where another choice writes fewer
+  // bits, that one (and note that it was made).
+  bool standardChoicesOnly = false;
+  bool madeShorterChoice = false;
 
   char Current() const { return text[position]; }
   bool AtEnd() const { return text[position] == '\0'; }
@@ -123,11 +141,17 @@ int EncodeNumeric(CompositeEncodeState& state);
 int EncodeAlphanumeric(CompositeEncodeState& state);
 int EncodeIso646(CompositeEncodeState& state);
 
+// Which choices of mode the encodation makes: the standard procedure's at every point, or, where
+// a shorter choice makes the symbol smaller, that one.
+enum class EncodeChoices { kSmallestSymbol, kStandardProcedure };
+
 // Runs the method field (the composite one, or the target's Expanded one after the linkage bit
 // that the caller has written at bit 0), the general-purpose modes and the padding. Returns
 // kEncodeOk with `size` set to the size result of PadBits; kDataTooLong when the data fits no
-// size; kInternalOverflow when the encodation failed.
-int EncodeDataBits(const EncodeTarget& target, char* text, BitBuffer& bits, int& size);
+// size (the bits then hold what was written, as far as the buffer goes); kInternalOverflow when
+// the encodation failed.
+int EncodeDataBits(const EncodeTarget& target, char* text, BitBuffer& bits, int& size,
+                   EncodeChoices choices = EncodeChoices::kSmallestSymbol);
 
 // Pads the bit string to the smallest size that holds it; returns the size result of the
 // target's RemainingBits, or -1.

@@ -1,6 +1,6 @@
-// The random element strings of the composite peer tests and the known points where this
-// encoder and the peer choose different, equally valid encodings of the same data. Shared by the
-// component's peer test and the peer tests of whole composite symbols.
+// The random element strings of the composite peer tests and the points where this encoder
+// parts from the standard procedure that the peers follow, making a smaller symbol. Shared by
+// the component's peer test and the peer tests of whole composite and Expanded symbols.
 #pragma once
 
 #include <algorithm>
@@ -10,7 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "composite/bit_buffer.h"
+#include "composite/encode_target.h"
+#include "composite/general_purpose_encoder.h"
 #include "composite/size_tables.h"
+#include "databar/encode_error.h"
 #include "tests/composite/component_decoder.h"
 
 namespace composite::testing {
@@ -195,19 +199,20 @@ std::vector<std::vector<Element>> CasesForEverySize(const CompositeSizeTable& ta
   return chosenCases;
 }
 
-// Where this encoder and the peer choose different, equally readable encodings of the same data.
+// Where this encoder parts from the standard procedure of the general-purpose encodation, which
+// the peers follow: a choice that writes fewer bits, which the encoder keeps only where it makes
+// the symbol smaller. A symbol that differs from the peer's must part from it at one of these
+// and be the smaller.
 enum class Difference {
-  kFnc1InNumericPair,     // the peer pairs a digit with the FNC1 after it; we latch first
-  kLookAheadThroughFnc1,  // the peer counts FNC1 in the runs that decide a latch; we stop
-  kAi90RunMode,           // AI 90 data whose first non-digit is late: we start numeric
-  kFinalDigitSpareBits,   // a final digit whose 7 bits overflow the size: we add 4 zeros
+  kIso646BeforeFnc1,  // stays in ISO/IEC 646 up to FNC1 where the peer latches to alphanumeric
+  kAi90NumericStart,  // AI 90 data with four or more leading digits starts numeric
   kUnexplained,
 };
 
-constexpr const char* kDifferenceNames[] = {"digit and FNC1 paired by the peer",
-                                            "peer look-ahead through FNC1", "AI 90 run mode",
-                                            "final digit spare bits", "unexplained"};
+constexpr const char* kDifferenceNames[] = {"ISO/IEC 646 kept up to FNC1",
+                                            "AI 90 data started numeric", "unexplained"};
 
+// The documented choice at which two decodings of the same data part, or kUnexplained.
 inline Difference Classify(const testing::DecodedData& ours, const testing::DecodedData& peer) {
   size_t k = 0;
   while (k < ours.steps.size() && k < peer.steps.size() && ours.steps[k] == peer.steps[k])
@@ -225,16 +230,37 @@ inline Difference Classify(const testing::DecodedData& ours, const testing::Deco
   const std::string ahead =
       peer.generalPurpose.substr(std::min(decoded, peer.generalPurpose.size()));
   if (a == "M11:N" && b == "M11:A")
-    return Difference::kAi90RunMode;
-  if (a == "N>A" && b.size() == 3 && b[0] == 'N' && b[2] == '#')
-    return Difference::kFnc1InNumericPair;
-  if ((b == "A>N" || b == "I>N" || b == "I>A") && a.size() == 2 && a[0] == b[0] &&
+    return Difference::kAi90NumericStart;
+  // The look-ahead that latches sees at most ten characters.
+  if (b == "I>A" && a.size() == 2 && a[0] == 'I' &&
       ahead.substr(0, 10).find('#') != std::string::npos) {
-    return Difference::kLookAheadThroughFnc1;
+    return Difference::kIso646BeforeFnc1;
   }
-  if (a == "N>A" && b == "end" && ahead.empty())
-    return Difference::kFinalDigitSpareBits;
   return Difference::kUnexplained;
+}
+
+inline std::string BitText(const BitBuffer& bits) {
+  std::string text;
+  for (int i = 0; i < kBitCapacity; ++i)
+    text += GetBit(bits, i) ? '1' : '0';
+  return text;
+}
+
+// Where the peer refuses as too long data that ours fits into the largest component of
+// `columns` columns: our encodation by the standard procedure alone, as the peer encodes, must be
+// too long as well, and ours must part from it at a documented choice.
+inline Difference ExplainPeerRefusal(int columns, const std::string& text,
+                                     const DecodedData& ours) {
+  std::vector<char> copy(text.begin(), text.end());
+  copy.push_back('\0');
+  BitBuffer bits{};
+  int size = -1;
+  const EncodeTarget target = EncodeTarget::Composite(SizeTableFor(columns)->capacities.data());
+  if (EncodeDataBits(target, copy.data(), bits, size, EncodeChoices::kStandardProcedure) !=
+      databar::kDataTooLong) {
+    return Difference::kUnexplained;
+  }
+  return Classify(ours, DecodeElementString(BitText(bits)));
 }
 
 }  // namespace composite::testing

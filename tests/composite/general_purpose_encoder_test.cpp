@@ -26,13 +26,14 @@ struct Encoded {
 };
 
 // Encodes `text` for a composite target with the given capacities (0-terminated).
-Encoded Encode(std::string text, std::vector<int16_t> capacities = {1184, 0}) {
+Encoded Encode(std::string text, std::vector<int16_t> capacities = {1184, 0},
+               EncodeChoices choices = EncodeChoices::kSmallestSymbol) {
   BitBuffer bits{};
   std::vector<char> buffer(text.begin(), text.end());
   buffer.push_back('\0');
   const EncodeTarget target = EncodeTarget::Composite(capacities.data());
   int size = -1;
-  if (EncodeDataBits(target, buffer.data(), bits, size) != databar::kEncodeOk)
+  if (EncodeDataBits(target, buffer.data(), bits, size, choices) != databar::kEncodeOk)
     size = -1;
   Encoded out{size, "", buffer.data()};
   const int used = size >= 0 ? capacities[size] : 0;
@@ -125,10 +126,9 @@ TEST(MethodField, Ai90RunModeAndOtherAiFields) {
                 "00001"
                 "00010" +
                 Bin(59, 6));
-  // A non-digit among the first four characters of the run: alphanumeric, field 0.
+  // A non-digit in the run: alphanumeric, field 0. All digits: numeric, field 10.
   EXPECT_EQ(Encode("90Q12A").bits.substr(0, 3), "110");
-  // A later non-digit or all digits: numeric, field 10.
-  EXPECT_EQ(Encode("90Q1234A").bits.substr(0, 4), "1110");
+  EXPECT_EQ(Encode("90Q1234A").bits.substr(0, 3), "110");
   EXPECT_EQ(Encode("90Q1234").bits.substr(0, 4), "1110");
   // The FNC1 that ends the run announces AI 21 (10) or AI 8004 (11); other AIs give 0. These
   // codes form a prefix code with the 0 for none.
@@ -138,7 +138,22 @@ TEST(MethodField, Ai90RunModeAndOtherAiFields) {
   EXPECT_EQ(Encode("90Q12^21X").bits.substr(4, 1), "0");
 }
 
-TEST(MethodField, ImpliedAiDigitsAreSkipped) {
+TEST(MethodField, Ai90LeadingDigitsStartNumericWhereThatMakesTheSymbolSmaller) {
+  // 90Q1234A: numeric 14 + 14 + 4 + 6 = 38 bits, alphanumeric 13 + 20 + 6 = 39.
+  const std::string numeric =
+      "11"
+      "10"
+      "0" +
+      Bin(0, 5) + Bin(9, 4) + Bin(21, 7) + Bin(45, 7) + "0000" + Bin('A' - 33, 6);
+  EXPECT_EQ(Encode("90Q1234A", {38, 60, 0}).bits, numeric);
+  // Where both fit the same size, the alphanumeric start.
+  EXPECT_EQ(Encode("90Q1234A", {39, 60, 0}).bits.substr(0, 3), "110");
+  EXPECT_EQ(Encode("90Q1234A", {38, 60, 0}, EncodeChoices::kStandardProcedure).size, 1);
+  // Three leading digits are shorter in alphanumeric mode: 13 + 15 + 6 = 34 bits.
+  EXPECT_EQ(Encode("90Q123A", {34, 0}).bits.substr(0, 3), "110");
+}
+
+TEST(MethodField, ImpliedAiDigitsAreLeftOut) {
   // 90Q12#21X: numeric run 12, then FNC1 meets X (copied over the 2 of 21): latch, FNC1 in
   // alphanumeric; 21 is skipped and X follows in alphanumeric mode via numeric latch.
   const Encoded e = Encode("90Q12#21X");
@@ -155,13 +170,26 @@ TEST(MethodField, ImpliedAiDigitsAreSkipped) {
   // With a digit after the implied AI, FNC1 pairs with that digit in numeric mode.
   const Encoded digit = Encode("90Q12#213");
   EXPECT_EQ(digit.bits.substr(head.size() + 7, 7), Bin(10 * 11 + 3 + 8, 7));
+  EXPECT_EQ(digit.text, "90Q12#3");
+  // The look-ahead does not count the implied AI's digits: 6, FNC1 and P do not make a run of
+  // digits worth numeric mode, as 6, FNC1 and 8004 would.
+  const Encoded alphanumeric = Encode("90QA6#8004P");
+  EXPECT_EQ(alphanumeric.bits.substr(0, 14 + 6 + 5 + 5 + 4 + 6),
+            "11"
+            "0"
+            "11" +
+                Bin(0, 5) + Bin(9, 4) + Bin('A' - 33, 6) +
+                "01011"
+                "01111"
+                "0000" +
+                Bin('P' - 33, 6));
 }
 
 TEST(TextRewriting, StaysWithinTheText) {
   // The texts end right where the rewriting happens; bytes after the terminator must be
   // neither read into the data nor written.
-  for (const char* text :
-       {"90Q12#21", "90Q12#8004", "90QA#21", "90Q1#213", "17991231", "90Q12#2", "90Q12#800"}) {
+  for (const char* text : {"90Q12#21", "90Q12#8004", "90QA#21", "90Q1#213", "17991231", "90Q12#2",
+                           "90Q12#800", "1799123110aA#221"}) {
     const std::string data(text);
     char guarded[64];
     std::memset(guarded, '7', sizeof guarded);
@@ -187,19 +215,20 @@ TEST(GeneralPurpose, NumericPairsFnc1AndFinalDigit) {
   EXPECT_EQ(Encode("12#").bits.substr(0, 17), "0" + Bin(21, 7) +
                                                   "0000"
                                                   "01111");
-  EXPECT_EQ(Encode("1#").bits.substr(0, 15),
-            "0"
-            "0000"
-            "00110"
-            "01111");
+  // A digit and FNC1 form a pair, as FNC1 and a digit do.
+  EXPECT_EQ(Encode("1#").bits.substr(0, 12), "0" + Bin(1 * 11 + 10 + 8, 7) + "0000");
+  EXPECT_EQ(Encode("5#A").bits.substr(0, 18),
+            "0" + Bin(5 * 11 + 10 + 8, 7) + "0000" + Bin('A' - 33, 6));
   // A lone final digit goes in 4 bits only when 4 to 6 bits remain in the chosen size.
   EXPECT_EQ(Encode("123", {12, 0}).bits, "0" + Bin(21, 7) + Bin(4, 4));
   EXPECT_EQ(Encode("123", {14, 0}).bits, "0" + Bin(21, 7) + Bin(4, 4) + "00");
   // Otherwise it is paired with FNC1, then as many zeros as fit, at most 4.
   EXPECT_EQ(Encode("123", {17, 0}).bits, "0" + Bin(21, 7) + Bin(3 * 11 + 18, 7) + "00");
   EXPECT_EQ(Encode("123", {30, 0}).bits.substr(0, 19), "0" + Bin(21, 7) + Bin(51, 7) + "0000");
-  // When the 7 bits do not fit the size that held the data, the next size is used.
+  // When the 7 bits do not fit the size that held the data, the next size is used, and the
+  // zeros after them only fill it.
   EXPECT_EQ(Encode("123", {11, 20, 0}).size, 1);
+  EXPECT_EQ(Encode("123", {11, 16, 0}).bits, "0" + Bin(21, 7) + Bin(51, 7) + "0");
 }
 
 TEST(GeneralPurpose, AlphanumericLatchesToNumericOnlyForLongDigitRuns) {
@@ -217,11 +246,12 @@ TEST(GeneralPurpose, AlphanumericLatchesToNumericOnlyForLongDigitRuns) {
   // Six digits in a row latch even when more follows; five do not.
   EXPECT_EQ(Encode("A123456B").bits.substr(11, 3), "000");
   EXPECT_EQ(Encode("A12345B").bits.substr(11, 5), "00110");
-  // A digit before FNC1 is written in alphanumeric mode, FNC1 returns to numeric.
-  EXPECT_EQ(Encode("A1#23").bits.substr(11, 17),
-            "00110"
-            "01111" +
-                Bin(33, 7));
+  // FNC1 counts with the digits: four to the end, or six in a row, latch.
+  EXPECT_EQ(Encode("A1#23").bits.substr(11, 17), "000" + Bin(1 * 11 + 10 + 8, 7) + Bin(33, 7));
+  EXPECT_EQ(Encode("A12#345B").bits.substr(11, 3), "000");
+  EXPECT_EQ(Encode("A12#34B").bits.substr(11, 5), "00110");
+  // At FNC1 itself there is no latch: FNC1 returns to numeric mode.
+  EXPECT_EQ(Encode("A#1234").bits.substr(11, 5), "01111");
 }
 
 TEST(GeneralPurpose, Iso646RunsAndTheirWayBack) {
@@ -237,6 +267,9 @@ TEST(GeneralPurpose, Iso646RunsAndTheirWayBack) {
   EXPECT_EQ(Encode("aABCD").bits.substr(0, a.size() + 7), a + Bin('A' - 1, 7));
   // Four digits to the end: numeric (000).
   EXPECT_EQ(Encode("a1234").bits.substr(0, a.size() + 3 + 7), a + "000" + Bin(21, 7));
+  // FNC1 counts as a digit: four leading digits and FNC1s, then an alphanumeric character.
+  EXPECT_EQ(Encode("a1#22A").bits.substr(a.size(), 3 + 7 + 7),
+            "000" + Bin(1 * 11 + 10 + 8, 7) + Bin(2 * 11 + 2 + 8, 7));
   // Ten alphanumeric-class characters in a row, four leading digits: numeric.
   EXPECT_EQ(Encode("a1234ABCDEFx").bits.substr(a.size(), 3), "000");
   // Punctuation codes.
@@ -247,6 +280,24 @@ TEST(GeneralPurpose, Iso646RunsAndTheirWayBack) {
   EXPECT_EQ(Encode("!\"%/:?_ ").bits.substr(p.size(), 64),
             Bin(232, 8) + Bin(233, 8) + Bin(234, 8) + Bin(244, 8) + Bin(245, 8) + Bin(250, 8) +
                 Bin(251, 8) + Bin(252, 8));
+}
+
+TEST(GeneralPurpose, Iso646RunThroughFnc1LatchesUnlessStayingMakesTheSymbolSmaller) {
+  // aA#221: the run A, FNC1, 2, 2, 1 reaches the end. Latching costs 5 + 6 + 5 bits up to FNC1,
+  // staying 7 + 5; 36 bits precede the final digit either way but the latch's.
+  const std::string head =
+      "0"
+      "0000"
+      "00100" +
+      Bin('a' - 7, 7);
+  const std::string stayed = head + Bin('A' - 1, 7) + "01111" + Bin(2 * 11 + 2 + 8, 7) + Bin(2, 4);
+  EXPECT_EQ(Encode("aA#221", {40, 60, 0}).bits, stayed);
+  // Where both fit the same size, the latch.
+  EXPECT_EQ(Encode("aA#221", {60, 0}).bits.substr(head.size(), 11), "00100" + Bin('A' - 33, 6));
+  EXPECT_EQ(Encode("aA#221", {40, 60, 0}, EncodeChoices::kStandardProcedure).size, 1);
+  // Punctuation before FNC1 saves 2 bits a character in alphanumeric mode: three pay for the
+  // latch, and the latch stays whatever the sizes.
+  EXPECT_EQ(Encode("a.../#221", {40, 50, 60, 70, 0}).bits.substr(head.size(), 5), "00100");
 }
 
 TEST(GeneralPurpose, SeparatorCharacterCodes) {
