@@ -146,8 +146,8 @@ void RemoveImpliedAi(CompositeEncodeState& state) {
   const int length = ImpliedAiLength(state.otherAi);
   if (length == 0)
     return;
-  char* fnc1 = std::strchr(state.text + state.position, kFnc1);
-  std::memmove(fnc1 + 1, fnc1 + 1 + length, std::strlen(fnc1 + 1 + length) + 1);
+  const char* fnc1 = std::strchr(state.text + state.position, kFnc1);
+  state.rewrite.Remove(state.text, static_cast<int>(fnc1 + 1 - state.text), length);
 }
 
 bool Ai90RunEnded(const CompositeEncodeState& state) {

@@ -131,8 +131,9 @@ enum class Fnc1RunRule {
 
 int EncodeIso646With(CompositeEncodeState& state, Fnc1RunRule rule);
 
-int NextMode(CompositeEncodeState& state, Fnc1RunRule rule) {
-  switch (state.mode) {
+// Encodes one unit in `mode` and returns the mode for the next.
+int NextMode(CompositeEncodeState& state, int mode, Fnc1RunRule rule) {
+  switch (mode) {
     case kNumericMode:
       return EncodeNumeric(state);
     case kAlphanumericMode:
@@ -211,9 +212,9 @@ bool LatchCostsMore(const CompositeEncodeState& state) {
     const bool latchedBehind = stayed.mode == kDoneMode ||
                                (latched.mode != kDoneMode && latched.position <= stayed.position);
     if (latchedBehind)
-      latched.mode = NextMode(latched, Fnc1RunRule::kLatch);
+      latched.mode = NextMode(latched, latched.mode, Fnc1RunRule::kLatch);
     else
-      stayed.mode = NextMode(stayed, Fnc1RunRule::kStay);
+      stayed.mode = NextMode(stayed, stayed.mode, Fnc1RunRule::kStay);
   }
   return latched.bitPosition > stayed.bitPosition;
 }
@@ -272,16 +273,18 @@ struct Encodation {
   int error = databar::kEncodeOk;
   int size = -1;
   bool madeShorterChoice = false;
+  TextRewrite rewrite;
 };
 
 Encodation Encode(const EncodeTarget& target, char* text, BitBuffer& bits,
                   bool standardChoicesOnly) {
   CompositeEncodeState state(target, text, bits);
   state.standardChoicesOnly = standardChoicesOnly;
-  state.mode = ChooseFirstMode(state);
-  while (state.mode != kDoneMode && !state.Overflowed())
-    state.mode = NextMode(state, RuleOf(state));
-  Encodation result{state.error, -1, state.madeShorterChoice};
+  const Fnc1RunRule rule = RuleOf(state);
+  int mode = ChooseFirstMode(state);
+  while (mode != kDoneMode && !state.Overflowed())
+    mode = NextMode(state, mode, rule);
+  Encodation result{state.error, -1, state.madeShorterChoice, state.rewrite};
   if (result.error != databar::kEncodeOk)
     return result;
   result.size = state.Overflowed() ? -1 : PadBits(state);
@@ -292,10 +295,24 @@ Encodation Encode(const EncodeTarget& target, char* text, BitBuffer& bits,
   return result;
 }
 
-// Longer texts fit no size: even digits take 3.5 bits each.
-constexpr size_t kMaxTextLength = 511;
-
 }  // namespace
+
+void TextRewrite::Remove(char* text, int at, int count) {
+  removedAt_ = at;
+  removedCount_ = count;
+  std::memcpy(removed_, text + at, count);
+  std::memmove(text + at, text + at + count, std::strlen(text + at + count) + 1);
+}
+
+void TextRewrite::Undo(char* text) const {
+  if (removedAt_ >= 0) {
+    char* at = text + removedAt_;
+    std::memmove(at + removedCount_, at, std::strlen(at) + 1);
+    std::memcpy(at, removed_, removedCount_);
+  }
+  if (replacedAt_ >= 0)
+    text[replacedAt_] = replaced_;
+}
 
 uint8_t ClassOf(char c) {
   return kClassTable[static_cast<unsigned char>(c)];
@@ -363,14 +380,11 @@ int EncodeDataBits(const EncodeTarget& target, char* text, BitBuffer& bits, int&
     size = standard.size;
     return standard.error;
   }
-  const size_t length = strnlen(text, kMaxTextLength + 1);
-  std::array<char, kMaxTextLength + 1> original;
-  std::memcpy(original.data(), text, std::min(length + 1, original.size()));
   Encodation chosen = Encode(target, text, bits, false);
   // A shorter choice than the standard procedure's is kept only where it makes the symbol
   // smaller; otherwise the standard's encodation, which other encoders make too, is kept.
-  if (chosen.error == databar::kEncodeOk && chosen.madeShorterChoice && length <= kMaxTextLength) {
-    std::memcpy(text, original.data(), length + 1);
+  if (chosen.error == databar::kEncodeOk && chosen.madeShorterChoice) {
+    chosen.rewrite.Undo(text);
     BitBuffer standardBits = bits;  // with the linkage flag of an Expanded symbol
     const Encodation standard = Encode(target, text, standardBits, true);
     if (standard.error == databar::kEncodeOk && standard.size <= chosen.size) {

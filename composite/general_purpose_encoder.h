@@ -67,8 +67,28 @@ enum OtherAi : int {
   kAi8004Follows = 2,
 };
 
+// What the method fields rewrote in the text (one character replaced, up to four removed), so
+// that the text can be put back as it was and encoded again.
+class TextRewrite {
+ public:
+  void Replace(char* text, int at, char c) {
+    replacedAt_ = at;
+    replaced_ = text[at];
+    text[at] = c;
+  }
+  void Remove(char* text, int at, int count);
+  void Undo(char* text) const;
+
+ private:
+  int replacedAt_ = -1;
+  char replaced_ = 0;
+  int removedAt_ = -1;
+  int removedCount_ = 0;
+  char removed_[4] = {};
+};
+
 // The state of one run: where it is in the text and in the bit string, the current mode, what
-// the AI 90 method has read, and the first error met.
+// the AI 90 method has read, what the method fields rewrote, and the first error met.
 struct CompositeEncodeState {
   CompositeEncodeState(const EncodeTarget& target, char* text, BitBuffer& bits)
       : target(target), text(text), bits(bits) {}
@@ -83,6 +103,7 @@ struct CompositeEncodeState {
         otherAi(other.otherAi),
         ai90Number(other.ai90Number),
         ai90Letter(other.ai90Letter),
+        rewrite(other.rewrite),
         error(other.error),
         standardChoicesOnly(other.standardChoicesOnly),
         madeShorterChoice(other.madeShorterChoice) {}
@@ -96,6 +117,7 @@ struct CompositeEncodeState {
   int otherAi = kNoOtherAi;
   int ai90Number = -1;
   char ai90Letter = 0;
+  TextRewrite rewrite;
   int error = databar::kEncodeOk;
   // Make the standard procedure's choice at every point, or where another choice writes fewer
   // bits, that one (and note that it was made).

@@ -42,7 +42,7 @@ void EncodeDate(CompositeEncodeState& state) {
   if (text[8] == '1' && text[9] == '0' && text[10] != kFnc1) {
     state.position = 10;
   } else {
-    text[7] = kFnc1;
+    state.rewrite.Replace(text, 7, kFnc1);
     state.position = 7;
   }
 }

@@ -189,7 +189,7 @@ TEST(TextRewriting, StaysWithinTheText) {
   // The texts end right where the rewriting happens; bytes after the terminator must be
   // neither read into the data nor written.
   for (const char* text : {"90Q12#21", "90Q12#8004", "90QA#21", "90Q1#213", "17991231", "90Q12#2",
-                           "90Q12#800", "1799123110aA#221"}) {
+                           "90Q12#800", "1799123110aA#221", "90Q1234A#21aA#221"}) {
     const std::string data(text);
     char guarded[64];
     std::memset(guarded, '7', sizeof guarded);
@@ -298,6 +298,18 @@ TEST(GeneralPurpose, Iso646RunThroughFnc1LatchesUnlessStayingMakesTheSymbolSmall
   // Punctuation before FNC1 saves 2 bits a character in alphanumeric mode: three pay for the
   // latch, and the latch stays whatever the sizes.
   EXPECT_EQ(Encode("a.../#221", {40, 50, 60, 70, 0}).bits.substr(head.size(), 5), "00100");
+}
+
+// The shorter choices are tried first; where they do not make the symbol smaller, the text the
+// method fields rewrote is put back and encoded again with the standard choices.
+TEST(GeneralPurpose, ShorterChoicesThatGainNoSizeLeaveTheStandardEncodation) {
+  for (const char* text : {"aA#221", "90Q1234A", "1799123110aA#221", "1799123aA#22ABC",
+                           "90Q12#21aA#221", "90Q1234A#8004aA#221", "90Q12#8004"}) {
+    const Encoded chosen = Encode(text);
+    const Encoded standard = Encode(text, {1184, 0}, EncodeChoices::kStandardProcedure);
+    EXPECT_EQ(chosen.bits, standard.bits) << text;
+    EXPECT_EQ(chosen.text, standard.text) << text;
+  }
 }
 
 TEST(GeneralPurpose, SeparatorCharacterCodes) {
