@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <numeric>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace peers {
@@ -69,6 +70,20 @@ std::optional<Window> RightFinderValue3Window(const std::string& row) {
   return Window{first, first + 13};
 }
 
+// Our separator looks for a finder wherever three inner widths add up to 13, as a finder's
+// first three do, and crosses it with alternating modules; zint looks only where the finders are.
+// Where widths of data characters add up to 13 (outside the finders, inner 7 to 12 and 29 to 33,
+// which the rules above cover), the separator over those elements and the next may differ.
+std::optional<Window> DataFinderHeadWindow(const std::string& row) {
+  const std::vector<int> e = Elements(row);
+  for (size_t k = 2; k + 3 < e.size(); ++k) {
+    const bool atFinder = (k >= 9 && k <= 14) || (k >= 31 && k <= 35);
+    if (!atFinder && e[k] + e[k + 1] + e[k + 2] == 13)
+      return Window{ModulesBefore(e, k), ModulesBefore(e, k + 4)};
+  }
+  return std::nullopt;
+}
+
 bool DiffersOnlyWithin(const std::string& ours, const std::string& theirs,
                        std::initializer_list<std::optional<Window>> windows) {
   const std::vector<size_t> modules = DifferingModules(ours, theirs);
@@ -108,11 +123,18 @@ std::string ExplainOmniSeparator(const std::string& ours, const std::string& the
     return window &&
            std::any_of(modules.begin(), modules.end(), [&](size_t m) { return window->Holds(m); });
   };
-  if (!DiffersOnlyWithin(ours, theirs, {early, right}))
+  const std::optional<Window> central = DataFinderHeadWindow(row);
+  if (!DiffersOnlyWithin(ours, theirs, {early, right, central}))
     return "";
-  if (within(early) && within(right))
-    return "finder test one element early and right finder of value 3";
-  return within(early) ? "finder test one element early" : "right finder of value 3";
+  std::string explanation;
+  const auto add = [&](const std::optional<Window>& window, const char* rule) {
+    if (within(window))
+      explanation += (explanation.empty() ? "" : " and ") + std::string(rule);
+  };
+  add(early, "finder test one element early");
+  add(right, "right finder of value 3");
+  add(central, "finder test over data characters");
+  return explanation;
 }
 
 bool OnlyRowDiffers(const ModuleRows& ours, const ModuleRows& theirs, size_t row) {
