@@ -91,6 +91,17 @@ def options_seeds():
     yield lines("--fit-text", "--no-fit-text", "--type")
 
 
+def gs1_seeds():
+    # The reader is chosen by the first byte: even the internal form, odd the bracketed form.
+    for text in ELEMENT_STRINGS:
+        yield b"\0" + text.encode()
+    for text in CODES + [c for c in COMPOSITES if c.startswith("(")]:
+        yield b"\1" + text.encode()
+    yield b"\1(01)98898765432107(3202)012345"
+    yield b"\1(17)991332(11)000000(01)12345678901231(37)5"
+    yield b"\1(8007)GB82WEST12345698765432(422)276(4300)A%2FB"
+
+
 TARGETS = {
     "databar_fuzzer": databar_seeds,
     "composite_fuzzer": composite_seeds,
@@ -99,6 +110,7 @@ TARGETS = {
     "medical128_fuzzer": medical128_seeds,
     "settings_record_fuzzer": settings_record_seeds,
     "options_fuzzer": options_seeds,
+    "gs1_fuzzer": gs1_seeds,
 }
 
 
