@@ -1,4 +1,5 @@
-// PDF417 symbol character patterns of clusters 0, 3 and 6, used by the composite component rows.
+// PDF417 symbol character patterns of clusters 0, 3 and 6 (the symbol character table of
+// ISO/IEC 15438 Annex A), used by the composite component rows.
 #pragma once
 
 #include <array>

@@ -1,5 +1,5 @@
-// Row address patterns of the composite component rows, indexed by row address - 1. Each is 6
-// widths, bar first, 10 modules.
+// Row address patterns of the composite component rows (the MicroPDF417 table of ISO/IEC 24728),
+// indexed by row address - 1. Each is 6 widths, bar first, 10 modules.
 #pragma once
 
 #include "databar/symbol_records.h"

@@ -1,4 +1,5 @@
-// Character tables of GS1 DataBar Limited.
+// Character tables of GS1 DataBar Limited, as ISO/IEC 24724 gives them: the data character
+// groups, checksum weights and check characters.
 #pragma once
 
 #include "databar/character_group.h"

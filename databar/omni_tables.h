@@ -1,4 +1,5 @@
-// Character tables of GS1 DataBar Omnidirectional (also Truncated and the stacked forms).
+// Character tables of GS1 DataBar Omnidirectional (also Truncated and the stacked forms), as
+// ISO/IEC 24724 gives them: the data character groups, checksum weights and finder patterns.
 #pragma once
 
 #include "databar/character_group.h"

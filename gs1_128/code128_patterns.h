@@ -1,4 +1,5 @@
-// Code 128 symbol characters as width strings: bar, space, bar, space, bar, space (11 modules).
+// Code 128 symbol characters as width strings: bar, space, bar, space, bar, space (11 modules),
+// from the symbol character table of ISO/IEC 15417.
 #pragma once
 
 namespace gs1_128 {
