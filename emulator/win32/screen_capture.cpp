@@ -1,8 +1,9 @@
 #include "emulator/win32/screen_capture.h"
 
 #include <cstdint>
-#include <fstream>
 #include <vector>
+
+#include "emulator/win32/png_file.h"
 
 namespace emulator {
 
@@ -21,11 +22,6 @@ BOOL CALLBACK IncludeOwned(HWND window, LPARAM context) {
     UnionRect(&owned.bounds, &owned.bounds, &bounds);
   }
   return TRUE;
-}
-
-template <typename Value>
-void Put(std::ofstream& out, Value value) {
-  out.write(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
 }  // namespace
@@ -49,16 +45,15 @@ bool CaptureScreen(const RECT& area, const std::wstring& path) {
   BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
   SelectObject(memory, previous);
 
+  // 32 bits a pixel, blue first, rows top to bottom.
   BITMAPINFOHEADER header{};
   header.biSize = sizeof header;
   header.biWidth = width;
-  header.biHeight = height;  // bottom-up, as BMP files hold it
+  header.biHeight = -height;
   header.biPlanes = 1;
-  header.biBitCount = 24;
+  header.biBitCount = 32;
   header.biCompression = BI_RGB;
-  const uint32_t stride = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
-  header.biSizeImage = stride * static_cast<uint32_t>(height);
-  std::vector<char> pixels(header.biSizeImage);
+  std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);
   const int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(),
                              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
   DeleteObject(bitmap);
@@ -67,15 +62,11 @@ bool CaptureScreen(const RECT& area, const std::wstring& path) {
   if (rows != height)
     return false;
 
-  std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
-  const uint32_t offset = 14 + sizeof header;
-  out.write("BM", 2);
-  Put<uint32_t>(out, offset + header.biSizeImage);
-  Put<uint32_t>(out, 0);
-  Put<uint32_t>(out, offset);
-  Put(out, header);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  return static_cast<bool>(out);
+  std::vector<uint8_t> rgb;
+  rgb.reserve(static_cast<size_t>(width) * height * 3);
+  for (size_t at = 0; at < pixels.size(); at += 4)
+    rgb.insert(rgb.end(), {pixels[at + 2], pixels[at + 1], pixels[at]});
+  return WritePngFile(path, width, height, rgb);
 }
 
 }  // namespace emulator

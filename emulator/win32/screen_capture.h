@@ -7,7 +7,7 @@
 
 namespace emulator {
 
-// Writes the screen's pixels inside the rectangle as a 24-bit BMP file; false when it cannot.
+// Writes the screen's pixels inside the rectangle as a PNG file; false when it cannot.
 bool CaptureScreen(const RECT& area, const std::wstring& path);
 
 // The rectangle around the window and every visible top-level window it owns.

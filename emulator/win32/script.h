@@ -20,7 +20,7 @@
 //   expect-checked TEXT yes|no  whether the menu item with that text is checked
 //   expect-symbols N            the document holds N symbols
 //   save-svg PATH               writes the document as SVG
-//   screenshot PATH             writes the host window and its panels as a BMP file
+//   screenshot PATH             writes the host window and its panels as a PNG file
 //   wait MS                     lets the windows work for MS milliseconds
 //   shutdown                    shuts the plug-in down
 #pragma once
