@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs everything the builds and tests need on a fresh Debian 12 machine: compilers (native
-# and mingw-w64), CMake, GoogleTest, Google Benchmark, cairo, FreeType, fonts, iso-codes (the
-# country and currency lists the GS1 checks are built with), Wine with Xvfb, the peer encoders
-# (zint, and bwip-js and zxing-wasm from npm). Safe to run again: it installs only what is missing.
+# Installs everything the builds and tests need on a fresh Debian 12 machine: compilers (native,
+# and mingw-w64 for i686 and x86_64), CMake, GoogleTest, Google Benchmark, cairo, FreeType, fonts,
+# iso-codes (the country and currency lists the GS1 checks are built with), 32-bit and 64-bit Wine
+# with Xvfb, the peer encoders (zint, and bwip-js and zxing-wasm from npm). Safe to run again: it
+# installs only what is missing.
+#
+# fonts-droid-fallback (which Debian's ghostscript recommends) has Japanese but no Latin letters;
+# Wine picks it for a Japanese font asked for by character set alone. It is installed so that the
+# win32 tests always meet it, as users' machines may.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +19,8 @@ packages=(
   poppler-utils ghostscript
   clang libclang-rt-14-dev clang-format
   g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth
+  g++-mingw-w64-x86-64-posix wine64
+  fonts-droid-fallback
 )
 
 as_root() {
