@@ -1,6 +1,7 @@
 #include "panels/win32/panel_shell.h"
 
 #include <array>
+#include <cwchar>
 #include <new>
 #include <vector>
 
@@ -21,6 +22,7 @@ constexpr char kShowOptions[] = "オプションを表示";
 constexpr char kHideOptions[] = "オプションを隠す";
 
 constexpr int kPanelFontHeight = 14;
+constexpr wchar_t kPanelFontFace[] = L"MS UI Gothic";
 
 constexpr char kPanelIcon[] = "PANEL_ICON";
 constexpr size_t kIconChunk = 1024;
@@ -135,11 +137,14 @@ host::ErrorCode PanelShell::CreateChildControls() {
     window_ = nullptr;
     return kPanelWindowFailure;
   }
-  // Default face and weight. The Japanese character set makes the system choose a face that has
-  // the labels' characters whatever its own code page.
+  // Default weight, in Japanese Windows' interface face with the Japanese character set, so that
+  // Latin letters, digits and Japanese come from one face that has them all. A face asked for by
+  // character set alone is whatever the system finds first for it, which may be a Japanese font
+  // without Latin letters: the digits and the type names would then be drawn as boxes.
   LOGFONTW description{};
   description.lfHeight = kPanelFontHeight;
   description.lfCharSet = SHIFTJIS_CHARSET;
+  wcscpy(description.lfFaceName, kPanelFontFace);
   font_ = CreateFontIndirectW(&description);
   if (font_ == nullptr || !CreateControls())
     return kPanelWindowFailure;
