@@ -24,7 +24,7 @@ echo "== fuzz targets: a short run of each from its seeds"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DBARQUILL_FUZZ=ON -DBARQUILL_PEER_TESTS=OFF >/dev/null
 fuzzers=(databar_fuzzer composite_fuzzer expanded_fuzzer code_text_fuzzer medical128_fuzzer
-         settings_record_fuzzer options_fuzzer)
+         settings_record_fuzzer options_fuzzer gs1_fuzzer)
 cmake --build build-fuzz --target "${fuzzers[@]}"
 fuzzdir=$(mktemp -d)
 trap 'rm -rf "$fuzzdir"' EXIT
