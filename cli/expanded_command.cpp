@@ -161,13 +161,14 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
 int Dump(panels::ExpandedForm& form) {
   panels::ExpandedRequest accepted;
   if (const auto failure = form.Validate(accepted))
-    return kReport.BadInput(OptionOf(failure->focus), failure->message);
+    return kReport.BadInput(OptionOf(failure->focus), failure->message, failure->english);
+  PrintGs1Warnings(kReport, form.Gs1Warnings());
   return DumpModuleRows(
       kReport,
       [&](databar::CGS1DataBarSymbol& symbol) { return form.Encode(symbol, accepted, {}); },
       [&](int32_t result) -> std::optional<int> {
         if (const auto failure = form.EncodedFailure(accepted, result))
-          return kReport.BadInput(OptionOf(failure->focus), failure->message);
+          return kReport.BadInput(OptionOf(failure->focus), failure->message, failure->english);
         return std::nullopt;
       });
 }
@@ -178,8 +179,10 @@ int Create(panels::ExpandedForm& form, OutputChoice& output) {
       [&] {
         const auto result = form.CreateSymbol();
         // The module width the form accepted, in points.
-        if (result.outcome == panels::DataBarOutcome::kCreated)
+        if (result.outcome == panels::DataBarOutcome::kCreated) {
           FitModuleToPixels(output, *panels::ReadDecimal(form.lengths.moduleWidth) * 72 / 25.4);
+          PrintGs1Warnings(kReport, form.Gs1Warnings());
+        }
         return result;
       },
       [&](const panels::DataBarResult& result) {

@@ -31,6 +31,11 @@ int DumpModuleRows(const CommandReport& report,
   return kExitOk;
 }
 
+void PrintGs1Warnings(const CommandReport& report, const std::vector<gs1::UserMessage>& warnings) {
+  for (const gs1::UserMessage& warning : warnings)
+    report.Warning(warning.japanese, warning.english);
+}
+
 std::optional<int> DataBarRefusal(const CommandReport& report, const panels::DataBarResult& result,
                                   std::string_view focusedOption) {
   switch (result.outcome) {
@@ -38,7 +43,7 @@ std::optional<int> DataBarRefusal(const CommandReport& report, const panels::Dat
       return std::nullopt;
     case panels::DataBarOutcome::kFieldRejected:
     case panels::DataBarOutcome::kNotEncodable:
-      return report.BadInput(focusedOption, result.message);
+      return report.BadInput(focusedOption, result.message, result.english);
     case panels::DataBarOutcome::kNoDocument:
     case panels::DataBarOutcome::kHostFailure:
       break;

@@ -6,12 +6,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/command_report.h"
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
 #include "cli/host_session.h"
 #include "databar/gs1_databar_symbol.h"
+#include "gs1/fault_messages.h"
 #include "panels/symbol_creation.h"
 
 namespace cli {
@@ -46,6 +48,9 @@ int CreateAndWrite(const CommandReport& report, const OutputChoice& output,
   }
   return kExitOk;
 }
+
+// Prints the warnings about the symbol's GS1 data.
+void PrintGs1Warnings(const CommandReport& report, const std::vector<gs1::UserMessage>& warnings);
 
 // The exit status of a refusal that a GS1 DataBar or Expanded create action reported, naming the
 // option of the field it focused; nothing when the symbol was made.

@@ -136,7 +136,7 @@ class ModuleLine : public gs1_128::SymbolCharacterSink {
 int Dump(panels::Medical128Form& form) {
   panels::Medical128Request request;
   if (const auto failure = form.Validate(request))
-    return kReport.BadInput(OptionOf(failure->focus), failure->message);
+    return kReport.BadInput(OptionOf(failure->focus), failure->message, failure->english);
   gs1_128::CMedical128Symbol symbol;
   if (!request.SetUp(symbol))
     return kReport.Failed("the data cannot be encoded");
@@ -154,7 +154,7 @@ std::optional<int> Refusal(const panels::Medical128Form& form,
     case panels::Medical128Outcome::kCreated:
       return std::nullopt;
     case panels::Medical128Outcome::kFieldRejected:
-      return kReport.BadInput(OptionOf(form.focus), result.message);
+      return kReport.BadInput(OptionOf(form.focus), result.message, result.english);
     case panels::Medical128Outcome::kNotEncodable:
       return kReport.Failed("the data cannot be encoded");
     case panels::Medical128Outcome::kNoDocument:

@@ -2,11 +2,13 @@
 
 #include <cstring>
 #include <new>
+#include <string_view>
 
 #include "composite/expanded_encoder.h"
 #include "databar/encode_error.h"
 #include "databar/limited_encoder.h"
 #include "databar/omnidirectional_encoders.h"
+#include "gs1/ai_syntax.h"
 #include "host/suite_pointers.h"
 
 namespace databar {
@@ -19,6 +21,13 @@ constexpr double kPointsPerMillimetre = 72.0 / 25.4;
 constexpr double kTextHeightFactor = static_cast<double>(7.2f);
 constexpr double kTextAdvanceFactor = static_cast<double>(5.65f);
 constexpr int kItemLineCharacters = 18;  // "(01)" and 14 digits
+
+// Whether FNC1 must end the AI's data when another element string follows: for every AI but
+// those whose data has a length every reader knows; an AI that is not a GS1 AI gets one too.
+bool AiNeedsFnc1(std::string_view ai) {
+  const gs1::AiSyntax* row = gs1::FindAiSyntax(ai);
+  return row == nullptr || row->needsFnc1;
+}
 
 // Shrinks the outline text so that 18 cells are about as wide as the symbol's bars.
 double FitFactor(DataBarLayout layout) {
@@ -129,12 +138,28 @@ bool CGS1DataBarSymbol::CopyRequestTexts(const char* primary, const FieldString*
 }
 
 // '$' (a line break), '(' and ')' are only shown; '#' (FNC1) and '^' (the separator character)
-// are only encoded. The 2D text becomes its human-readable form in place.
+// are only encoded. The 2D text becomes its human-readable form in place. Where the AIs are
+// written in parentheses, the text says where each element string ends, so an FNC1 is put after
+// the data of every AI that needs one before the next '(' (unless the user wrote '#' or '^'
+// there): a reader then finds the element strings the text shows.
 void CGS1DataBarSymbol::FilterCompositeText() {
+  const bool bracketed = std::strpbrk(request_.compositeText, "()") != nullptr;
   char* shown = request_.compositeText;
-  char* encoded = request_.encoderCompositeText;
+  char* const encodedStart = request_.encoderCompositeText;
+  char* encoded = encodedStart;
+  const char* aiStart = nullptr;  // in the encoder text
+  std::string_view ai;            // the AI of the element string being written
   for (const char* c = request_.compositeText; *c != '\0'; ++c) {
     const char character = *c;
+    if (bracketed && character == '(') {
+      if (!ai.empty() && encoded[-1] != '#' && encoded[-1] != '^' && AiNeedsFnc1(ai))
+        *encoded++ = '#';
+      aiStart = encoded;
+      ai = {};
+    } else if (bracketed && character == ')' && aiStart != nullptr) {
+      ai = std::string_view(aiStart, static_cast<size_t>(encoded - aiStart));
+      aiStart = nullptr;
+    }
     if (character != '$' && character != '(' && character != ')')
       *encoded++ = character;
     if (character != '#' && character != '^')

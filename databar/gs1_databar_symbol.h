@@ -59,7 +59,8 @@ struct DataBarRequest {
   FieldString fieldStrings[kFieldStringCount] = {};  // kept from the last call that passed them
   // The 2D text as typed; after EncodeDataBar its human-readable form ('#' and '^' removed).
   char compositeText[kCompositeTextLength + 1] = {};
-  // The 2D text for the encoder ('$', '(' and ')' removed).
+  // The 2D text for the encoder ('$', '(' and ')' removed, FNC1 added where the parentheses end a
+  // field that needs it).
   char encoderCompositeText[kCompositeTextLength + 2] = {};
   int32_t checkDigit = 0;
   SymbolDimensions dimensions;

@@ -1,11 +1,14 @@
 #include "panels/ai_entry.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "databar/check_digit.h"
 #include "panels/character_rules.h"
 #include "panels/element_string.h"
 #include "panels/expanded_messages.h"
+#include "panels/gs1_message.h"
 
 namespace panels {
 namespace {
@@ -98,6 +101,8 @@ OpenAiEntryResult OpenAiEntry(std::string_view code) {
 
 AcceptAiEntryResult AcceptAiEntry(const AiEntryRows& rows) {
   std::array<std::string, kAiEntryRowCount + 1> slots;  // by order, 1 to 8
+  Gs1Message message;                                   // each row's element string, by row
+  std::vector<std::string> checkedAis;
   for (int r = 0; r < kAiEntryRowCount; ++r) {
     const AiEntryRow& row = rows[r];
     if (row.order < 1 || row.order > kAiEntryRowCount) {
@@ -122,6 +127,13 @@ AcceptAiEntryResult AcceptAiEntry(const AiEntryRows& rows) {
     if (const ElementCheck check = CheckElement(ai, data); check.fault != ElementFault::kNone) {
       const bool blameAi = check.fault == ElementFault::kAi && !fixed;
       return AcceptFailure(check.message, r, blameAi ? AiEntryControl::kAi : AiEntryControl::kData);
+    }
+    // An AI in two rows is left to the code field's parse, which refuses it at the create action.
+    if (std::find(checkedAis.begin(), checkedAis.end(), ai) == checkedAis.end()) {
+      checkedAis.push_back(ai);
+      message.AddAcceptedByAiTable(ai, data, r);
+      if (const std::optional<Gs1DataFault> fault = message.FirstFault())
+        return AcceptFailure(fault->message.japanese, fault->field, AiEntryControl::kData);
     }
     slots[row.order] = "(" + ai + ")" + EscapeParentheses(data);
   }

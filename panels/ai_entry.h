@@ -49,7 +49,8 @@ struct AcceptAiEntryResult {
 };
 
 // Checks the ordered rows and joins them, in order, into an element string of at most 70
-// characters with the data's parentheses escaped.
+// characters with the data's parentheses escaped. Each row passes the panel's rules and then the
+// GS1 data checks, alone and beside the rows before it; a fault focuses the row's data field.
 AcceptAiEntryResult AcceptAiEntry(const AiEntryRows& rows);
 
 }  // namespace panels

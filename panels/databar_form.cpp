@@ -11,6 +11,7 @@
 #include "panels/character_rules.h"
 #include "panels/databar_messages.h"
 #include "panels/form_host.h"
+#include "panels/gs1_message.h"
 #include "panels/length_field.h"
 
 namespace panels {
@@ -172,6 +173,10 @@ std::optional<DataBarFailure> DataBarForm::Validate(DataBarLengths& accepted) {
   if (!IsValidCompositeText(compositeText)) {
     return DataBarFailure{MessageFor(DataBarField::kCompositeText), DataBarField::kCompositeText};
   }
+  if (const std::optional<Gs1DataFault> fault = CompositeFault()) {
+    return DataBarFailure{fault->message.japanese, DataBarField::kCompositeText,
+                          fault->message.english};
+  }
   accepted = DataBarLengths{};
   const size_t ruleCount = IsStackedType() ? std::size(kLengthRules) : std::size(kLengthRules) - 2;
   for (size_t i = 0; i < ruleCount; ++i) {
@@ -181,6 +186,35 @@ std::optional<DataBarFailure> DataBarForm::Validate(DataBarLengths& accepted) {
     }
   }
   return std::nullopt;
+}
+
+bool DataBarForm::HasCompositeData() const {
+  return !compositeText.empty() && !CompositeHoldsNoData(compositeText);
+}
+
+Gs1Message DataBarForm::Gs1Data(std::optional<Gs1DataFault>& readFault) const {
+  Gs1Message message;
+  const int itemField = static_cast<int>(DataBarField::kItemNumber);
+  message.Add("01", itemNumber + std::to_string(databar::ComputeCheckDigit(itemNumber.c_str())),
+              itemField);
+  readFault =
+      message.AddCompositeText(compositeText, static_cast<int>(DataBarField::kCompositeText));
+  return message;
+}
+
+std::optional<Gs1DataFault> DataBarForm::CompositeFault() const {
+  if (!HasCompositeData())
+    return std::nullopt;
+  std::optional<Gs1DataFault> fault;
+  const Gs1Message message = Gs1Data(fault);
+  return fault ? fault : message.FirstFault();
+}
+
+std::vector<gs1::UserMessage> DataBarForm::Gs1Warnings() const {
+  if (!HasCompositeData())
+    return {};
+  std::optional<Gs1DataFault> fault;
+  return Gs1Data(fault).UnmetRequirements();
 }
 
 int32_t DataBarForm::Encode(databar::CGS1DataBarSymbol& symbol, const DataBarLengths& accepted,
@@ -233,7 +267,7 @@ DataBarResult DataBarForm::CreateSymbol() {
   DataBarLengths accepted;
   if (const std::optional<DataBarFailure> failure = Validate(accepted)) {
     focus = failure->focus;
-    return Refused(DataBarOutcome::kFieldRejected, failure->message);
+    return Refused(DataBarOutcome::kFieldRejected, failure->message, failure->english);
   }
   host::ArtHandle firstArt = nullptr;
   if (const std::optional<DataBarResult> ended = FindSymbolContainer(placement, firstArt))

@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "databar/gs1_databar_symbol.h"
 #include "databar/symbol_records.h"
 #include "host/error.h"
 #include "host/geometry.h"
 #include "host/handles.h"
+#include "panels/gs1_message.h"
 #include "panels/symbol_creation.h"
 
 namespace panels {
@@ -54,6 +56,7 @@ struct DataBarLengths {
 struct DataBarFailure {
   std::string message;
   DataBarField focus;
+  std::string english = {};  // the message in English, where it has one
 };
 
 // The labels of the type list, indexed by DataBarType.
@@ -103,9 +106,13 @@ struct DataBarForm {
   void ApplyDefaults();
   DataBarOptionStates OptionStates() const;
 
-  // Checks the fields in the panel's order and stops at the first failure. Accepted lengths are
-  // written back normalised.
+  // Checks the fields in the panel's order and stops at the first failure: the item number, the
+  // 2D field's characters, the GS1 data of the 2D text together with the item number's (01),
+  // then the lengths. Accepted lengths are written back normalised.
   std::optional<DataBarFailure> Validate(DataBarLengths& accepted);
+  // For data that passed Validate: the warnings about AIs that the 2D text's AIs are used with
+  // and that the symbol lacks.
+  std::vector<gs1::UserMessage> Gs1Warnings() const;
 
   // Encodes the form's data with validated lengths, placed at the given point.
   int32_t Encode(databar::CGS1DataBarSymbol& symbol, const DataBarLengths& accepted,
@@ -128,6 +135,15 @@ struct DataBarForm {
   // host failure while drawing ends the drawing, leaves what was drawn before it and is reported
   // as kHostFailure. The caller holds the application context.
   DataBarResult CreateSymbol();
+
+ private:
+  // Whether the 2D text holds data to check: a text of spaces and markers only is left to the
+  // panel's own message.
+  bool HasCompositeData() const;
+  // The item number's (01) and the 2D text's element strings; readFault is set when the 2D text
+  // is not a sequence of element strings.
+  Gs1Message Gs1Data(std::optional<Gs1DataFault>& readFault) const;
+  std::optional<Gs1DataFault> CompositeFault() const;
 };
 
 }  // namespace panels

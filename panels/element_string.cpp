@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "databar/check_digit.h"
 #include "panels/character_rules.h"
 #include "panels/expanded_messages.h"
 
@@ -18,17 +17,6 @@ bool DataLengthFits(const AiTableRow& row, int dataLength) {
 
 ElementCheck Fail(ElementFault fault, std::string message) {
   return {fault, std::move(message)};
-}
-
-// The data as the symbol and its text carry it: an item number (01) gets the check digit of its
-// first 13 digits, whatever was typed in its place.
-std::string ElementData(std::string_view ai, std::string_view data) {
-  std::string result(data);
-  if (ai == "01" && result.size() == 14) {
-    result.back() =
-        static_cast<char>('0' + databar::ComputeCheckDigit(result.substr(0, 13).c_str()));
-  }
-  return result;
 }
 
 // Whether a reader knows where the AI's data ends without an FNC1: the AIs whose first two
@@ -139,7 +127,7 @@ class CodeParser {
     }
     seenAis_.push_back(ai_);
 
-    const std::string data = ElementData(ai_, data_);
+    const std::string& data = data_;
     const bool fnc1 = (check.row->variableLength || !HasPredefinedLength(ai_)) && anotherFollows;
     if (parsed_.fieldCount == kFieldStringCount ||
         !AppendBounded(parsed_.encoderText, kMaxEncoderTextLength,

@@ -49,8 +49,8 @@ ElementCheck CheckElement(std::string_view ai, std::string_view data);
 // result. In the encoder text FNC1 follows a field that another follows when its data may be
 // shorter than the maximum, or when its AI is not one of those whose length every reader knows
 // (such as 8005). In the data "\(" and "\)" stand for the parentheses themselves; any other '\' is
-// refused. An AI may occur once. The line of AI 01 and its encoder text carry the check digit
-// recomputed from its first 13 digits. A NUL character is refused as invalid data.
+// refused. An AI may occur once. The data is kept as typed: a wrong check digit of (01) is left
+// for the GS1 data checks to refuse, never replaced. A NUL character is refused as invalid data.
 ParseResult ParseCodeText(std::string_view text, ParsedCode& parsed);
 
 }  // namespace panels

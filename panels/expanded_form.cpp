@@ -10,6 +10,7 @@
 #include "panels/databar_messages.h"
 #include "panels/expanded_messages.h"
 #include "panels/form_host.h"
+#include "panels/gs1_message.h"
 #include "panels/length_field.h"
 
 namespace panels {
@@ -57,7 +58,39 @@ std::string CompositeTooLongMessage() {
                        largest.rows);
 }
 
+constexpr int kCodeField = static_cast<int>(ExpandedField::kCode);
+constexpr int kCompositeField = static_cast<int>(ExpandedField::kCompositeText);
+
+// The element strings of the parsed code, each "(AI)data" line split at its ')'.
+Gs1Message CodeElements(const ParsedCode& parsed) {
+  Gs1Message message;
+  for (int i = 0; i < parsed.fieldCount; ++i) {
+    const std::string_view line = parsed.FieldString(i);
+    const size_t close = line.find(')');
+    message.AddAcceptedByAiTable(line.substr(1, close - 1), line.substr(close + 1), kCodeField);
+  }
+  return message;
+}
+
+ExpandedFailure Gs1Failure(const Gs1DataFault& fault) {
+  return {fault.message.japanese, static_cast<ExpandedField>(fault.field), fault.message.english};
+}
+
 }  // namespace
+
+bool ExpandedForm::HasCompositeData() const {
+  return !compositeText.empty() && !CompositeHoldsNoData(compositeText);
+}
+
+std::vector<gs1::UserMessage> ExpandedForm::Gs1Warnings() const {
+  ParsedCode parsed;
+  if (!ParseCodeText(code, parsed).ok)
+    return {};
+  Gs1Message message = CodeElements(parsed);
+  if (HasCompositeData())
+    message.AddCompositeText(compositeText, kCompositeField);
+  return message.UnmetRequirements();
+}
 
 void ExpandedForm::ClearData() {
   code.clear();
@@ -100,8 +133,18 @@ std::optional<ExpandedFailure> ExpandedForm::Validate(ExpandedRequest& accepted)
     return ExpandedFailure{kMsgCodeCharacters, ExpandedField::kCode};
   if (const ParseResult parsed = ParseCodeText(code, accepted.code); !parsed.ok)
     return ExpandedFailure{parsed.message, ExpandedField::kCode};
+  Gs1Message message = CodeElements(accepted.code);
+  if (const std::optional<Gs1DataFault> fault = message.FirstFault())
+    return Gs1Failure(*fault);
   if (!IsValidCompositeText(compositeText))
     return ExpandedFailure{kMsgCompositeCharacters, ExpandedField::kCompositeText};
+  if (HasCompositeData()) {
+    std::optional<Gs1DataFault> fault = message.AddCompositeText(compositeText, kCompositeField);
+    if (!fault)
+      fault = message.FirstFault();
+    if (fault)
+      return Gs1Failure(*fault);
+  }
   for (const LengthRule& rule : kLengthRules) {
     if (!AcceptLength(lengths.*rule.field, rule.upperBound, accepted.lengths.*rule.value,
                       rule.lowerBound)) {
@@ -168,7 +211,7 @@ DataBarResult ExpandedForm::CreateSymbol() {
   ExpandedRequest accepted;
   if (const std::optional<ExpandedFailure> failure = Validate(accepted)) {
     focus = failure->focus;
-    return Refused(DataBarOutcome::kFieldRejected, failure->message);
+    return Refused(DataBarOutcome::kFieldRejected, failure->message, failure->english);
   }
   host::ArtHandle firstArt = nullptr;
   if (const std::optional<DataBarResult> ended = FindSymbolContainer(placement, firstArt))

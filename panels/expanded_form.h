@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "databar/gs1_databar_symbol.h"
 #include "host/geometry.h"
 #include "host/handles.h"
 #include "panels/databar_form.h"
 #include "panels/element_string.h"
+#include "panels/gs1_message.h"
 
 namespace panels {
 
@@ -32,6 +34,7 @@ enum class ExpandedField {
 struct ExpandedFailure {
   std::string message;
   ExpandedField focus;
+  std::string english = {};  // the message in English, where it has one
 };
 
 // What the create action encodes once every field has passed.
@@ -68,9 +71,14 @@ struct ExpandedForm {
   // strings shown, the 2D text not.
   void ApplyDefaults();
 
-  // Checks the fields in the panel's order and stops at the first failure. Accepted lengths are
-  // written back normalised.
+  // Checks the fields in the panel's order and stops at the first failure: the code's characters,
+  // its parse against the AI table, its GS1 data, the 2D field's characters, the GS1 data of the
+  // 2D text together with the code's, the lengths, the segments. Accepted lengths are written
+  // back normalised.
   std::optional<ExpandedFailure> Validate(ExpandedRequest& accepted);
+  // For data that passed Validate: the warnings about AIs that the symbol's AIs are used with and
+  // that it lacks.
+  std::vector<gs1::UserMessage> Gs1Warnings() const;
 
   // Encodes the validated request, placed at the given point.
   int32_t Encode(databar::CGS1DataBarSymbol& symbol, const ExpandedRequest& accepted,
@@ -94,6 +102,11 @@ struct ExpandedForm {
   // ends the drawing, leaves what was drawn before it and is reported as kHostFailure. The caller
   // holds the application context.
   DataBarResult CreateSymbol();
+
+ private:
+  // Whether the 2D text holds data to check: a text of spaces and markers only is left to the
+  // panel's own message.
+  bool HasCompositeData() const;
 };
 
 }  // namespace panels

@@ -12,6 +12,7 @@
 #include "host/suite_pointers.h"
 #include "panels/character_rules.h"
 #include "panels/form_host.h"
+#include "panels/gs1_message.h"
 #include "panels/length_field.h"
 #include "textengine/exception.h"
 
@@ -195,6 +196,13 @@ bool Medical128Form::ValidateNarrowWidth(double& millimetres) {
 
 std::optional<Medical128Failure> Medical128Form::Validate(Medical128Request& request) {
   std::optional<FieldFailure> failure = CheckDataFields(*this, request.quantity);
+  if (!failure) {
+    if (const std::optional<Gs1DataFault> fault = Gs1Fault(request.quantity)) {
+      return Medical128Failure{fault->message.japanese,
+                               static_cast<Medical128Control>(fault->field),
+                               fault->message.english};
+    }
+  }
   if (!failure && !ValidateHeight(request.barHeight)) {
     failure = FieldFailure{kHeightMessage, Medical128Control::kHeight};
   }
@@ -209,6 +217,25 @@ std::optional<Medical128Failure> Medical128Form::Validate(Medical128Request& req
   request.lot = lot;
   request.lotCodeSet = lotCodeSet;
   return std::nullopt;
+}
+
+std::optional<Gs1DataFault> Medical128Form::Gs1Fault(const std::string& normalisedQuantity) const {
+  Gs1Message message;
+  message.Add("01", productCode + gs1_128::Mod10CheckCharacter(productCode),
+              static_cast<int>(Medical128Control::kProductCode));
+  struct Element {
+    std::string_view ai;
+    const std::string& data;  // empty when the field was left empty
+    Medical128Control field;
+  };
+  const Element others[] = {{"17", expiry, Medical128Control::kExpiry},
+                            {"30", normalisedQuantity, Medical128Control::kQuantity},
+                            {"10", lot, Medical128Control::kLot}};
+  for (const Element& element : others) {
+    if (!element.data.empty())
+      message.Add(element.ai, element.data, static_cast<int>(element.field));
+  }
+  return message.FirstFault();
 }
 
 bool Medical128Request::SetUp(gs1_128::CMedical128Symbol& symbol) const {
@@ -231,9 +258,9 @@ Medical128Result Medical128Form::CreateMedical128() {
 
   Medical128Request request;
   if (const std::optional<Medical128Failure> failure = Validate(request)) {
-    ShowMessageAlert(failure->message);
+    ShowMessageAlert(failure->message.c_str());
     focus = failure->focus;
-    return {Medical128Outcome::kFieldRejected, host::kNoError, failure->message};
+    return {Medical128Outcome::kFieldRejected, host::kNoError, failure->message, failure->english};
   }
   gs1_128::CMedical128Symbol symbol;
   if (!request.SetUp(symbol)) {
@@ -243,7 +270,7 @@ Medical128Result Medical128Form::CreateMedical128() {
   host::LayerHandle layer = nullptr;
   if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError) {
     ShowMessageAlert(kNoDocumentMessage);
-    return {Medical128Outcome::kNoDocument, host::kNoError, kNoDocumentMessage};
+    return {Medical128Outcome::kNoDocument, host::kNoError, kNoDocumentMessage, {}};
   }
   // Without the view's centre there is no place for the symbol.
   if (placement.error != host::kNoError) {

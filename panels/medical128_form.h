@@ -11,6 +11,7 @@
 #include "gs1_128/medical128_elements.h"
 #include "gs1_128/medical128_symbol.h"
 #include "host/error.h"
+#include "panels/gs1_message.h"
 
 namespace panels {
 
@@ -41,13 +42,15 @@ enum class Medical128Outcome {
 struct Medical128Result {
   Medical128Outcome outcome = Medical128Outcome::kCreated;
   host::ErrorCode error = host::kNoError;  // the host's code for kHostFailure
-  const char* message = nullptr;           // the message shown (UTF-8), or null
+  std::string message = {};                // the message shown (UTF-8), or empty
+  std::string english = {};                // the same in English, where the message has one
 };
 
 // A field that failed its rule: the message to show and the control to focus.
 struct Medical128Failure {
-  const char* message;
+  std::string message;
   Medical128Control focus;
+  std::string english = {};  // the message in English, where it has one
 };
 
 // What the fields say once they passed every rule.
@@ -98,8 +101,9 @@ struct Medical128Form {
   bool ValidateHeight(double& millimetres);
   bool ValidateNarrowWidth(double& millimetres);
 
-  // Checks the fields in order (product code, expiry, quantity, lot, capacity, height, narrow
-  // width) and stops at the first failure. The number fields that passed are written back.
+  // Checks the fields in order (product code, expiry, quantity, lot, capacity, the GS1 data of
+  // the four element strings, height, narrow width) and stops at the first failure. The number
+  // fields that passed are written back.
   std::optional<Medical128Failure> Validate(Medical128Request& request);
 
   // Validates as above, showing the failure's message and focusing its control, then places the
@@ -107,6 +111,11 @@ struct Medical128Form {
   // art. Host errors while drawing end the drawing and are reported as kHostFailure: the art drawn
   // before stays, nothing is shown. The caller holds the application context.
   Medical128Result CreateMedical128();
+
+ private:
+  // The first fault of the GS1 data of fields that passed their own rules: the (01) with its
+  // check digit, and the (17), (30) and (10) that were entered.
+  std::optional<Gs1DataFault> Gs1Fault(const std::string& normalisedQuantity) const;
 };
 
 }  // namespace panels

@@ -32,9 +32,10 @@ DataBarResult HostFailure(host::ErrorCode error) {
   return {DataBarOutcome::kHostFailure, error, {}};
 }
 
-DataBarResult Refused(DataBarOutcome outcome, const std::string& message) {
+DataBarResult Refused(DataBarOutcome outcome, const std::string& message,
+                      const std::string& english) {
   ShowMessageAlert(message.c_str());
-  return {outcome, host::kNoError, message};
+  return {outcome, host::kNoError, message, english};
 }
 
 std::optional<DataBarResult> FindSymbolContainer(const Placement& placement,

@@ -26,7 +26,8 @@ enum class DataBarOutcome {
 struct DataBarResult {
   DataBarOutcome outcome = DataBarOutcome::kCreated;
   host::ErrorCode error = host::kNoError;  // the host's code for kHostFailure
-  std::string message;                     // the message shown (UTF-8), or empty
+  std::string message = {};                // the message shown (UTF-8), or empty
+  std::string english = {};                // the same in English, where the message has one
 };
 
 // The 2D field's rule: at most 100 characters, as Valid2DText says.
@@ -47,8 +48,9 @@ std::string FormatMessage(const char* format, Values... values) {
 
 DataBarResult HostFailure(host::ErrorCode error);
 
-// Shows the message and returns the outcome with it.
-DataBarResult Refused(DataBarOutcome outcome, const std::string& message);
+// Shows the message and returns the outcome with it (and its English, which is not shown).
+DataBarResult Refused(DataBarOutcome outcome, const std::string& message,
+                      const std::string& english = {});
 
 // Finds where a new symbol goes: the current layer's first art. Without a current layer the
 // no-document message is shown; a view without a centre or a layer without art is a host

@@ -126,7 +126,7 @@ TEST_F(DataBarCommandTest, DumpIncludesTheTwoDRowsAndTheirSeparator) {
                 {"limited", 1, 74}};
   for (const auto& shape : shapes) {
     const CommandRun run = Barquill(std::string("databar --type ") + shape.type +
-                                    " --code 1501234567890 --cc '(17)991231$(10)LOT#1^2' --dump");
+                                    " --code 1501234567890 --cc '(17)991231$(10)LOT12' --dump");
     EXPECT_EQ(run.status, 0) << shape.type << run.err;
     const std::vector<std::string> rows = Lines(run.out);
     ASSERT_GT(rows.size(), shape.linearRows + 3) << shape.type;
@@ -136,7 +136,7 @@ TEST_F(DataBarCommandTest, DumpIncludesTheTwoDRowsAndTheirSeparator) {
 }
 
 TEST_F(DataBarCommandTest, TwoDDataThatDoesNotFitIsRefusedWithItsLimit) {
-  const std::string tooLong = "--cc '(99)" + std::string(96, '1') + "'";
+  const std::string tooLong = "--cc '(99)" + std::string(90, 'z') + "'";
   for (const char* output : {"-o", "--dump"}) {
     const std::string file = Output("too-long.svg");
     const CommandRun run = Barquill("databar --type stacked --code 2001234567890 " + tooLong + " " +

@@ -60,6 +60,29 @@ TEST_F(EncodeDataBarTest, CompositeTextIsSplitIntoEncodedAndShownForms) {
   EXPECT_TRUE(symbol.request().hasCompositeText);
 }
 
+TEST_F(EncodeDataBarTest, ParenthesesEndEveryFieldThatNeedsFnc1) {
+  // The encoder text reads back as the element strings the shown text holds: FNC1 after a
+  // variable-length field that another follows, none after a fixed-length one, a typed '#' or
+  // '^' kept and not doubled, line breaks ignored.
+  const struct {
+    const char* typed;
+    const char* encoded;
+  } cases[] = {
+      {"(10)LOT1001(17)991231", "10LOT1001#17991231"},
+      {"(10)LOT1001#(17)991231", "10LOT1001#17991231"},
+      {"(10)LOT1001^(17)991231", "10LOT1001^17991231"},
+      {"(10)A$(21)B$(17)991231", "10A#21B#17991231"},
+      {"(17)991231(10)A(8005)123456(30)5", "1799123110A#8005123456#305"},
+      {"(7777)AB(10)A", "7777AB#10A"},  // an AI no one knows gets FNC1 too
+      {"10LOT(17)", "10LOT17"},         // no AI before the first '('
+  };
+  for (const auto& c : cases) {
+    CGS1DataBarSymbol symbol;
+    Encode(symbol, kOmnidirectional, "2001234567890", c.typed);
+    EXPECT_STREQ(symbol.request().encoderCompositeText, c.encoded) << c.typed;
+  }
+}
+
 TEST_F(EncodeDataBarTest, TwoDTextOfOnlyParenthesesIsRefusedAndKeepsNoRecord) {
   CGS1DataBarSymbol symbol;
   EXPECT_EQ(Encode(symbol, kStacked, "2001234567890", "()()"), kInvalidData);

@@ -85,7 +85,7 @@ TEST_F(DataBarCreateTest, DataTheEncoderRefusesLeavesNoGroupBehind) {
   // Passes the field rules, but is more than a 2-column 2D component holds.
   form_.type = databar::kStacked;
   form_.ApplyDefaults();
-  form_.compositeText = std::string(100, 'z');
+  form_.compositeText = "(99)" + std::string(90, 'z');
   const DataBarResult result = Create();
   EXPECT_EQ(result.outcome, DataBarOutcome::kNotEncodable);
   EXPECT_EQ(form_.focus, DataBarField::kCompositeText);
@@ -114,8 +114,10 @@ TEST_F(DataBarCreateTest, TwoDTextOfSpacesOnlyIsReportedAndDrawsNothing) {
   EXPECT_EQ(emulator_.alerts().size(), 3u);
   EXPECT_EQ(SymbolGroups(), 0u);
 
-  // A space beside data is data.
+  // A space beside data is data, which no AI may hold.
   form_.compositeText = "(10) A";
+  EXPECT_EQ(Create().outcome, DataBarOutcome::kFieldRejected);
+  form_.compositeText = "(10)A";
   EXPECT_EQ(Create().outcome, DataBarOutcome::kCreated);
   ExpectBalancedAfterRelease();
 }

@@ -123,7 +123,7 @@ TEST(DataBarForm, AcceptedLengthsAreWrittenBackAndStackedFieldsIgnoredForOtherTy
   DataBarForm form;
   form.itemNumber = "1501234567890";
   form.type = databar::kLimited;
-  form.compositeText = "(17)991231$(10)LOT#1^";
+  form.compositeText = "(17)991231$(10)LOT1#";
   form.lengths.moduleWidth = "0.35";
   form.lengths.height = " 12";
   form.lengths.stackedSeparatorHeight = "not read";

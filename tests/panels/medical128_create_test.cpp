@@ -54,12 +54,12 @@ TEST_F(Medical128CreateTest, ProductCodeOnlyCreatesTheSymbolAtTheViewCentre) {
 }
 
 TEST_F(Medical128CreateTest, NormalisedQuantityIsEncodedAndPrinted) {
-  form_.expiry = "991399";  // no date rule applies
+  form_.expiry = "991200";  // day 00: the whole month
   form_.quantity = "007";
   form_.lot = "AB,C";
   ASSERT_EQ(form_.CreateMedical128().outcome, Medical128Outcome::kCreated);
   EXPECT_EQ(form_.quantity, "007");  // the field keeps the typed text
-  EXPECT_EQ(SymbolText(), u"(01)12345678901231(17)991399(30)7(10)AB,C");
+  EXPECT_EQ(SymbolText(), u"(01)12345678901231(17)991200(30)7(10)AB,C");
 }
 
 // Every rule with its message and focus; nothing is drawn and the first failing rule wins.
