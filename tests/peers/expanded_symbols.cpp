@@ -6,6 +6,7 @@
 #include "databar/gs1_databar_symbol.h"
 #include "databar/module_rows.h"
 #include "emulator/document_writer.h"
+#include "gs1/ai_syntax.h"
 #include "panels/ai_table.h"
 #include "panels/character_rules.h"
 #include "panels/element_string.h"
@@ -37,11 +38,11 @@ bool InPanelTable(const ExpandedCase& c) {
                      [](const Element& e) { return panels::FindAiRow(e.ai) != nullptr; });
 }
 
-// Runs of digits, of upper-case letters and digits, and of every character the code field takes.
+// Runs of digits, of upper-case letters and digits, and of every character GS1 data may hold.
 std::string TableData(std::mt19937_64& random, int length, bool digitsOnly) {
   static constexpr std::string_view kSets[] = {
       "0123456789", "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ*,-./",
-      "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz !\"%&'()*+,-./:;<>=?_"};
+      "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz!\"%&'()*+,-./:;<>=?_"};
   const auto uniform = [&random](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
   };
@@ -52,6 +53,29 @@ std::string TableData(std::mt19937_64& random, int length, bool digitsOnly) {
       data += set[uniform(0, static_cast<int>(set.size()) - 1)];
   }
   return data;
+}
+
+// Data whose last digit is a GS1 check digit gets the right one.
+void WithCheckDigit(Element& element) {
+  const gs1::AiSyntax* row = gs1::FindAiSyntax(element.ai);
+  if (row == nullptr || row->partCount != 1 || element.data.size() != row->parts[0].maxLength)
+    return;
+  const auto checks = row->parts[0].Checks();
+  if (std::find(checks.begin(), checks.end(), gs1::Check::kCsum) == checks.end())
+    return;
+  std::string& data = element.data;
+  data.back() =
+      static_cast<char>('0' + databar::ComputeCheckDigit(data.substr(0, data.size() - 1).c_str()));
+}
+
+// Whether the Expanded panel's form takes the case's code and 2D text: the cases are GS1 data
+// that a reader can act on, so the form's checks refuse none of them.
+bool FormAccepts(const ExpandedCase& c) {
+  panels::ExpandedForm form;
+  form.code = c.Code();
+  form.compositeText = c.CompositeText();
+  panels::ExpandedRequest accepted;
+  return !form.Validate(accepted);
 }
 
 }  // namespace
@@ -80,12 +104,15 @@ std::string ExpandedCaseGenerator::Gtin(bool indicator9) {
   return digits + std::to_string(databar::ComputeCheckDigit(digits.c_str()));
 }
 
-// Mostly dates the compressed form carries (day 00 included), sometimes one it cannot.
+// Dates the compressed form carries, day 00 (a whole month) included. The panel refuses any
+// other, so the encoder's way with them is left to its own tests.
 std::string ExpandedCaseGenerator::Date() {
-  const int month = Uniform(0, 9) == 0 ? Uniform(0, 99) : Uniform(1, 12);
-  const int day = Uniform(0, 9) == 0 ? Uniform(32, 99) : Uniform(0, 31);
+  constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const int year = Uniform(0, 99);
+  const int month = Uniform(1, 12);
+  const int days = month == 2 && year % 4 != 0 ? 28 : kDays[month - 1];
   char text[7];
-  std::snprintf(text, sizeof text, "%02d%02d%02d", Uniform(0, 99), month, day);
+  std::snprintf(text, sizeof text, "%02d%02d%02d", year, month, Uniform(0, days));
   return text;
 }
 
@@ -101,24 +128,31 @@ Element ExpandedCaseGenerator::FromTable() {
   // FNC1 follows the data of a variable-length AI, and of the fixed-length ones outside the
   // predefined lengths (8001, 8005, 8006, 8018, 8100 to 8102).
   const bool fnc1 = row.variableLength || ai.starts_with("80") || ai.starts_with("81");
-  return {ai, TableData(random_, length, !row.alphanumeric), fnc1};
+  Element element{ai, TableData(random_, length, !row.alphanumeric), fnc1};
+  WithCheckDigit(element);
+  return element;
 }
 
-// 2D data the panel takes: no parentheses in the data (they are shown only), at most 100
-// characters as typed.
-std::vector<Element> ExpandedCaseGenerator::CompositeElements() {
-  for (;;) {
+// 2D data the panel takes beside the case's code: no parentheses in the data (they are shown
+// only), at most 100 characters as typed, GS1 data that the form's checks accept. The
+// composite generator also makes data that they refuse (a random (01), a month 13, a space):
+// such data is drawn again.
+std::vector<Element> ExpandedCaseGenerator::CompositeElements(const ExpandedCase& c) {
+  constexpr int kAttempts = 1000;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
     std::vector<Element> elements = compositeGenerator_.Next(Uniform(4, 60));
     for (Element& element : elements) {
       std::replace(element.data.begin(), element.data.end(), '(', '<');
       std::replace(element.data.begin(), element.data.end(), ')', '>');
     }
-    ExpandedCase probe;
+    ExpandedCase probe = c;
     probe.compositeElements = elements;
     const std::string typed = probe.CompositeText();
-    if (typed.size() <= kCompositeFieldCharacters && panels::Valid2DText(typed))
+    if (typed.size() <= kCompositeFieldCharacters && panels::Valid2DText(typed) &&
+        (!InPanelTable(probe) || FormAccepts(probe)))
       return elements;
   }
+  return {};
 }
 
 ExpandedCase ExpandedCaseGenerator::Next() {
@@ -169,11 +203,12 @@ ExpandedCase ExpandedCaseGenerator::Next() {
     const bool seen = std::any_of(e.begin(), e.end(),
                                   [&](const Element& other) { return other.ai == candidate.ai; });
     e.push_back(candidate);
-    if (seen || c.Code().size() > static_cast<size_t>(panels::kMaxCodeLength))
+    if (seen || c.Code().size() > static_cast<size_t>(panels::kMaxCodeLength) ||
+        (InPanelTable(c) && !FormAccepts(c)))
       e.pop_back();
   }
   if (count_ % 4 == 0)
-    c.compositeElements = CompositeElements();
+    c.compositeElements = CompositeElements(c);
   return c;
 }
 

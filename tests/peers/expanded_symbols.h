@@ -55,7 +55,7 @@ class ExpandedCaseGenerator {
   std::string Gtin(bool indicator9);
   std::string Date();
   Element FromTable();
-  std::vector<Element> CompositeElements();
+  std::vector<Element> CompositeElements(const ExpandedCase& c);
 
   std::mt19937_64 random_;
   composite::testing::ElementStringGenerator compositeGenerator_;

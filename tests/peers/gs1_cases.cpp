@@ -75,8 +75,6 @@ const FaultChecks kFaultChecks[] = {
     {FaultKind::kImporterIndex, {Check::kImporterIdx}},
     {FaultKind::kMediaType, {Check::kMediaType}},
 };
-// Kept below bwip-js's limit on a GS1-128 symbol's input, which lies outside the checks.
-constexpr size_t kMaxBracketedLength = 250;
 
 bool HasCheck(const DataPart& part, Check check) {
   const auto checks = part.Checks();
@@ -160,7 +158,12 @@ std::string Bracketed(const std::vector<Gs1Element>& elements) {
   return text;
 }
 
-Gs1CaseMaker::Gs1CaseMaker(uint64_t seed, Gs1Form form) : random_(seed), form_(form) {}
+Gs1CaseMaker::Gs1CaseMaker(uint64_t seed, Gs1Form form, Gs1FieldLimits limits)
+    : random_(seed), form_(form), limits_(limits) {}
+
+bool Gs1CaseMaker::Takes(std::string_view ai) const {
+  return limits_.judgedAsTheChecks == nullptr || limits_.judgedAsTheChecks(ai);
+}
 
 int Gs1CaseMaker::Uniform(int low, int high) {
   return low + static_cast<int>(random_() % static_cast<uint64_t>(high - low + 1));
@@ -178,14 +181,38 @@ std::string Gs1CaseMaker::Digits(int count) {
   return FromAlphabet(kDigits, count);
 }
 
+// One of the row's AIs that the field takes (a row that Fits has one).
 std::string Gs1CaseMaker::RandomAi(const AiSyntax& row) {
-  return Padded(Uniform(row.firstAi, row.lastAi), row.aiLength);
+  for (;;) {
+    std::string ai = Padded(Uniform(row.firstAi, row.lastAi), row.aiLength);
+    if (Takes(ai)) {
+      return ai;
+    }
+  }
+}
+
+bool Gs1CaseMaker::TakesAny(const AiSyntax& row) const {
+  for (int ai = row.firstAi; ai <= row.lastAi; ++ai) {
+    if (Takes(Padded(ai, row.aiLength))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+const AiSyntax& Gs1CaseMaker::RandomRow() {
+  for (;;) {
+    const AiSyntax& row = gs1::kAiSyntaxRows[Uniform(0, gs1::kAiSyntaxRows.size() - 1)];
+    if (TakesAny(row)) {
+      return row;
+    }
+  }
 }
 
 bool Gs1CaseMaker::Fits(const AiSyntax& row) const {
-  return form_ == Gs1Form::kExpandedCode ||
-         !Conflicts({{"01", ""}}, Padded(row.firstAi, row.aiLength)) ||
-         (row.firstAi == 1 && row.aiLength == 2);
+  return TakesAny(row) && (form_ == Gs1Form::kExpandedCode ||
+                           !Conflicts({{"01", ""}}, Padded(row.firstAi, row.aiLength)) ||
+                           (row.firstAi == 1 && row.aiLength == 2));
 }
 
 std::vector<gs1::FaultKind> Gs1CaseMaker::FaultKinds() const {
@@ -197,7 +224,21 @@ std::vector<gs1::FaultKind> Gs1CaseMaker::FaultKinds() const {
         (fault == FaultKind::kMalformed && form_ != Gs1Form::kExpandedCode)) {
       continue;
     }
-    kinds.push_back(fault);
+    // A content check that no AI the field takes has.
+    const auto wanted =
+        std::find_if(std::begin(kFaultChecks), std::end(kFaultChecks),
+                     [&](const FaultChecks& entry) { return entry.fault == fault; });
+    const bool checked =
+        wanted == std::end(kFaultChecks) ||
+        std::any_of(gs1::kAiSyntaxRows.begin(), gs1::kAiSyntaxRows.end(), [&](const AiSyntax& row) {
+          return TakesAny(row) &&
+                 std::any_of(row.Parts().begin(), row.Parts().end(), [&](const DataPart& part) {
+                   return HasAnyCheck(part, wanted->checks);
+                 });
+        });
+    if (checked) {
+      kinds.push_back(fault);
+    }
   }
   return kinds;
 }
@@ -543,7 +584,7 @@ Gs1CaseMaker::Target Gs1CaseMaker::RandomTarget(FaultKind fault) {
     }
   }
   for (const AiSyntax& row : gs1::kAiSyntaxRows) {
-    for (int k = 0; k < row.partCount; ++k) {
+    for (int k = 0; k < row.partCount && TakesAny(row); ++k) {
       if (wanted == nullptr || HasAnyCheck(row.parts[k], wanted->checks)) {
         targets.push_back({&row, k});
       }
@@ -559,14 +600,15 @@ Gs1Element Gs1CaseMaker::FaultyElement(FaultKind fault) {
       const int length = gs1::AiLengthOfPrefix(ai);
       // In the 2D text an AI's first two digits tell how many digits it has.
       ai += Digits(form_ == Gs1Form::kExpandedCode || length == 0 ? Uniform(0, 2) : length - 2);
-      if (gs1::FindAiSyntax(ai) == nullptr) {
+      if (gs1::FindAiSyntax(ai) == nullptr &&
+          (limits_.takenUnknown == nullptr || !limits_.takenUnknown(ai))) {
         return {ai, Digits(Uniform(1, 6))};
       }
     }
   }
   if (fault == FaultKind::kDataTooShort || fault == FaultKind::kDataTooLong) {
     for (;;) {
-      const AiSyntax& row = gs1::kAiSyntaxRows[Uniform(0, gs1::kAiSyntaxRows.size() - 1)];
+      const AiSyntax& row = RandomRow();
       // Beyond a predefined length the 2D text goes on with the next AI.
       if (fault == FaultKind::kDataTooLong && form_ != Gs1Form::kExpandedCode && !row.needsFnc1) {
         continue;
@@ -603,11 +645,11 @@ bool Gs1CaseMaker::Conflicts(const std::vector<Gs1Element>& elements, const std:
 void Gs1CaseMaker::AddCompanions(std::vector<Gs1Element>& elements, int count) {
   const size_t first = form_ == Gs1Form::kExpandedCode ? 0 : 1;  // the item number stays first
   for (int added = 0, tries = 0; added < count && tries < 50; ++tries) {
-    const AiSyntax& row = gs1::kAiSyntaxRows[Uniform(0, gs1::kAiSyntaxRows.size() - 1)];
+    const AiSyntax& row = RandomRow();
     Gs1Element companion{RandomAi(row), Join(ValidParts(row, -1))};
     if (Conflicts(elements, companion.ai) ||
         Bracketed(elements).size() + companion.ai.size() + companion.data.size() + 2 >
-            kMaxBracketedLength) {
+            limits_.maxLength) {
       continue;
     }
     const int at = Uniform(static_cast<int>(first), static_cast<int>(elements.size()));
@@ -624,7 +666,7 @@ std::optional<Gs1Element> Gs1CaseMaker::ExcludedPartner(std::string_view pattern
       c = c == 'n' ? FromAlphabet(kDigits, 1)[0] : c;
     }
     const AiSyntax* row = gs1::FindAiSyntax(partner);
-    if (row != nullptr && partner != ai) {
+    if (row != nullptr && partner != ai && Takes(partner)) {
       return Gs1Element{partner, Join(ValidParts(*row, -1))};
     }
   }
@@ -656,7 +698,7 @@ std::optional<std::vector<Gs1Element>> Gs1CaseMaker::Placed(Gs1Element first, Gs
 
 std::vector<Gs1Element> Gs1CaseMaker::FaultyPair(FaultKind fault) {
   for (;;) {
-    const AiSyntax& row = gs1::kAiSyntaxRows[Uniform(0, gs1::kAiSyntaxRows.size() - 1)];
+    const AiSyntax& row = RandomRow();
     const Gs1Element first{RandomAi(row), Join(ValidParts(row, -1))};
     std::optional<Gs1Element> second = Gs1Element{first.ai, Join(ValidParts(row, -1))};
     if (fault == FaultKind::kExcludedPair) {
@@ -683,7 +725,7 @@ std::vector<Gs1Case> Gs1CaseMaker::EveryExcludedPair() {
   std::vector<Gs1Case> cases;
   for (const AiSyntax& row : gs1::kAiSyntaxRows) {
     gs1::ListItems items(row.excludedAis, ',');
-    for (std::string_view pattern; items.Next(pattern);) {
+    for (std::string_view pattern; TakesAny(row) && items.Next(pattern);) {
       const Gs1Element first{RandomAi(row), Join(ValidParts(row, -1))};
       const std::optional<Gs1Element> second = ExcludedPartner(pattern, first.ai);
       if (!second.has_value()) {
@@ -742,7 +784,7 @@ Gs1Case Gs1CaseMaker::WithFault(FaultKind fault) {
   if (fault == FaultKind::kExcludedPair || fault == FaultKind::kConflictingDuplicate) {
     elements = FaultyPair(fault);
   } else if (fault == FaultKind::kMalformed) {
-    const AiSyntax& row = gs1::kAiSyntaxRows[Uniform(0, gs1::kAiSyntaxRows.size() - 1)];
+    const AiSyntax& row = RandomRow();
     elements.push_back({RandomAi(row), Join(ValidParts(row, -1))});
   } else {
     Gs1Element faulty = FaultyElement(fault);

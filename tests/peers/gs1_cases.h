@@ -35,9 +35,18 @@ struct Gs1Case {
   std::string bracketed;  // the whole message, bracketed, for bwip-js
 };
 
+// What a panel's field takes beyond the checks' own rules: the cases made for it keep within.
+struct Gs1FieldLimits {
+  size_t maxLength = 250;  // of the bracketed message (bwip-js's limit lies beyond)
+  // The AIs whose element strings the field's own rules judge as the checks do; null for all.
+  bool (*judgedAsTheChecks)(std::string_view ai) = nullptr;
+  // The AIs the checks do not know that the field's own rules accept; null for none.
+  bool (*takenUnknown)(std::string_view ai) = nullptr;
+};
+
 class Gs1CaseMaker {
  public:
-  Gs1CaseMaker(uint64_t seed, Gs1Form form);
+  Gs1CaseMaker(uint64_t seed, Gs1Form form, Gs1FieldLimits limits = {});
 
   // Whether a valid message of this form can hold an AI of `row`: beside an item number no AI
   // may stand that (01) excludes.
@@ -58,6 +67,9 @@ class Gs1CaseMaker {
   };
 
   std::string RandomAi(const gs1::AiSyntax& row);
+  const gs1::AiSyntax& RandomRow();
+  bool Takes(std::string_view ai) const;
+  bool TakesAny(const gs1::AiSyntax& row) const;
   std::vector<std::string> ValidParts(const gs1::AiSyntax& row, int forcedPart);
   std::string ValidPart(const gs1::AiSyntax& row, int k);
   std::string FaultyPart(gs1::FaultKind fault, const gs1::AiSyntax& row, int k);
@@ -77,6 +89,7 @@ class Gs1CaseMaker {
 
   std::mt19937_64 random_;
   Gs1Form form_;
+  Gs1FieldLimits limits_;
 };
 
 // The bracketed text of `elements`: "(AI)data" each.

@@ -1,7 +1,9 @@
 // The element-string checks against bwip-js's GS1 linter, used as a black box: random messages
 // in both input forms, half valid and half with one fault of each kind, must get the same
 // accept or refuse from both, except for the listed differences between bwip-js's AI dictionary
-// and the data file the checks are generated from.
+// and the data file the checks are generated from. The same holds through the panels' forms,
+// for messages that keep within what their fields take: the Expanded panel's code field, and the
+// DataBar panel's 2D text beside its item number.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -11,6 +13,10 @@
 
 #include "gs1/ai_syntax_rows.h"
 #include "gs1/element_checker.h"
+#include "panels/ai_table.h"
+#include "panels/databar_form.h"
+#include "panels/element_string.h"
+#include "panels/expanded_form.h"
 #include "tests/peers/gs1_cases.h"
 #include "tests/peers/peer_support.h"
 
@@ -146,16 +152,66 @@ const KnownDifference* ListedDifference(const gs1::Verdict& ours, const peers::L
   return nullptr;
 }
 
+// The AIs of the Expanded panel's table whose lengths and characters it judges as the checks do
+// (for the others the table decides, or takes fewer characters than GS1 allows).
+bool JudgedByTheTableAsTheChecks(std::string_view ai) {
+  const panels::AiTableRow* table = panels::FindAiRow(ai);
+  const gs1::AiSyntax* row = gs1::FindAiSyntax(ai);
+  if (table == nullptr || row == nullptr) {
+    return false;
+  }
+  int minLength = 0;
+  int maxLength = 0;
+  bool digitsOnly = true;
+  for (const gs1::DataPart& part : row->Parts()) {
+    minLength += part.optional ? 0 : part.minLength;
+    maxLength += part.maxLength;
+    digitsOnly = digitsOnly && part.set == gs1::CharacterSet::kN;
+  }
+  const int tableMax = table->maxLength - table->aiDigits;
+  const bool lengths = table->variableLength ? minLength <= 1 && maxLength == tableMax
+                                             : minLength == tableMax && maxLength == tableMax;
+  return lengths && maxLength <= panels::kMaxAiDataLength && (table->alphanumeric || digitsOnly);
+}
+
+bool InTheExpandedTable(std::string_view ai) {
+  return panels::FindAiRow(ai) != nullptr;
+}
+
+constexpr peers::Gs1FieldLimits kExpandedCodeField{panels::kMaxCodeLength,
+                                                   JudgedByTheTableAsTheChecks, InTheExpandedTable};
+// The 2D field's 100 characters beside the 18 of the linear "(01)..." in the bracketed message.
+constexpr peers::Gs1FieldLimits kCompositeField{100 + 18, nullptr, nullptr};
+constexpr size_t kCompositeFieldCharacters = 100;
+
 struct FormCases {
   Gs1Form form;
+  bool throughPanel;
+  peers::Gs1FieldLimits limits;
   std::vector<Gs1Case> cases;
   std::set<const gs1::AiSyntax*> validRows;
   std::set<FaultKind> faultKinds;
 };
 
-FormCases MakeCases(Gs1Form form, uint64_t seed) {
-  peers::Gs1CaseMaker maker(seed, form);
-  FormCases made{form, {}, {}, {}};
+// Whether the panel's form accepts the case: its create action's checks, up to the lengths.
+bool PanelAccepts(const Gs1Case& c, Gs1Form form) {
+  if (form == Gs1Form::kExpandedCode) {
+    panels::ExpandedForm panel;
+    panel.code = c.code;
+    panels::ExpandedRequest accepted;
+    return !panel.Validate(accepted);
+  }
+  panels::DataBarForm panel;
+  panel.itemNumber = c.elements.front().data.substr(0, 13);
+  panel.compositeText = c.code;
+  panels::DataBarLengths accepted;
+  return !panel.Validate(accepted);
+}
+
+FormCases MakeCases(Gs1Form form, uint64_t seed, bool throughPanel = false,
+                    peers::Gs1FieldLimits limits = {}) {
+  peers::Gs1CaseMaker maker(seed, form, limits);
+  FormCases made{form, throughPanel, limits, {}, {}, {}};
   std::vector<const gs1::AiSyntax*> rows;
   for (const gs1::AiSyntax& row : gs1::kAiSyntaxRows) {
     if (maker.Fits(row)) {
@@ -183,7 +239,9 @@ class Gs1LintComparison : public ::testing::Test {
   static void SetUpTestSuite() {
     const uint64_t seed = peers::CaseSeed(20240614);
     forms_ = {MakeCases(Gs1Form::kExpandedCode, seed),
-              MakeCases(Gs1Form::kCompositeWithItemNumber, seed + 1)};
+              MakeCases(Gs1Form::kCompositeWithItemNumber, seed + 1),
+              MakeCases(Gs1Form::kExpandedCode, seed + 2, true, kExpandedCodeField),
+              MakeCases(Gs1Form::kCompositeWithItemNumber, seed + 3, true, kCompositeField)};
     std::vector<std::string> texts;
     for (const FormCases& form : forms_) {
       for (const Gs1Case& c : form.cases) {
@@ -210,6 +268,14 @@ class Gs1LintComparison : public ::testing::Test {
       gs1::ElementStrings elements;
       const gs1::Verdict ours = OurVerdict(c, form.form, elements);
       ASSERT_NE(bwip.name, "gs1128inputTooLong") << "a case beyond bwip-js's symbol: " << c.code;
+      if (form.throughPanel) {
+        // The panel refuses what the checks refuse, and nothing valid.
+        ASSERT_LE(c.code.size(), form.form == Gs1Form::kExpandedCode
+                                     ? static_cast<size_t>(panels::kMaxCodeLength)
+                                     : kCompositeFieldCharacters);
+        EXPECT_EQ(PanelAccepts(c, form.form), ours.ok())
+            << c.code << ": the checks say " << FaultName(ours.fault);
+      }
       EXPECT_EQ(FaultName(ours.fault), FaultName(c.intended))
           << c.code << "\nbwip-js: " << bwip.name << " " << bwip.message;
       if (ours.ok() == bwip.ok()) {
@@ -225,9 +291,9 @@ class Gs1LintComparison : public ::testing::Test {
         ++listed[Label(*known)];
       }
     }
-    std::cout << form.cases.size() << " cases (" << kValidCasesPerForm << " valid, "
-              << kFaultyCasesPerForm << " with one fault, "
-              << form.cases.size() - kValidCasesPerForm - kFaultyCasesPerForm
+    std::cout << (form.throughPanel ? "through the panel's form: " : "") << form.cases.size()
+              << " cases (" << kValidCasesPerForm << " valid, " << kFaultyCasesPerForm
+              << " with one fault, " << form.cases.size() - kValidCasesPerForm - kFaultyCasesPerForm
               << " with each excluded pair): " << agreed << " agree with bwip-js";
     for (const auto& [label, count] : listed) {
       std::cout << ", " << count << " differ as listed for " << label;
@@ -247,9 +313,17 @@ TEST_F(Gs1LintComparison, CompositeTextBesideItemNumberAgrees) {
   Compare(1);
 }
 
+TEST_F(Gs1LintComparison, ExpandedCodeFieldAgrees) {
+  Compare(2);
+}
+
+TEST_F(Gs1LintComparison, DataBarTwoDFieldBesideItsItemNumberAgrees) {
+  Compare(3);
+}
+
 TEST_F(Gs1LintComparison, CasesCoverEveryRowCheckAndFaultKind) {
   for (const FormCases& form : forms_) {
-    peers::Gs1CaseMaker maker(0, form.form);
+    peers::Gs1CaseMaker maker(0, form.form, form.limits);
     std::set<gs1::Check> checks;
     for (const gs1::AiSyntax& row : gs1::kAiSyntaxRows) {
       if (!maker.Fits(row)) {
@@ -260,7 +334,7 @@ TEST_F(Gs1LintComparison, CasesCoverEveryRowCheckAndFaultKind) {
         checks.insert(part.Checks().begin(), part.Checks().end());
       }
     }
-    if (form.form == Gs1Form::kExpandedCode) {
+    if (form.form == Gs1Form::kExpandedCode && !form.throughPanel) {
       EXPECT_EQ(checks.size(), static_cast<size_t>(gs1::Check::kCouponPosOffer) + 1);
     }
     const std::vector<FaultKind> kinds = maker.FaultKinds();
@@ -269,7 +343,10 @@ TEST_F(Gs1LintComparison, CasesCoverEveryRowCheckAndFaultKind) {
 }
 
 TEST_F(Gs1LintComparison, ListedDifferencesStillHold) {
-  const size_t first = forms_[0].cases.size() + forms_[1].cases.size();
+  size_t first = 0;
+  for (const FormCases& form : forms_) {
+    first += form.cases.size();
+  }
   for (size_t i = 0; i < std::size(kKnownDifferences); ++i) {
     const KnownDifference& known = kKnownDifferences[i];
     gs1::ElementStrings elements;
