@@ -496,7 +496,7 @@ TEST_F(DataBarPanelTest, EachRuleShowsItsMessageAndFocusesItsField) {
     const char* message;
     int focus;
   };
-  const std::string tooLong(100, 'z');
+  const std::string tooLong = "(99)" + std::string(90, 'z');
   const Case cases[] = {
       {kOmni, "200123456789", "", 0, "", "【コード】は数字13桁で入力してください。", kItemNumber},
       {kLimited, "2001234567890", "", 0, "",
@@ -506,6 +506,9 @@ TEST_F(DataBarPanelTest, EachRuleShowsItsMessageAndFocusesItsField) {
        "_ # ^ $ 」で入力してください。\n括弧()は目視文字のみ表示されバーコードにはなりません。\n"
        "改行は入れないでください。",
        kCompositeText},
+      // GS1 data the panel's own rule lets pass: an impossible date.
+      {kOmni, "2001234567890", "(10)LOT1$(17)991332", 0, "",
+       "AI(17)の日付「991332」の月が01～12ではありません。", kCompositeText},
       {kOmni, "2001234567890", "", kModuleWidth, "10",
        "【モジュール幅】は 0.1～9.999 までの数値で入力してください。", kModuleWidth},
       {kOmni, "2001234567890", "", kHeight, "200.1",

@@ -144,6 +144,24 @@ TEST_F(ExpandedAiEntryTest, RefusedRowsKeepTheViewAndFocusWhatTheCheckNames) {
   }
 }
 
+TEST_F(ExpandedAiEntryTest, WrongCheckDigitOfAnItemNumberInAFreeRowIsRefusedThere) {
+  ASSERT_EQ(Open(""), Alerts{});
+  for (const int fixedRow : {0, 1, 3})
+    SetOrder(fixedRow, 0);
+  SetOrder(5, 1);
+  win32_test::Type(Row(5).ai, "01");
+  win32_test::Type(Row(5).data, "12345678901239");
+  EXPECT_EQ(Click(kAccept),
+            Alerts{"AI(01)のチェックデジットが違います。正しいチェックデジットは「1」です。"});
+  EXPECT_TRUE(ViewShown());
+  EXPECT_TRUE(HasFocus(Row(5).data));
+  EXPECT_EQ(Text(kCode), "");
+
+  win32_test::Type(Row(5).data, "12345678901231");
+  EXPECT_EQ(Click(kAccept), Alerts{});
+  EXPECT_EQ(Text(kCode), "(01)12345678901231");
+}
+
 TEST_F(ExpandedAiEntryTest, ClearResetsTheRowsInTheViewAndEmptiesTheFieldsOutside) {
   ASSERT_EQ(Open(kFullCode), Alerts{});
   Click(kClear);  // the view's own clear button

@@ -189,6 +189,8 @@ TEST_F(Medical128PanelTest, EachRuleShowsItsMessageAndFocusesItsField) {
       {"123456789012", "", "", "", 0, "17", nullptr, kProductCodeMessage, kProductCode},
       {"12345678901a", "", "", "", 0, "17", nullptr, kProductCodeMessage, kProductCode},
       {"1234567890123", "9912", "", "", 0, "17", nullptr, kExpiryMessage, kExpiry},
+      {"1234567890123", "990230", "", "", 0, "17", nullptr,
+       "AI(17)の日付「990230」の日がその月にありません。", kExpiry},
       {"1234567890123", "", "0", "", 0, "17", nullptr, kQuantityMessage, kQuantity},
       {"1234567890123", "", "00000000", "", 0, "17", nullptr, kQuantityMessage, kQuantity},
       {"1234567890123", "", "", "lot1", 0, "17", nullptr, kLotAMessage, kLot},
