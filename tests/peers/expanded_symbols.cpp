@@ -117,7 +117,14 @@ std::string ExpandedCaseGenerator::Date() {
 }
 
 Element ExpandedCaseGenerator::FromTable() {
-  const panels::AiTableRow& row = panels::AiTable[Uniform(0, panels::kAiTableRowCount - 1)];
+  // The table's row 43 is no GS1 AI: the GS1 AIs that begin with 43 have four digits, so a reader
+  // takes the first two data characters for the rest of the AI. The panel's table decides that
+  // it is taken; the cases leave it out, as no reader gives back what was typed.
+  const panels::AiTableRow* pick = nullptr;
+  do {
+    pick = &panels::AiTable[Uniform(0, panels::kAiTableRowCount - 1)];
+  } while (pick->ai == "43");
+  const panels::AiTableRow& row = *pick;
   std::string ai(row.ai);
   while (static_cast<int>(ai.size()) < row.aiDigits)
     ai += static_cast<char>('0' + Uniform(0, 9));
