@@ -28,13 +28,13 @@ gs1::Verdict Malformed(std::string_view text, size_t at) {
   return verdict;
 }
 
-// The bracketed 2D text without the field ends the user typed before a '(' or at the end; a '#'
-// or '^' anywhere else would end the data where the text shows none ending.
+// The bracketed 2D text without the field ends the user typed after data, before a '(' or at the
+// end; a '#' or '^' anywhere else would end the data where the text shows none ending.
 gs1::Verdict WithoutTypedFieldEnds(std::string_view text, std::string& kept) {
   for (size_t i = 0; i < text.size(); ++i) {
     if (kFieldEnds.find(text[i]) == std::string_view::npos) {
       kept += text[i];
-    } else if (i + 1 < text.size() && text[i + 1] != '(') {
+    } else if (kept.empty() || (i + 1 < text.size() && text[i + 1] != '(')) {
       return Malformed(text, i);
     }
   }
