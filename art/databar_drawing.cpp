@@ -2,6 +2,8 @@
 // cursorY. Positions are host fixed point; each element's length is fixed(X) multiplied by its
 // width through the host's fixed math, so the sum of the truncated element lengths, not
 // modules x X, decides where a bar ends, and adjacent bars share their edge coordinates exactly.
+// A bar width reduction moves both edges of every bar inward by half of it, in fixed point, so
+// that every element keeps its centre.
 // The first host call that fails ends the drawing; its code is passed up.
 #include "art/gs1_databar_art.h"
 #include "databar/gs1_databar_symbol.h"
@@ -15,13 +17,15 @@ host::ErrorCode CGS1DataBarSymbol::DrawRow(art::CGS1DataBarArt& target, const El
   const host::Fixed moduleWidth = host::FixedFromReal(request_.dimensions.moduleWidth);
   const host::Fixed bottom = host::FixedFromReal(geometry_.cursorY);
   const host::Fixed top = math.FixedAdd(bottom, host::FixedFromReal(height));
+  const host::Fixed inset = host::FixedFromReal(request_.barWidthReduction) / 2;
   host::Fixed x = host::FixedFromReal(geometry_.left);
   for (int32_t i = 0; i < count; ++i) {
     const host::Fixed next =
         math.FixedAdd(x, math.FixedMul(moduleWidth, host::FixedFromInt(widths[i])));
     if (i % 2 == 1) {
       if (const host::ErrorCode error =
-              target.AddRectangle(x, bottom, next, top, geometry_.barColor)) {
+              target.AddRectangle(math.FixedAdd(x, inset), bottom, math.FixedAdd(next, -inset), top,
+                                  geometry_.barColor)) {
         return error;
       }
     }

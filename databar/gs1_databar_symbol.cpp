@@ -115,6 +115,10 @@ int32_t CGS1DataBarSymbol::EncodeDataBar(
   return kEncodeOk;
 }
 
+void CGS1DataBarSymbol::SetBarWidthReduction(double millimetres) {
+  request_.barWidthReduction = ToPoints(millimetres);
+}
+
 bool CGS1DataBarSymbol::CopyRequestTexts(const char* primary, const FieldString* fields,
                                          const char* composite) {
   if (primary == nullptr)
@@ -274,6 +278,19 @@ void CGS1DataBarSymbol::ComputeLayout(host::Fixed placeX, host::Fixed placeY) {
   if (request_.layout != DataBarLayout::kExpanded && request_.showText && !request_.textAsFrame) {
     ReserveTextBand(row.modules, row.leading, row.trailing);
   }
+  if (request_.layout == DataBarLayout::kLimitedLinear)
+    CoverLimitedTrailingSpace(row.modules);
+}
+
+// The rows and the text keep their places; only the background reaches further when it ended
+// before the light modules after the right guard.
+void CGS1DataBarSymbol::CoverLimitedTrailingSpace(int32_t modules) {
+  SymbolGeometry& g = geometry_;
+  const double rowsOffset = g.left - static_cast<double>(host::sFixedMath->FixedToReal(g.originX));
+  const double covered = rowsOffset + (modules + kLimitedTrailingSpaceModules) *
+                                          static_cast<double>(request_.dimensions.moduleWidth);
+  if (covered > g.width)
+    g.width = static_cast<host::Real>(covered);
 }
 
 void CGS1DataBarSymbol::ReserveTextBand(int32_t modules, int32_t leading, int32_t trailing) {

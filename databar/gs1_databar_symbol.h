@@ -71,7 +71,14 @@ struct DataBarRequest {
   bool showCompositeText = false;
   bool hasCompositeText = false;  // the 2D text is not empty
   DataBarLayout layout = DataBarLayout::kLinear;
+  // In points: every bar is drawn this much narrower, half at each edge (see
+  // SetBarWidthReduction).
+  host::Real barWidthReduction = 0;
 };
+
+// GS1 DataBar Limited ends with 5 light modules after its right guard; the background covers
+// them.
+constexpr int32_t kLimitedTrailingSpaceModules = 5;
 
 class CGS1DataBarSymbol {
  public:
@@ -93,6 +100,11 @@ class CGS1DataBarSymbol {
                         double secondRowHeight, int32_t segmentsPerRow, int32_t showText,
                         int32_t textAsOutlines, int32_t fitText, int32_t textAsFrame,
                         int32_t showCompositeText, host::Fixed placeX, host::Fixed placeY);
+
+  // Bar width reduction in millimetres, for printing that spreads ink: every dark element of
+  // every row is drawn that much narrower, half at each edge, so that it keeps its centre and the
+  // symbol its width. Kept across EncodeDataBar; the caller keeps it below the module width.
+  void SetBarWidthReduction(double millimetres);
 
   bool hasRecord() const { return record_ != nullptr; }
   // The record of the current layout (LinearSymbol for Linear and LimitedLinear); only while
@@ -143,6 +155,7 @@ class CGS1DataBarSymbol {
   void FreeRecord();
   void ComputeLayout(host::Fixed placeX, host::Fixed placeY);
   void ReserveTextBand(int32_t modules, int32_t leading, int32_t trailing);
+  void CoverLimitedTrailingSpace(int32_t modules);
 
   // One row of elements from the left edge, bars only, height h; moves cursorY to its top.
   host::ErrorCode DrawRow(art::CGS1DataBarArt& target, const ElementWidth* widths, int32_t count,

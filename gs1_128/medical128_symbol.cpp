@@ -34,6 +34,12 @@ void CMedical128Symbol::SetDimensions(double narrowWidth, double barHeight) {
   barHeight_ = barHeight;
 }
 
+// Converted in double precision and then truncated to the fixed-point unit: MmToPoints divides
+// before it multiplies, which for a length this small would lose nearly 1 %.
+void CMedical128Symbol::SetBarWidthReduction(double millimetres) {
+  reductionHalf_ = host::FixedFromReal(millimetres * 72.0 / 25.4) / 2;
+}
+
 host::ErrorCode CMedical128Symbol::DrawMedical128(CMedical128Art& target, host::Fixed x,
                                                   host::Fixed y, std::string_view text) {
   if (text.size() > kMaxTextLength) {
@@ -59,9 +65,9 @@ host::ErrorCode CMedical128Symbol::DrawSymbol(CMedical128Art& target, host::Fixe
   x_ = x;
   y_ = y;
   drawError_ = host::kNoError;
-  DrawQuietZone();
+  DrawQuietZone(Side::kLeft);
   gs1_128::EncodeSymbol(elements_, *this);
-  DrawQuietZone();
+  DrawQuietZone(Side::kRight);
   target_ = nullptr;
   return drawError_;
 }
@@ -78,13 +84,17 @@ void CMedical128Symbol::DrawPattern(const char* widths) {
   }
 }
 
+// A bar loses half the reduction at each edge, a space gains it, so they still meet.
 void CMedical128Symbol::DrawElement(int modules, bool isBar) {
+  const host::Fixed growth = isBar ? -reductionHalf_ : reductionHalf_;
   DrawRectangle(host::sFixedMath->FixedMul(MmToPoints(narrowWidth_), host::FixedFromInt(modules)),
-                host::GreyColour(isBar ? 1.0f : 0.0f));
+                host::GreyColour(isBar ? 1.0f : 0.0f), growth, growth);
 }
 
-void CMedical128Symbol::DrawQuietZone() {
-  DrawRectangle(QuietZoneWidth(), host::GreyColour(0.0f));
+// A quiet zone grows only on the side of the bars: the symbol's outer edges stay.
+void CMedical128Symbol::DrawQuietZone(Side side) {
+  DrawRectangle(QuietZoneWidth(), host::GreyColour(0.0f), side == Side::kRight ? reductionHalf_ : 0,
+                side == Side::kLeft ? reductionHalf_ : 0);
 }
 
 bool CMedical128Symbol::HasTenModuleQuietZones() const {
@@ -107,12 +117,14 @@ host::Fixed CMedical128Symbol::TextOffset() const {
   return MmToPoints(kTextIndent / 2 + kQuietZoneWidth);
 }
 
-void CMedical128Symbol::DrawRectangle(host::Fixed width, const host::Colour& colour) {
+void CMedical128Symbol::DrawRectangle(host::Fixed width, const host::Colour& colour,
+                                      host::Fixed leftGrowth, host::Fixed rightGrowth) {
   if (drawError_ != host::kNoError) {
     return;
   }
   const host::Fixed right = AddFixed(x_, width);
-  drawError_ = target_->AddRectangle(x_, y_, right, AddFixed(y_, MmToPoints(barHeight_)), colour);
+  drawError_ = target_->AddRectangle(AddFixed(x_, -leftGrowth), y_, AddFixed(right, rightGrowth),
+                                     AddFixed(y_, MmToPoints(barHeight_)), colour);
   x_ = right;
 }
 

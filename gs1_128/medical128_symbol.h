@@ -34,6 +34,10 @@ class CMedical128Symbol : private SymbolCharacterSink {
 
   // Module width X and bar height, millimetres.
   void SetDimensions(double narrowWidth, double barHeight);
+  // Bar width reduction in millimetres, for printing that spreads ink: every bar is drawn that
+  // much narrower, half at each edge, and the spaces and quiet zones next to it as much wider, so
+  // that every element keeps its centre and the symbol its width. The caller keeps it below X.
+  void SetBarWidthReduction(double millimetres);
 
   // The symbol's characters from start to stop, without drawing.
   void EncodeSymbol(SymbolCharacterSink& sink) const { gs1_128::EncodeSymbol(elements_, sink); }
@@ -58,20 +62,24 @@ class CMedical128Symbol : private SymbolCharacterSink {
   void Put(int16_t value, const char* widths) override;
   void DrawPattern(const char* widths);
   void DrawElement(int modules, bool isBar);
-  void DrawQuietZone();
+  enum class Side { kLeft, kRight };
+  void DrawQuietZone(Side side);
   // Each quiet zone is 2.2 mm wide, or ten modules where those are wider.
   bool HasTenModuleQuietZones() const;
   host::Fixed QuietZoneWidth() const;
   // From the symbol's left edge to the start of its text.
   host::Fixed TextOffset() const;
-  // One rectangle from x to x + width, the height of the bars; x moves to its right edge.
-  void DrawRectangle(host::Fixed width, const host::Colour& colour);
+  // One element from x to x + width, the height of the bars, drawn with its left and right edges
+  // moved outward by the given lengths (inward for negative ones); x moves to the element's end.
+  void DrawRectangle(host::Fixed width, const host::Colour& colour, host::Fixed leftGrowth,
+                     host::Fixed rightGrowth);
   void DrawHumanReadable(CTextPathMedical128Art& target, host::Fixed x, host::Fixed y,
                          const char* text);
 
   Medical128Elements elements_;
   double narrowWidth_ = 0;
   double barHeight_ = 0;
+  host::Fixed reductionHalf_ = 0;  // half the bar width reduction, points
 
   // Drawing position of DrawSymbol: x advances with every element, y stays at the bars' bottom.
   // The first host failure ends the drawing.

@@ -177,7 +177,8 @@ TEST_F(EncodeDataBarTest, TextWiderThanTheRowsCentresTheRowsUnderIt) {
 }
 
 TEST_F(EncodeDataBarTest, FittedTextIsCentredOverTheBars) {
-  // Limited: 74 modules, no end spaces beyond the guards' 1-module space at the left.
+  // Limited: rows of 74 modules, no end spaces beyond the guards' 1-module space at the left;
+  // the background also covers the 5 light modules after the right guard.
   CGS1DataBarSymbol symbol;
   ASSERT_EQ(Encode(symbol, kLimited, "1501234567890", "", 1, 1, 0), 0);
   const SymbolGeometry& g = symbol.geometry();
@@ -185,10 +186,28 @@ TEST_F(EncodeDataBarTest, FittedTextIsCentredOverTheBars) {
   const double unit = x * static_cast<double>(0.72f);
   EXPECT_FLOAT_EQ(g.textUnit, static_cast<float>(unit));
   EXPECT_FLOAT_EQ(g.textAdvance, static_cast<float>(static_cast<double>(5.65f) * g.textUnit));
-  EXPECT_FLOAT_EQ(g.width, static_cast<float>(74 * x));
+  EXPECT_FLOAT_EQ(g.width, static_cast<float>(79 * x));
   EXPECT_EQ(g.left, 100.0f);
   const double textWidth = 18.0 * g.textAdvance;
   EXPECT_NEAR(g.textLeft, 100 + 1 * x + (73 * x - textWidth) / 2 + g.textAdvance / 2.0, 1e-4);
+}
+
+// The 5 light modules after Limited's right guard widen the background only where it ended
+// before them: with the unfitted text wider than the symbol nothing changes, and with a 2D part
+// of more than 8 rows they follow the linear row moved 10 modules right.
+TEST_F(EncodeDataBarTest, LimitedBackgroundCoversTheLightModulesAfterTheRightGuard) {
+  CGS1DataBarSymbol symbol;
+  ASSERT_EQ(Encode(symbol, kLimited, "1501234567890", "", 0, 0, 0), 0);
+  const double x = symbol.request().dimensions.moduleWidth;
+  EXPECT_FLOAT_EQ(symbol.geometry().width, static_cast<float>(79 * x));
+  ASSERT_EQ(Encode(symbol, kLimited, "1501234567890", "", 1, 0, 0), 0);
+  EXPECT_NEAR(symbol.geometry().width, 18 * 5.65 * x, 1e-3);
+  EXPECT_NEAR(symbol.geometry().left - 100.0f, (18 * 5.65 - 74) / 2 * x, 1e-3);
+  ASSERT_EQ(Encode(symbol, kLimited, "1501234567890",
+                   "(10)ABCDEFGHIJKLMNOPQRST(21)ABCDEFGHIJKLMNOPQRST", 0, 0, 0),
+            0);
+  ASSERT_GT(symbol.record<LinearSymbol>().ccRowCount, 8);
+  EXPECT_FLOAT_EQ(symbol.geometry().width, static_cast<float>(89 * x));
 }
 
 TEST_F(EncodeDataBarTest, TextFramesReserveNoBand) {

@@ -3,14 +3,12 @@
 // stated resolution.
 #include <cairo.h>
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <cmath>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +17,7 @@
 #include "emulator/document_writer.h"
 #include "emulator/page_geometry.h"
 #include "tests/emulator/emulator_fixture.h"
+#include "tests/emulator/page_description.h"
 
 namespace emulator {
 namespace {
@@ -26,47 +25,6 @@ namespace {
 std::string Contents(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The one content stream of a PDF file this project wrote, inflated.
-std::string PdfContent(const std::string& pdf) {
-  const std::regex stream("/Length (\\d+) /Filter /FlateDecode >>\nstream\n");
-  std::smatch match;
-  EXPECT_TRUE(std::regex_search(pdf, match, stream));
-  const std::string compressed =
-      pdf.substr(match.position() + match.length(), std::stoul(match[1]));
-  std::string inflated(1 << 20, '\0');
-  uLongf size = inflated.size();
-  EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(inflated.data()), &size,
-                       reinterpret_cast<const Bytef*>(compressed.data()), compressed.size()),
-            Z_OK);
-  inflated.resize(size);
-  return inflated;
-}
-
-struct Rectangle {
-  double x, y, width, height;
-  std::string colour;  // the colour operation before it, e.g. "0 g"
-};
-
-// The rectangles of a page description, one painted per line, each with the colour it is
-// painted in (set on its line, or earlier).
-std::vector<Rectangle> Rectangles(const std::string& description) {
-  std::vector<Rectangle> rectangles;
-  const std::regex rectangle("(\\S+) (\\S+) (\\S+) (\\S+) re\\b");
-  const std::regex colour("(\\S+) (g|setgray)\\b");
-  std::string current;
-  std::istringstream lines(description);
-  for (std::string line; std::getline(lines, line);) {
-    std::smatch m;
-    if (std::regex_search(line, m, colour))
-      current = m[1].str() + " " + m[2].str();
-    if (!std::regex_search(line, m, rectangle))
-      continue;
-    const auto number = [&m](int i) { return std::strtod(m[i].str().c_str(), nullptr); };
-    rectangles.push_back({number(1), number(2), number(3), number(4), current});
-  }
-  return rectangles;
 }
 
 class PrintWriters : public EmulatorTest {
@@ -129,7 +87,7 @@ TEST_F(PrintWriters, RectanglesAreGreyAndExactlyAsTheDocumentHoldsThem) {
   const std::pair<std::string, const char*> descriptions[] = {
       {PdfContent(Contents(Path("bars.pdf"))), " g"}, {eps, " setgray"}};
   for (const auto& [description, greyOperator] : descriptions) {
-    const std::vector<Rectangle> rectangles = Rectangles(description);
+    const std::vector<PaintedRectangle> rectangles = PaintedRectangles(description);
     ASSERT_EQ(rectangles.size(), paths.size());
     for (size_t i = 0; i < paths.size(); ++i) {
       const auto& s = paths[i]->path.segments;
