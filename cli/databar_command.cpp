@@ -36,6 +36,9 @@ constexpr OptionDefinition kSymbolOptions[] = {
      "stacked types: separator between the two linear rows, 0.1 to 9.999 (default X)"},
     {"second-row-height", "", "MM",
      "stacked types: height of the lower linear row, 0.1 to 200 (default: the minimum)"},
+    {"bar-width-reduction", "", "MM",
+     "every bar drawn this much narrower, half at each edge, for printing that spreads ink; "
+     "0 up to below X (default 0)"},
 };
 
 constexpr auto kOptions = JoinOptions(kSymbolOptions, kTextOptions, kOutputOptions);
@@ -73,6 +76,8 @@ constexpr LengthOption kLengthOptions[] = {
      panels::DataBarField::kStackedSeparatorHeight},
     {"second-row-height", &panels::DataBarLengthTexts::secondRowHeight,
      panels::DataBarField::kSecondRowHeight},
+    {"bar-width-reduction", &panels::DataBarLengthTexts::barWidthReduction,
+     panels::DataBarField::kBarWidthReduction},
 };
 
 std::string_view OptionOf(panels::DataBarField field) {
@@ -93,6 +98,8 @@ std::string_view OptionOf(panels::DataBarField field) {
       return "--stacked-separator-height";
     case panels::DataBarField::kSecondRowHeight:
       return "--second-row-height";
+    case panels::DataBarField::kBarWidthReduction:
+      return "--bar-width-reduction";
     case panels::DataBarField::kNone:
       break;
   }

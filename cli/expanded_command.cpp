@@ -39,6 +39,9 @@ constexpr OptionDefinition kSymbolOptions[] = {
     {"cc-row-height", "", "MM", "height of one 2D row, 0.1 to 9.999 (default 2X)"},
     {"stacked-separator-height", "", "MM",
      "each of the three separator rows between stacked rows, 0.1 to 9.999 (default X)"},
+    {"bar-width-reduction", "", "MM",
+     "every bar drawn this much narrower, half at each edge, for printing that spreads ink; "
+     "0 up to below X (default 0)"},
     {"text", "", "MODE", "the element strings under the symbol: frame or none (default frame)"},
     {"cc-text", "", "", "show the 2D text above the 2D part"},
 };
@@ -64,6 +67,8 @@ constexpr LengthOption kLengthOptions[] = {
      panels::ExpandedField::kCompositeRowHeight},
     {"stacked-separator-height", &panels::DataBarLengthTexts::stackedSeparatorHeight,
      panels::ExpandedField::kStackedSeparatorHeight},
+    {"bar-width-reduction", &panels::DataBarLengthTexts::barWidthReduction,
+     panels::ExpandedField::kBarWidthReduction},
 };
 
 std::string OptionOf(panels::ExpandedField field) {

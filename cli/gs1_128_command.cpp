@@ -27,13 +27,17 @@ constexpr OptionDefinition kSymbolOptions[] = {
     {"expiry", "", "YYMMDD", "(17) the expiry date, 6 digits (default: none)"},
     {"quantity", "", "N", "(30) the quantity, 1 to 8 digits, not zero (default: none)"},
     {"lot", "", "TEXT", "(10) the lot number, at most 20 characters (default: none)"},
-    {"lot-code-set", "", "A|B|C",
+    {"lot-code-set", "", "A|B|C|auto",
      "the Code 128 code set of the lot number: A (digits, upper case, marks), B (also lower "
-     "case) or C (an even number of digits) (default A)"},
+     "case), C (an even number of digits), or auto: the code sets that make the symbol "
+     "shortest, changing inside the lot where that saves width (default auto)"},
     {"height", "", "MM", "bar height, 1 to 200 (default 17.000)"},
     {"narrow-width", "", "MM",
      "narrow (module) width, 0.1 to 9.999; the panel's list offers 0.169 0.191 0.220 0.250 "
      "0.252 0.254 (default 0.220)"},
+    {"bar-width-reduction", "", "MM",
+     "every bar drawn this much narrower, half at each edge, and the spaces as much wider, for "
+     "printing that spreads ink; 0 up to below the narrow width (default 0)"},
 };
 
 constexpr auto kOptions = JoinOptions(kSymbolOptions, kOutputOptions);
@@ -59,6 +63,8 @@ std::string_view OptionOf(panels::Medical128Control control) {
       return "--height";
     case panels::Medical128Control::kNarrowWidth:
       return "--narrow-width";
+    case panels::Medical128Control::kBarWidthReduction:
+      return "--bar-width-reduction";
     case panels::Medical128Control::kNone:
       break;
   }
@@ -88,10 +94,13 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
   form.expiry = options.value("expiry").value_or("");
   form.quantity = options.value("quantity").value_or("");
   form.lot = options.value("lot").value_or("");
-  const std::string codeSet = options.value("lot-code-set").value_or("A");
-  if (codeSet != "A" && codeSet != "B" && codeSet != "C")
-    return kReport.BadInput("--lot-code-set", "expected A, B or C");
-  form.lotCodeSet = codeSet[0] - 'A';
+  const std::string codeSet = options.value("lot-code-set").value_or("auto");
+  if (codeSet == "auto")
+    form.lotCodeSet = gs1_128::kLotCodeAuto;
+  else if (codeSet == "A" || codeSet == "B" || codeSet == "C")
+    form.lotCodeSet = codeSet[0] - 'A';
+  else
+    return kReport.BadInput("--lot-code-set", "expected A, B, C or auto");
 
   if (const auto height = options.value("height")) {
     if (height->size() > kNumberFieldCharacters)
@@ -108,6 +117,11 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
         form.narrowWidthEntry = entry;
     }
     form.narrowWidthText = *width;
+  }
+  if (const auto reduction = options.value("bar-width-reduction")) {
+    if (reduction->size() > kNumberFieldCharacters)
+      return kReport.BadInput("--bar-width-reduction", "at most 5 characters (as the panel)");
+    form.barWidthReduction = *reduction;
   }
   const std::string& chosen = form.narrowWidthEntry >= 0
                                   ? panels::kNarrowWidthEntries[form.narrowWidthEntry]

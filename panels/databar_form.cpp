@@ -94,6 +94,8 @@ const char* DataBarForm::MessageFor(DataBarField field) const {
       return type == databar::kLimited ? kLimitedItemNumberMessage : kItemNumberMessage;
     case DataBarField::kCompositeText:
       return kCompositeTextMessage;
+    case DataBarField::kBarWidthReduction:
+      return kBarWidthReductionMessage;
     default:
       for (const LengthRule& rule : kLengthRules) {
         if (rule.focus == field)
@@ -151,6 +153,7 @@ void DataBarForm::ApplyDefaults() {
   lengths.moduleWidth = kDefaultModuleWidth;
   RefreshMinimums();
   ApplyMinimums();
+  lengths.barWidthReduction = kNoBarWidthReduction;
   showText = true;
   fitText = true;
   textAsOutlines = true;
@@ -184,6 +187,10 @@ std::optional<DataBarFailure> DataBarForm::Validate(DataBarLengths& accepted) {
     if (!AcceptLength(lengths.*rule.field, rule.upperBound, accepted.*rule.value)) {
       return DataBarFailure{rule.message, rule.focus};
     }
+  }
+  if (!AcceptBarWidthReduction(lengths.barWidthReduction, accepted.moduleWidth,
+                               accepted.barWidthReduction)) {
+    return DataBarFailure{kBarWidthReductionMessage, DataBarField::kBarWidthReduction};
   }
   return std::nullopt;
 }
@@ -219,6 +226,7 @@ std::vector<gs1::UserMessage> DataBarForm::Gs1Warnings() const {
 
 int32_t DataBarForm::Encode(databar::CGS1DataBarSymbol& symbol, const DataBarLengths& accepted,
                             host::FixedPoint placement) const {
+  symbol.SetBarWidthReduction(accepted.barWidthReduction);
   return symbol.EncodeDataBar(type, itemNumber.c_str(), nullptr, compositeText.c_str(),
                               accepted.moduleWidth, accepted.height, accepted.separatorHeight,
                               accepted.compositeRowHeight, accepted.stackedSeparatorHeight,

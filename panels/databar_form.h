@@ -31,9 +31,10 @@ enum class DataBarField {
   kCompositeRowHeight,      // 20
   kStackedSeparatorHeight,  // 21: between the two linear rows
   kSecondRowHeight,         // 22: the lower linear row
+  kBarWidthReduction,       // 31
 };
 
-// The six length fields' texts, or their minimums.
+// The length fields' texts, or their minimums (the bar width reduction has none).
 struct DataBarLengthTexts {
   std::string moduleWidth;
   std::string height;
@@ -41,6 +42,7 @@ struct DataBarLengthTexts {
   std::string compositeRowHeight;
   std::string stackedSeparatorHeight;
   std::string secondRowHeight;
+  std::string barWidthReduction;
 };
 
 // Validated lengths in millimetres; the two stacked-only lengths are 0 for the other types.
@@ -51,6 +53,7 @@ struct DataBarLengths {
   double compositeRowHeight = 0;
   double stackedSeparatorHeight = 0;
   double secondRowHeight = 0;
+  double barWidthReduction = 0;
 };
 
 struct DataBarFailure {
@@ -101,14 +104,14 @@ struct DataBarForm {
   void RefreshMinimums();
   // Copies the minimums into the five fields other than the module width.
   void ApplyMinimums();
-  // Module width "0.353", the other lengths at their minimums, text shown as outlines fitted to
-  // the bars, no text frame, no 2D text.
+  // Module width "0.353", the other lengths at their minimums, no bar width reduction, text shown
+  // as outlines fitted to the bars, no text frame, no 2D text.
   void ApplyDefaults();
   DataBarOptionStates OptionStates() const;
 
   // Checks the fields in the panel's order and stops at the first failure: the item number, the
   // 2D field's characters, the GS1 data of the 2D text together with the item number's (01),
-  // then the lengths. Accepted lengths are written back normalised.
+  // then the lengths, the bar width reduction last. Accepted lengths are written back normalised.
   std::optional<DataBarFailure> Validate(DataBarLengths& accepted);
   // For data that passed Validate: the warnings about AIs that the 2D text's AIs are used with
   // and that the symbol lacks.

@@ -23,6 +23,8 @@ constexpr char kStackedSeparatorHeightMessage[] =
     "Stackedの【セパレータの高さ】は 0.1～9.999 までの数値で入力してください。";
 constexpr char kSecondRowHeightMessage[] =
     "Stackedの【一次元下段の高さ】は 0.1～200 までの数値で入力してください。";
+constexpr char kBarWidthReductionMessage[] =
+    "【バー幅補正】は 0 以上、【モジュール幅】未満の数値で入力してください。";
 constexpr char kNoDocumentMessage[] = "ドキュメントがありません。新規作成して下さい。";
 
 // When the encoder refuses data that passed the field rules.

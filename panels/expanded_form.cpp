@@ -120,6 +120,7 @@ void ExpandedForm::ApplyDefaults() {
   lengths.moduleWidth = kDefaultModuleWidth;
   RefreshMinimums();
   ApplyMinimums();
+  lengths.barWidthReduction = kNoBarWidthReduction;
   segmentsPerRow = kMaxSegmentsPerRow;
   showText = true;
   showCompositeText = false;
@@ -151,6 +152,10 @@ std::optional<ExpandedFailure> ExpandedForm::Validate(ExpandedRequest& accepted)
       return ExpandedFailure{rule.message, rule.focus};
     }
   }
+  if (!AcceptBarWidthReduction(lengths.barWidthReduction, accepted.lengths.moduleWidth,
+                               accepted.lengths.barWidthReduction)) {
+    return ExpandedFailure{kBarWidthReductionMessage, ExpandedField::kBarWidthReduction};
+  }
   if (!compositeText.empty() && segmentsPerRow < kMinSegmentsWithComposite)
     return ExpandedFailure{kMsgCompositeNeedsFourSegments, ExpandedField::kSegments};
   return std::nullopt;
@@ -159,6 +164,7 @@ std::optional<ExpandedFailure> ExpandedForm::Validate(ExpandedRequest& accepted)
 int32_t ExpandedForm::Encode(databar::CGS1DataBarSymbol& symbol, const ExpandedRequest& accepted,
                              host::FixedPoint placement) const {
   const DataBarLengths& l = accepted.lengths;
+  symbol.SetBarWidthReduction(l.barWidthReduction);
   return symbol.EncodeDataBar(databar::kExpanded, accepted.code.encoderText,
                               accepted.code.fieldStrings, compositeText.c_str(), l.moduleWidth,
                               l.height, l.separatorHeight, l.compositeRowHeight,

@@ -29,6 +29,7 @@ enum class ExpandedField {
   kCompositeRowHeight,      // 20
   kStackedSeparatorHeight,  // 21: the separator rows between stacked rows
   kSegments,                // 30: the segments-per-row list
+  kBarWidthReduction,       // 31
 };
 
 struct ExpandedFailure {

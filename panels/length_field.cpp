@@ -96,6 +96,21 @@ bool AcceptLength(std::string& field, double upperBound, double& value, double l
   return true;
 }
 
+bool AcceptBarWidthReduction(std::string& field, double moduleWidth, double& value,
+                             std::size_t characters) {
+  const std::optional<double> read = ReadDecimal(std::string_view(field).substr(0, characters));
+  if (!read)
+    return false;
+  // A negative zero reads as no reduction.
+  const std::string formatted = FormatLength(*read == 0 ? 0.0 : *read);
+  const double rounded = ReadDecimal(formatted).value_or(-1);
+  if (!(rounded >= 0 && rounded < moduleWidth))
+    return false;
+  field = formatted;
+  value = rounded;
+  return true;
+}
+
 std::string MinimumText(double value) {
   return FormatLength(value).substr(0, kLengthFieldCharacters);
 }

@@ -10,6 +10,8 @@ namespace panels {
 
 constexpr std::size_t kLengthFieldCharacters = 7;
 constexpr double kSmallestLength = 0.1;
+// The bar width reduction's text when none is set.
+inline constexpr char kNoBarWidthReduction[] = "0.000";
 
 // The decimal number at the start of the text: leading blanks skipped, reading stops at the
 // first character that cannot continue the number. No number at the start gives nothing.
@@ -31,6 +33,12 @@ std::optional<LengthReading> ReadLength(std::string_view field, double upperBoun
 // upperBound once rounded) the field gets the normalised text and `value` the rounded number.
 bool AcceptLength(std::string& field, double upperBound, double& value,
                   double lowerBound = kSmallestLength);
+
+// Reads a bar width reduction field for a create action: the first `characters` characters, a
+// number rounded to three decimals, at least 0 and below the module width. On success the field
+// gets the normalised text and `value` the rounded number.
+bool AcceptBarWidthReduction(std::string& field, double moduleWidth, double& value,
+                             std::size_t characters = kLengthFieldCharacters);
 
 // The text of a minimum shown beside a length field: "%.3f", cut to what a field can hold.
 std::string MinimumText(double value);

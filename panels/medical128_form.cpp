@@ -29,12 +29,17 @@ constexpr char kLotCodeAMessage[] =
 constexpr char kLotCodeBMessage[] =
     "【ロット(製造)番号】のCODE Bは数字「0～9」、英字「A～Z」「a～z」、記号「 ! \" % & ' * ( ) + "
     ", - . / : ; < = > ? _ 」を入力してください。";
+constexpr char kLotCodeAutoMessage[] =
+    "【ロット(製造)番号】は数字「0～9」、英字「A～Z」「a～z」、記号「 ! \" % & ' * ( ) + , - . / : "
+    "; < = > ? _ 」を入力してください。";
 constexpr char kLotCodeCMessage[] = "【ロット(製造)番号】は数字2～20桁を偶数桁で入力してください。";
 constexpr char kCapacityMessage[] =
     "規定の入力文字数を超えました。数字を1、英字を2でカウントして48桁以下なるように調整してくださ"
     "い。";
 constexpr char kHeightMessage[] = "【高さ】は 1～200 までの数値で入力してください。";
 constexpr char kNarrowWidthMessage[] = "【ナロー幅】は 0.1～9.999 までの数値で入力してください。";
+constexpr char kBarWidthReductionMessage[] =
+    "【バー幅補正】は 0 以上、【ナロー幅】未満の数値で入力してください。";
 constexpr char kNoDocumentMessage[] = "ドキュメントがありません。新規作成して下さい。";
 
 constexpr std::size_t kProductCodeLength = 13;
@@ -73,7 +78,8 @@ bool IsValidLot(std::string_view lot, int codeSet) {
     return IsDigits(lot) && lot.size() % 2 == 0;
   }
   for (const char c : lot) {
-    if (!IsLotCharacter(c, codeSet == gs1_128::kLotCodeB)) {
+    // The automatic choice may use code set B, and so takes what B takes.
+    if (!IsLotCharacter(c, codeSet == gs1_128::kLotCodeB || codeSet == gs1_128::kLotCodeAuto)) {
       return false;
     }
   }
@@ -86,6 +92,9 @@ const char* LotMessage(int codeSet) {
   }
   if (codeSet == gs1_128::kLotCodeC) {
     return kLotCodeCMessage;
+  }
+  if (codeSet == gs1_128::kLotCodeAuto) {
+    return kLotCodeAutoMessage;
   }
   return kLotCodeAMessage;
 }
@@ -181,6 +190,7 @@ void Medical128Form::ResetDimensions() {
   height = "17.000";
   narrowWidthEntry = 2;
   narrowWidthText = kNarrowWidthEntries[narrowWidthEntry];
+  barWidthReduction = kNoBarWidthReduction;
 }
 
 bool Medical128Form::ValidateHeight(double& millimetres) {
@@ -192,6 +202,10 @@ bool Medical128Form::ValidateNarrowWidth(double& millimetres) {
     narrowWidthText = kNarrowWidthEntries[narrowWidthEntry];
   }
   return ValidateNumberField(narrowWidthText, 0.1, 9.999, millimetres);
+}
+
+bool Medical128Form::ValidateBarWidthReduction(double narrowWidth, double& millimetres) {
+  return AcceptBarWidthReduction(barWidthReduction, narrowWidth, millimetres, kNumberFieldLength);
 }
 
 std::optional<Medical128Failure> Medical128Form::Validate(Medical128Request& request) {
@@ -208,6 +222,9 @@ std::optional<Medical128Failure> Medical128Form::Validate(Medical128Request& req
   }
   if (!failure && !ValidateNarrowWidth(request.narrowWidth)) {
     failure = FieldFailure{kNarrowWidthMessage, Medical128Control::kNarrowWidth};
+  }
+  if (!failure && !ValidateBarWidthReduction(request.narrowWidth, request.barWidthReduction)) {
+    failure = FieldFailure{kBarWidthReductionMessage, Medical128Control::kBarWidthReduction};
   }
   if (failure) {
     return Medical128Failure{failure->message, failure->focus};
@@ -244,6 +261,7 @@ bool Medical128Request::SetUp(gs1_128::CMedical128Symbol& symbol) const {
     return false;
   }
   symbol.SetDimensions(narrowWidth, barHeight);
+  symbol.SetBarWidthReduction(barWidthReduction);
   return true;
 }
 

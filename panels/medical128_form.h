@@ -24,6 +24,7 @@ enum class Medical128Control {
   kLot,
   kHeight,
   kNarrowWidth,
+  kBarWidthReduction,
 };
 
 // The entries of the narrow-width list, in millimetres.
@@ -60,8 +61,9 @@ struct Medical128Request {
   std::string quantity;  // normalised: no leading zeros; or empty
   std::string lot;       // or empty
   int lotCodeSet = gs1_128::kLotCodeA;
-  double barHeight = 0;    // millimetres
-  double narrowWidth = 0;  // millimetres
+  double barHeight = 0;          // millimetres
+  double narrowWidth = 0;        // millimetres
+  double barWidthReduction = 0;  // millimetres
 
   // Gives the symbol its element strings and dimensions; false when the encoder refuses them.
   bool SetUp(gs1_128::CMedical128Symbol& symbol) const;
@@ -81,6 +83,7 @@ struct Medical128Form {
   std::string height;                   // at most 5 characters are read
   int narrowWidthEntry = 2;             // selected entry of the narrow-width list, or -1
   std::string narrowWidthText;          // the list's edit part, read when no entry is selected
+  std::string barWidthReduction;        // at most 5 characters are read
   std::string checkDigit;               // the check-digit box
 
   // The control the view should focus after the last action, or kNone.
@@ -91,7 +94,7 @@ struct Medical128Form {
   // Empties the four data fields and the check-digit box and focuses the product code; the code
   // set, the height and the narrow width stay.
   void ClearData();
-  // Height "17.000", narrow width entry 2 ("0.220").
+  // Height "17.000", narrow width entry 2 ("0.220"), bar width reduction "0.000".
   void ResetDimensions();
 
   // Number fields: read like a stream reads a double (leading blanks skipped, reading stops at
@@ -100,10 +103,12 @@ struct Medical128Form {
   // stored in millimetres.
   bool ValidateHeight(double& millimetres);
   bool ValidateNarrowWidth(double& millimetres);
+  // At least 0 and below the narrow width, read and written back like the number fields.
+  bool ValidateBarWidthReduction(double narrowWidth, double& millimetres);
 
   // Checks the fields in order (product code, expiry, quantity, lot, capacity, the GS1 data of
-  // the four element strings, height, narrow width) and stops at the first failure. The number
-  // fields that passed are written back.
+  // the four element strings, height, narrow width, bar width reduction) and stops at the first
+  // failure. The number fields that passed are written back.
   std::optional<Medical128Failure> Validate(Medical128Request& request);
 
   // Validates as above, showing the failure's message and focusing its control, then places the

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "databar/symbol_records.h"
+#include "panels/length_field.h"
 
 namespace panels {
 namespace {
@@ -19,6 +20,8 @@ constexpr size_t kTextAsOutlinesOffset = 56;  // DataBar
 constexpr size_t kFitTextOffset = 60;         // DataBar
 constexpr size_t kTextAsFrameOffset = 64;     // DataBar
 constexpr size_t kSegmentsOffset = 48;        // Expanded
+
+constexpr char kBarWidthReductionSuffix[] = "BWR";
 
 bool IsUtf8Continuation(char c) {
   return (static_cast<uint8_t>(c) & 0xC0) == 0x80;
@@ -179,6 +182,26 @@ std::string DataBarRecordName(int32_t type) {
   char name[16];
   std::snprintf(name, sizeof name, kDataBarRecordNameFormat, static_cast<int>(type));
   return name;
+}
+
+std::string BarWidthReductionName(std::string_view recordName) {
+  return std::string(recordName) + kBarWidthReductionSuffix;
+}
+
+BarWidthReductionValue EncodeBarWidthReduction(std::string_view text) {
+  BarWidthReductionValue value{};
+  const std::string_view stored = StoredText(text);
+  std::memcpy(value.data(), stored.data(), stored.size());
+  return value;
+}
+
+std::string DecodeBarWidthReduction(std::optional<std::span<const uint8_t>> value) {
+  if (!value || value->size() != BarWidthReductionValue().size())
+    return kNoBarWidthReduction;
+  const auto end = std::find(value->begin(), value->end(), 0);
+  if (end == value->end())
+    return kNoBarWidthReduction;
+  return std::string(value->begin(), end);
 }
 
 }  // namespace panels

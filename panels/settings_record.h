@@ -76,4 +76,14 @@ int32_t DecodeStoredType(std::span<const uint8_t> value);
 // "TYL0" to "TYL4".
 std::string DataBarRecordName(int32_t type);
 
+// The bar width reduction is kept in a binary value of its own beside each record, named after
+// the record ("TYL0BWR" to "TYL4BWR", "EXPBWR"), so that the records keep their layout: its
+// text, at most 7 bytes, in an 8-byte slot ended by a NUL.
+using BarWidthReductionValue = std::array<uint8_t, kSettingsTextLength + 1>;
+std::string BarWidthReductionName(std::string_view recordName);
+BarWidthReductionValue EncodeBarWidthReduction(std::string_view text);
+// The stored text; no reduction ("0.000") for a value that is missing (a record written before
+// the field existed) or that this program cannot have written.
+std::string DecodeBarWidthReduction(std::optional<std::span<const uint8_t>> value);
+
 }  // namespace panels

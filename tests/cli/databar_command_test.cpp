@@ -79,6 +79,8 @@ TEST_F(DataBarCommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
        std::string("--second-row-height: ") + panels::kSecondRowHeightMessage},
       {"--type omnidirectional --code 2001234567890 --second-row-height 20",
        "--second-row-height: applies only to"},
+      {"--type limited --code 1501234567890 --module-width 0.2 --bar-width-reduction 0.2",
+       std::string("--bar-width-reduction: ") + panels::kBarWidthReductionMessage},
       {"--type diagonal --code 2001234567890", "--type: expected"},
       {"--code 2001234567890", "--type: is required"},
       {"--type stacked --code 2001234567890 --colour red", "unknown option --colour"},

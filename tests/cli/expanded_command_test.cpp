@@ -64,6 +64,7 @@ TEST_F(ExpandedCommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
       {std::string(kCode) + " --height 0.5",
        std::string("--height: ") + panels::kMsgExpandedHeight},
       {std::string(kCode) + " --module-width 10", "--module-width: 【モジュール幅】"},
+      {std::string(kCode) + " --bar-width-reduction 0.4", "--bar-width-reduction: 【バー幅補正】"},
       {std::string(kCode) + " --stacked-separator-height 12345678",
        "--stacked-separator-height: at most 7 characters"},
       {std::string(kCode) + " --text ocr-b", "--text: expected frame or none"},

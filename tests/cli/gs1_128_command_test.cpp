@@ -38,6 +38,14 @@ TEST_F(Gs1128CommandTest, QuantityIsNormalisedAndTheCodeSetChosenByTheUser) {
   ASSERT_EQ(codeB.status, 0) << codeB.err;
   ASSERT_EQ(codeC.status, 0) << codeC.err;
   EXPECT_EQ(codeB.out.size(), codeC.out.size() + 44);
+  // Without --lot-code-set the code sets are chosen for the shortest symbol: "10" and "1152" in
+  // code set C, "KMB" in B, 211 modules between the quiet zones where B alone makes 244.
+  const CommandRun chosen = Barquill("gs1-128 --gtin 1085767400201 --lot 1152KMB --dump");
+  const CommandRun inB =
+      Barquill("gs1-128 --gtin 1085767400201 --lot 1152KMB --lot-code-set B --dump");
+  ASSERT_EQ(chosen.status, 0) << chosen.err;
+  EXPECT_EQ(chosen.out.size(), 10 + 211 + 10 + 1u);
+  EXPECT_EQ(inB.out.size(), chosen.out.size() + 33);
 }
 
 TEST_F(Gs1128CommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
@@ -51,10 +59,12 @@ TEST_F(Gs1128CommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
        "--expiry: 【有効(使用)期限】は数字6桁で入力してください。"},
       {"--gtin 1234567890123 --quantity 00000000",
        "--quantity: 【数量】は数字1～8桁でゼロ以外の値を入力してください。"},
-      {"--gtin 1234567890123 --lot lot1", "--lot: 【ロット(製造)番号】のCODE A"},
+      {"--gtin 1234567890123 --lot lot1 --lot-code-set A", "--lot: 【ロット(製造)番号】のCODE A"},
+      {"--gtin 1234567890123 --lot 'LOT 1'", "--lot: 【ロット(製造)番号】は数字「0～9」、英字"},
       {"--gtin 1234567890123 --lot 123 --lot-code-set C",
        "--lot: 【ロット(製造)番号】は数字2～20桁を偶数桁で入力してください。"},
-      {"--gtin 1234567890123 --lot 12 --lot-code-set D", "--lot-code-set: expected A, B or C"},
+      {"--gtin 1234567890123 --lot 12 --lot-code-set D",
+       "--lot-code-set: expected A, B, C or auto"},
       {"--gtin 1234567890123 --expiry 991231 --quantity 12345678 --lot ABCDEFGH",
        "--lot: 規定の入力文字数を超えました。"},
       {"--gtin 1234567890123 --height 201",
@@ -62,6 +72,11 @@ TEST_F(Gs1128CommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
       {"--gtin 1234567890123 --height 17.0001", "--height: at most 5 characters"},
       {"--gtin 1234567890123 --narrow-width 0.099",
        "--narrow-width: 【ナロー幅】は 0.1～9.999 までの数値で入力してください。"},
+      {"--gtin 1234567890123 --narrow-width 0.25 --bar-width-reduction 0.25",
+       "--bar-width-reduction: 【バー幅補正】は 0 "
+       "以上、【ナロー幅】未満の数値で入力してください。"},
+      {"--gtin 1234567890123 --bar-width-reduction 0.0501",
+       "--bar-width-reduction: at most 5 characters"},
   };
   for (const auto& refusal : refusals) {
     const std::string file = Output("refused.svg");

@@ -106,6 +106,16 @@ TEST(DataBarForm, ValidationStopsAtTheFirstFailureInThePanelsOrder) {
          f.lengths.secondRowHeight = "201";
        },
        kSecondRowHeightMessage, DataBarField::kSecondRowHeight},
+      {"reduction as wide as the module",
+       [](DataBarForm& f) {
+         f.lengths.moduleWidth = "0.2";
+         f.lengths.barWidthReduction = "0.1999";  // rounds to 0.200
+       },
+       kBarWidthReductionMessage, DataBarField::kBarWidthReduction},
+      {"negative reduction", [](DataBarForm& f) { f.lengths.barWidthReduction = "-0.01"; },
+       kBarWidthReductionMessage, DataBarField::kBarWidthReduction},
+      {"no reduction", [](DataBarForm& f) { f.lengths.barWidthReduction = ""; },
+       kBarWidthReductionMessage, DataBarField::kBarWidthReduction},
   };
   for (const Refusal& refusal : refusals) {
     DataBarForm form;
@@ -134,6 +144,16 @@ TEST(DataBarForm, AcceptedLengthsAreWrittenBackAndStackedFieldsIgnoredForOtherTy
   EXPECT_EQ(form.lengths.stackedSeparatorHeight, "not read");
   EXPECT_DOUBLE_EQ(accepted.moduleWidth, 0.35);
   EXPECT_EQ(accepted.stackedSeparatorHeight, 0);
+  EXPECT_EQ(form.lengths.barWidthReduction, "0.000");  // the default: no reduction
+
+  // A reduction may be anything from 0 to a thousandth below the module width.
+  for (const auto& [typed, normalised] :
+       {std::pair{"-0", "0.000"}, {".05", "0.050"}, {"0.3494", "0.349"}, {"0.0004mm", "0.000"}}) {
+    form.lengths.barWidthReduction = typed;
+    ASSERT_FALSE(form.Validate(accepted)) << typed;
+    EXPECT_EQ(form.lengths.barWidthReduction, normalised);
+    EXPECT_DOUBLE_EQ(accepted.barWidthReduction, std::stod(normalised));
+  }
 }
 
 TEST(DataBarForm, CheckDigitShowsOnlyForAValidItemNumber) {

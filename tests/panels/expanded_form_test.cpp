@@ -93,6 +93,8 @@ TEST(ExpandedForm, ChecksFieldsInThePanelsOrder) {
        kCompositeRowHeightMessage, ExpandedField::kCompositeRowHeight},
       {"stacked separator", [](ExpandedForm& f) { f.lengths.stackedSeparatorHeight = "0"; },
        kStackedSeparatorHeightMessage, ExpandedField::kStackedSeparatorHeight},
+      {"reduction", [](ExpandedForm& f) { f.lengths.barWidthReduction = "0.353"; },
+       kBarWidthReductionMessage, ExpandedField::kBarWidthReduction},
       {"2D text over 2 segments",
        [](ExpandedForm& f) {
          f.compositeText = "(17)991231";
@@ -117,7 +119,7 @@ TEST(ExpandedForm, AcceptsTheBoundsAndWritesLengthsBackNormalised) {
   form.code = kCode;
   form.compositeText = "(17)991231";
   form.segmentsPerRow = 4;
-  form.lengths = {"0.1", "1", "9.999", "9.9994", "0.1004", ""};
+  form.lengths = {"0.1", "1", "9.999", "9.9994", "0.1004", "", "0.0994"};
   ExpandedRequest accepted;
   ASSERT_FALSE(form.Validate(accepted).has_value());
   EXPECT_EQ(form.lengths.moduleWidth, "0.100");
@@ -125,6 +127,7 @@ TEST(ExpandedForm, AcceptsTheBoundsAndWritesLengthsBackNormalised) {
   EXPECT_EQ(form.lengths.compositeRowHeight, "9.999");
   EXPECT_EQ(form.lengths.stackedSeparatorHeight, "0.100");
   EXPECT_DOUBLE_EQ(accepted.lengths.stackedSeparatorHeight, 0.1);
+  EXPECT_EQ(form.lengths.barWidthReduction, "0.099");  // the widest below the module width
   EXPECT_EQ(accepted.code.EncoderText(), "01988987654321063202012345");
 
   form.lengths.moduleWidth = "9.999";

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "panels/medical128_form.h"
 
 namespace {
@@ -79,6 +82,42 @@ TEST(Medical128Form, NarrowWidthComesFromTheEntryOrTheTypedText) {
   form.narrowWidthText = "junk";
   ASSERT_TRUE(form.ValidateNarrowWidth(value));
   EXPECT_EQ(form.narrowWidthText, "0.254");
+}
+
+// Below the narrow width in force (the entry or the typed text), read like the number fields.
+TEST(Medical128Form, BarWidthReductionLiesBelowTheNarrowWidth) {
+  Medical128Form form;
+  EXPECT_EQ(form.barWidthReduction, "0.000");
+  form.productCode = "1234567890123";
+  const struct {
+    const char* text;
+    const char* narrowWidth;
+    bool valid;
+    const char* normalised;
+  } cases[] = {
+      {"0.219", "0.220", true, "0.219"},   {"0.22", "0.220", false, nullptr},
+      {"0.05", "0.1", true, "0.050"},      {"0.1", "0.1", false, nullptr},
+      {"-1", "0.220", false, nullptr},     {"0.05mm", "0.220", true, "0.050"},
+      {"0.04999", "0.220", true, "0.049"},  // only five characters are read
+  };
+  for (const auto& c : cases) {
+    form.narrowWidthEntry = -1;
+    form.narrowWidthText = c.narrowWidth;
+    form.barWidthReduction = c.text;
+    panels::Medical128Request request;
+    const std::optional<panels::Medical128Failure> failure = form.Validate(request);
+    EXPECT_EQ(!failure, c.valid) << c.text;
+    if (c.valid) {
+      EXPECT_EQ(form.barWidthReduction, c.normalised);
+      EXPECT_DOUBLE_EQ(request.barWidthReduction, std::stod(c.normalised));
+    } else {
+      EXPECT_EQ(failure->focus, Medical128Control::kBarWidthReduction) << c.text;
+      EXPECT_EQ(form.barWidthReduction, c.text);
+    }
+  }
+  form.barWidthReduction = "x";
+  form.ResetDimensions();
+  EXPECT_EQ(form.barWidthReduction, "0.000");
 }
 
 }  // namespace

@@ -136,5 +136,21 @@ TEST(SettingsRecord, VersionAndStoredType) {
   EXPECT_EQ(DataBarRecordName(2), "TYL2");
 }
 
+// The reduction's own value: named after its record, its text in 8 bytes; a value missing (a
+// record from before) or of another size reads as no reduction.
+TEST(SettingsRecord, BarWidthReductionBesideTheRecord) {
+  EXPECT_EQ(BarWidthReductionName(DataBarRecordName(3)), "TYL3BWR");
+  EXPECT_EQ(BarWidthReductionName(kExpandedRecordName), "EXPBWR");
+  const BarWidthReductionValue value = EncodeBarWidthReduction("0.05");
+  EXPECT_EQ(value, (BarWidthReductionValue{'0', '.', '0', '5', 0, 0, 0, 0}));
+  EXPECT_EQ(DecodeBarWidthReduction(std::span<const uint8_t>(value)), "0.05");
+  const BarWidthReductionValue cut = EncodeBarWidthReduction("0.12345678");
+  EXPECT_EQ(DecodeBarWidthReduction(std::span<const uint8_t>(cut)), "0.12345");
+  EXPECT_EQ(DecodeBarWidthReduction(std::nullopt), "0.000");
+  EXPECT_EQ(DecodeBarWidthReduction(std::span<const uint8_t>(value).first(7)), "0.000");
+  const BarWidthReductionValue unterminated = {'1', '1', '1', '1', '1', '1', '1', '1'};
+  EXPECT_EQ(DecodeBarWidthReduction(std::span<const uint8_t>(unterminated)), "0.000");
+}
+
 }  // namespace
 }  // namespace panels
