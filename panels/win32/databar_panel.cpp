@@ -14,7 +14,7 @@ namespace {
 constexpr wchar_t kProperty[] = L"TYLB";
 
 constexpr PanelKind kDataBarKind{
-    "GS1DataBar", "GS1DataBar", kProperty, &PanelProcedure<kProperty>, 2, {{300, 154}, {300, 425}}};
+    "GS1DataBar", "GS1DataBar", kProperty, &PanelProcedure<kProperty>, 2, {{300, 154}, {300, 450}}};
 
 constexpr char kClearBitmap[] = "bmpClear";
 
@@ -68,30 +68,31 @@ bool DataBarPanel::CreateControls() {
   lengths_.AppendLayout(entries, kModuleWidthRow, kHeightRow);
   entries.push_back({{L"STATIC", "単位:mm", 0, 0, 157, 60, 14, SS_CENTER, kLabel}});
   lengths_.AppendLayout(entries, kHeightRow, kStackedSeparatorHeightRow);
-  entries.push_back({{L"BUTTON", "Stacked専用ｵﾌﾟｼｮﾝ", kDataBarStackedOptions, 5, 262, 290, 65,
+  lengths_.AppendLayout(entries, kBarWidthReductionRow, kBarWidthReductionRow + 1);
+  entries.push_back({{L"BUTTON", "Stacked専用ｵﾌﾟｼｮﾝ", kDataBarStackedOptions, 5, 287, 290, 65,
                       BS_OWNERDRAW, kGroupFrame}});
-  lengths_.AppendLayout(entries, kStackedSeparatorHeightRow, lengths_.size());
+  lengths_.AppendLayout(entries, kStackedSeparatorHeightRow, kBarWidthReductionRow);
 
   constexpr DWORD kCheckBox = BS_AUTOCHECKBOX | WS_TABSTOP;
   constexpr DWORD kRadioButton = BS_AUTORADIOBUTTON | WS_TABSTOP;
   const ControlEntry options[] = {
-      {{L"BUTTON", nullptr, kDataBarShowText, 25, 337, 20, 20, kCheckBox, kLabel}, &showText_},
-      {{L"STATIC", "一次元目視文字を表示する", 0, 45, 340, 150, 14, SS_LEFT, kLabel}},
-      {{L"BUTTON", nullptr, kDataBarTextAsOutlines, 35, 357, 20, 20, kRadioButton | WS_GROUP,
+      {{L"BUTTON", nullptr, kDataBarShowText, 25, 362, 20, 20, kCheckBox, kLabel}, &showText_},
+      {{L"STATIC", "一次元目視文字を表示する", 0, 45, 365, 150, 14, SS_LEFT, kLabel}},
+      {{L"BUTTON", nullptr, kDataBarTextAsOutlines, 35, 382, 20, 20, kRadioButton | WS_GROUP,
         kLabel},
        &textAsOutlines_},
-      {{L"STATIC", "OCR-B", 0, 55, 360, 40, 14, SS_LEFT, kLabel}},
-      {{L"BUTTON", nullptr, kDataBarFitText, 100, 357, 20, 20, kCheckBox, kLabel}, &fitText_},
-      {{L"STATIC", "OCRをバー幅に合わせる", 0, 120, 360, 150, 14, SS_LEFT, kLabel}},
-      {{L"BUTTON", nullptr, kDataBarTextAsFrame, 35, 377, 20, 20, kRadioButton, kLabel},
+      {{L"STATIC", "OCR-B", 0, 55, 385, 40, 14, SS_LEFT, kLabel}},
+      {{L"BUTTON", nullptr, kDataBarFitText, 100, 382, 20, 20, kCheckBox, kLabel}, &fitText_},
+      {{L"STATIC", "OCRをバー幅に合わせる", 0, 120, 385, 150, 14, SS_LEFT, kLabel}},
+      {{L"BUTTON", nullptr, kDataBarTextAsFrame, 35, 402, 20, 20, kRadioButton, kLabel},
        &textAsFrame_},
       // Ends the group of the two radio buttons.
-      {{L"STATIC", "ﾃｷｽﾄ", 0, 55, 380, 40, 14, SS_LEFT | WS_GROUP, kLabel}},
-      {{L"BUTTON", nullptr, kDataBarShowCompositeText, 25, 397, 20, 20, kCheckBox, kLabel},
+      {{L"STATIC", "ﾃｷｽﾄ", 0, 55, 405, 40, 14, SS_LEFT | WS_GROUP, kLabel}},
+      {{L"BUTTON", nullptr, kDataBarShowCompositeText, 25, 422, 20, 20, kCheckBox, kLabel},
        &showCompositeText_},
-      {{L"STATIC", "ニ次元目視文字を表示する", 0, 45, 400, 140, 14, SS_LEFT, kLabel}},
-      {{L"BUTTON", "初期値", kDataBarDefaults, 192, 397, 50, 21, BS_OWNERDRAW, kPushButton}},
-      {{L"BUTTON", "最小値", kDataBarMinimums, 245, 397, 50, 21, BS_OWNERDRAW, kPushButton}},
+      {{L"STATIC", "ニ次元目視文字を表示する", 0, 45, 425, 140, 14, SS_LEFT, kLabel}},
+      {{L"BUTTON", "初期値", kDataBarDefaults, 192, 422, 50, 21, BS_OWNERDRAW, kPushButton}},
+      {{L"BUTTON", "最小値", kDataBarMinimums, 245, 422, 50, 21, BS_OWNERDRAW, kPushButton}},
   };
   entries.insert(entries.end(), std::begin(options), std::end(options));
 
@@ -213,8 +214,9 @@ void DataBarPanel::ApplyDefaults() {
 void DataBarPanel::UpdateOptionStates() {
   const DataBarOptionStates states = ReadForm().OptionStates();
   lengths_.Enable(kModuleWidthRow, kStackedSeparatorHeightRow, optionsShown_);
+  lengths_.Enable(kBarWidthReductionRow, kBarWidthReductionRow + 1, optionsShown_);
   // Lengths that a type does not use stay disabled also in state 2; in state 1 all are hidden.
-  lengths_.Enable(kStackedSeparatorHeightRow, lengths_.size(),
+  lengths_.Enable(kStackedSeparatorHeightRow, kBarWidthReductionRow,
                   optionsShown_ && states.stackedFields);
   EnableWindow(textAsOutlines_, states.textModes);
   EnableWindow(textAsFrame_, states.textModes);
@@ -282,6 +284,8 @@ HWND DataBarPanel::ControlOf(DataBarField field) const {
       return lengths_.FieldOf(kStackedSeparatorHeightRow);
     case DataBarField::kSecondRowHeight:
       return lengths_.FieldOf(kSecondRowHeightRow);
+    case DataBarField::kBarWidthReduction:
+      return lengths_.FieldOf(kBarWidthReductionRow);
     case DataBarField::kNone:
       break;
   }

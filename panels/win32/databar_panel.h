@@ -46,6 +46,7 @@ enum DataBarControlId : int {
   kDataBarFitText = 26,
   kDataBarTextAsFrame = 27,
   kDataBarShowCompositeText = 28,
+  kDataBarBarWidthReduction = 31,
 };
 
 class DataBarPanel final : public PanelShell {
@@ -61,7 +62,8 @@ class DataBarPanel final : public PanelShell {
     std::string compositeText;
   };
 
-  // The six lengths; their order is also the order they are stored in.
+  // The six lengths in the order their record stores them, then the bar width reduction, which
+  // is stored beside the record.
   static constexpr LengthFieldRow kLengthRows[] = {
       {kDataBarModuleWidth, &DataBarLengthTexts::moduleWidth, "ﾓｼﾞｭｰﾙ幅 ", 5, 110, 162},
       {kDataBarHeight, &DataBarLengthTexts::height, "高さ ", 5, 110, 187},
@@ -69,10 +71,13 @@ class DataBarPanel final : public PanelShell {
       {kDataBarCompositeRowHeight, &DataBarLengthTexts::compositeRowHeight, "二次元一段の高さ ", 5,
        110, 237},
       {kDataBarStackedSeparatorHeight, &DataBarLengthTexts::stackedSeparatorHeight, "ｾﾊﾟﾚｰﾀの高さ ",
-       15, 100, 277},
+       15, 100, 302},
       {kDataBarSecondRowHeight, &DataBarLengthTexts::secondRowHeight, "一次元下段の高さ ", 15, 100,
-       302},
+       327},
+      {kDataBarBarWidthReduction, &DataBarLengthTexts::barWidthReduction, "ﾊﾞｰ幅補正 ", 5, 110, 262,
+       false},
   };
+  static constexpr size_t kBarWidthReductionRow = std::size(kLengthRows) - 1;
 
   // The type whose stored settings LoadSettings restores along with the type itself.
   static constexpr int32_t kStoredType = -1;

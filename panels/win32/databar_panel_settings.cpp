@@ -1,7 +1,8 @@
 // The GS1 DataBar panel's settings store: per type, the six length texts and the five text
-// options in a 72-byte record under the current user's key, with the version marker and the
-// last chosen type beside them. A key, version or record this program cannot have written
-// reads as the defaults; a failed write leaves what was stored.
+// options in a 72-byte record under the current user's key, and the bar width reduction in a
+// value beside it, with the version marker and the last chosen type beside them. A key, version or
+// record this program cannot have written reads as the defaults; a failed write leaves what was
+// stored.
 #include <optional>
 #include <span>
 
@@ -9,6 +10,7 @@
 #include "panels/win32/databar_panel.h"
 #include "panels/win32/registry_store.h"
 #include "panels/win32/settings_version.h"
+#include "panels/win32/stored_reduction.h"
 
 namespace panels {
 
@@ -33,6 +35,7 @@ void DataBarPanel::LoadSettings() {
 
 void DataBarPanel::LoadSettings(int32_t type) {
   std::optional<DataBarSettings> settings;
+  std::string barWidthReduction;
   {
     const RegistryStore store(kDataBarSettingsKey, RegistryStore::Access::kRead);
     if (HasCurrentVersion(store)) {
@@ -44,6 +47,7 @@ void DataBarPanel::LoadSettings(int32_t type) {
         type = currentType_;
       }
       settings = ReadRecord(store, type);
+      barWidthReduction = ReadStoredReduction(store, DataBarRecordName(type));
     }
   }
   if (!settings) {
@@ -53,6 +57,7 @@ void DataBarPanel::LoadSettings(int32_t type) {
   DataBarForm form = ReadForm();
   for (size_t slot = 0; slot < settings->lengths.size(); ++slot)
     form.lengths.*kLengthRows[slot].text = settings->lengths[slot];
+  form.lengths.barWidthReduction = barWidthReduction;
   form.showText = settings->showText;
   form.textAsOutlines = settings->textAsOutlines;
   form.fitText = settings->fitText;
@@ -77,6 +82,7 @@ void DataBarPanel::SaveSettings(int32_t type) {
   settings.showCompositeText = form.showCompositeText;
   store.WriteBinary(kVersionValueName, VersionValue());
   store.WriteBinary(DataBarRecordName(type).c_str(), EncodeDataBarSettings(settings));
+  WriteStoredReduction(store, DataBarRecordName(type), form.lengths.barWidthReduction);
 }
 
 void DataBarPanel::SaveType(int32_t type) {

@@ -19,7 +19,7 @@ constexpr PanelKind kExpandedKind{.id = "GS1DataBar Expanded",
                                   .property = kProperty,
                                   .procedure = &PanelProcedure<kProperty>,
                                   .stateCount = 2,
-                                  .sizes = {{300, 134}, {300, 373}}};
+                                  .sizes = {{300, 134}, {300, 398}}};
 
 // The host panel while the AI entry view is shown, in every one of its four sizes.
 constexpr host::Size kAiEntrySize{300, 258};
@@ -88,22 +88,23 @@ std::vector<ControlEntry> ExpandedPanel::MainLayout() {
   lengths_.AppendLayout(entries, kModuleWidthRow, kHeightRow);
   entries.push_back({{L"STATIC", "単位:mm", 0, 0, 135, 60, 14, SS_CENTER, kLabel}});
   lengths_.AppendLayout(entries, kHeightRow, kStackedSeparatorHeightRow);
-  entries.push_back({{L"BUTTON", "Stacked専用ｵﾌﾟｼｮﾝ", kExpandedStackedOptions, 5, 240, 290, 40,
+  lengths_.AppendLayout(entries, kBarWidthReductionRow, kBarWidthReductionRow + 1);
+  entries.push_back({{L"BUTTON", "Stacked専用ｵﾌﾟｼｮﾝ", kExpandedStackedOptions, 5, 265, 290, 40,
                       BS_OWNERDRAW, kGroupFrame}});
-  lengths_.AppendLayout(entries, kStackedSeparatorHeightRow, lengths_.size());
+  lengths_.AppendLayout(entries, kStackedSeparatorHeightRow, kBarWidthReductionRow);
 
   const ControlEntry options[] = {
-      {{L"STATIC", "ｾｸﾞﾒﾝﾄ数 ", 0, 15, 294, 100, 14, SS_RIGHT, kLabel}},
-      {{L"COMBOBOX", nullptr, kExpandedSegments, 117, 290, 160, DroppedHeight(20, kSegmentsEntries),
+      {{L"STATIC", "ｾｸﾞﾒﾝﾄ数 ", 0, 15, 319, 100, 14, SS_RIGHT, kLabel}},
+      {{L"COMBOBOX", nullptr, kExpandedSegments, 117, 315, 160, DroppedHeight(20, kSegmentsEntries),
         CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL, kField},
        &segments_},
-      {{L"BUTTON", nullptr, kExpandedShowText, 25, 325, 20, 20, kCheckBox, kLabel}, &showText_},
-      {{L"STATIC", "一次元目視文字を表示する", 0, 45, 328, 150, 14, SS_LEFT, kLabel}},
-      {{L"BUTTON", nullptr, kExpandedShowCompositeText, 25, 345, 20, 20, kCheckBox, kLabel},
+      {{L"BUTTON", nullptr, kExpandedShowText, 25, 350, 20, 20, kCheckBox, kLabel}, &showText_},
+      {{L"STATIC", "一次元目視文字を表示する", 0, 45, 353, 150, 14, SS_LEFT, kLabel}},
+      {{L"BUTTON", nullptr, kExpandedShowCompositeText, 25, 370, 20, 20, kCheckBox, kLabel},
        &showCompositeText_},
-      {{L"STATIC", "ニ次元目視文字を表示する", 0, 45, 348, 140, 14, SS_LEFT, kLabel}},
-      {{L"BUTTON", "初期値", kExpandedDefaults, 192, 345, 50, 21, BS_OWNERDRAW, kPushButton}},
-      {{L"BUTTON", "最小値", kExpandedMinimums, 245, 345, 50, 21, BS_OWNERDRAW, kPushButton}},
+      {{L"STATIC", "ニ次元目視文字を表示する", 0, 45, 373, 140, 14, SS_LEFT, kLabel}},
+      {{L"BUTTON", "初期値", kExpandedDefaults, 192, 370, 50, 21, BS_OWNERDRAW, kPushButton}},
+      {{L"BUTTON", "最小値", kExpandedMinimums, 245, 370, 50, 21, BS_OWNERDRAW, kPushButton}},
   };
   entries.insert(entries.end(), std::begin(options), std::end(options));
   return entries;
@@ -348,6 +349,8 @@ HWND ExpandedPanel::ControlOf(ExpandedField field) const {
       return lengths_.FieldOf(kStackedSeparatorHeightRow);
     case ExpandedField::kSegments:
       return segments_;
+    case ExpandedField::kBarWidthReduction:
+      return lengths_.FieldOf(kBarWidthReductionRow);
     case ExpandedField::kNone:
       break;
   }

@@ -44,6 +44,7 @@ enum ExpandedControlId : int {
   kExpandedShowCompositeText = 28,
   kExpandedOpenAiEntry = 29,
   kExpandedSegments = 30,
+  kExpandedBarWidthReduction = 31,
 };
 
 class ExpandedPanel final : public PanelShell {
@@ -52,7 +53,8 @@ class ExpandedPanel final : public PanelShell {
   ~ExpandedPanel() override;
 
  private:
-  // The five lengths; their order is also the order they are stored in.
+  // The five lengths in the order their record stores them, then the bar width reduction, which
+  // is stored beside the record.
   static constexpr LengthFieldRow kLengthRows[] = {
       {kExpandedModuleWidth, &DataBarLengthTexts::moduleWidth, "ﾓｼﾞｭｰﾙ幅 ", 5, 110, 140},
       {kExpandedHeight, &DataBarLengthTexts::height, "高さ ", 5, 110, 165},
@@ -61,8 +63,11 @@ class ExpandedPanel final : public PanelShell {
       {kExpandedCompositeRowHeight, &DataBarLengthTexts::compositeRowHeight, "二次元一段の高さ ", 5,
        110, 215},
       {kExpandedStackedSeparatorHeight, &DataBarLengthTexts::stackedSeparatorHeight,
-       "ｾﾊﾟﾚｰﾀの高さ ", 15, 100, 255},
+       "ｾﾊﾟﾚｰﾀの高さ ", 15, 100, 280},
+      {kExpandedBarWidthReduction, &DataBarLengthTexts::barWidthReduction, "ﾊﾞｰ幅補正 ", 5, 110,
+       240, false},
   };
+  static constexpr size_t kBarWidthReductionRow = std::size(kLengthRows) - 1;
 
   // The segments per row of an entry of their list (2, 4, ..., 22; 0 for none chosen), and the
   // entry of a number of segments.

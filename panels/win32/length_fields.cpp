@@ -27,6 +27,8 @@ void LengthFields::AppendLayout(std::vector<ControlEntry>& entries, size_t first
                        static_cast<int>(kLengthFieldCharacters),
                        nullptr,
                        true});
+    if (!row.showsMinimum)
+      continue;
     entries.push_back({{L"STATIC", "≧", 0, 162, row.y + 4, 10, 14, SS_RIGHT, kLabel}});
     entries.push_back(
         {{L"STATIC", nullptr, 0, 177, row.y + 4, 40, 14, SS_LEFT, kLabel}, &controls.minimum});
@@ -36,7 +38,8 @@ void LengthFields::AppendLayout(std::vector<ControlEntry>& entries, size_t first
 void LengthFields::Read(DataBarLengthTexts& lengths, DataBarLengthTexts& minimums) const {
   for (size_t i = 0; i < rows_.size(); ++i) {
     lengths.*rows_[i].text = ReadText(controls_[i].field, kFieldReadLimit);
-    minimums.*rows_[i].text = ReadText(controls_[i].minimum, kFieldReadLimit);
+    if (rows_[i].showsMinimum)
+      minimums.*rows_[i].text = ReadText(controls_[i].minimum, kFieldReadLimit);
   }
 }
 
@@ -46,8 +49,10 @@ void LengthFields::WriteLengths(const DataBarLengthTexts& lengths) const {
 }
 
 void LengthFields::WriteMinimums(const DataBarLengthTexts& minimums) const {
-  for (size_t i = 0; i < rows_.size(); ++i)
-    WriteIfChanged(controls_[i].minimum, minimums.*rows_[i].text);
+  for (size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].showsMinimum)
+      WriteIfChanged(controls_[i].minimum, minimums.*rows_[i].text);
+  }
 }
 
 void LengthFields::Enable(size_t first, size_t end, bool enabled) const {

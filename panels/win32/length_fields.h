@@ -33,7 +33,8 @@ struct LengthFieldRow {
   const char* label;
   int labelX;
   int labelWidth;
-  int y;  // of the field; the label, "≧" and the minimum sit 4 lower
+  int y;                     // of the field; the label, "≧" and the minimum sit 4 lower
+  bool showsMinimum = true;  // false: the row has no "≧" and no minimum
 };
 
 class LengthFields {
@@ -46,7 +47,7 @@ class LengthFields {
   size_t size() const { return rows_.size(); }
 
   // Appends the layout of the rows from `first` up to `end`: for each its label, the field (in
-  // the tab ring), "≧" and the static showing its minimum.
+  // the tab ring), and "≧" and the static showing its minimum where the row has one.
   void AppendLayout(std::vector<ControlEntry>& entries, size_t first, size_t end);
 
   void Read(DataBarLengthTexts& lengths, DataBarLengthTexts& minimums) const;

@@ -18,10 +18,11 @@ constexpr PanelKind kMedical128Kind{"Medical128",
                                     kProperty,
                                     &PanelProcedure<kProperty>,
                                     1,
-                                    {{300, 175}, {300, 175}}};
+                                    {{300, 200}, {300, 200}}};
 
 constexpr char kClearBitmap[] = "bmpClear";
-constexpr char kLotCodeSets[][2] = {"A", "B", "C"};
+// Indexed by LotCodeSet.
+constexpr const char* kLotCodeSets[] = {"A", "B", "C", "自動"};
 
 constexpr int kNumberFieldReadLimit = 5;
 
@@ -63,10 +64,11 @@ bool Medical128Panel::CreateControls() {
       {{L"STATIC", "(30) 数量", 0, 5, 58, 110, 14, SS_LEFT, kLabel}},
       {{L"EDIT", nullptr, kMedical128Quantity, 117, 55, 58, 20, kEditStyle, kField}, &quantity_, 8},
       {{L"STATIC", "(10) ﾛｯﾄ(製造)番号", 0, 5, 83, 110, 14, SS_LEFT, kLabel}},
-      {{L"COMBOBOX", nullptr, kMedical128LotCodeSet, 117, 79, 33, DroppedHeight(20, 3),
+      {{L"COMBOBOX", nullptr, kMedical128LotCodeSet, 117, 79, 45,
+        DroppedHeight(20, static_cast<int>(std::size(kLotCodeSets))),
         CBS_DROPDOWNLIST | WS_TABSTOP | WS_VSCROLL, kField},
        &lotCodeSet_},
-      {{L"EDIT", nullptr, kMedical128Lot, 152, 80, 140, 20, kEditStyle, kField}, &lot_, 20},
+      {{L"EDIT", nullptr, kMedical128Lot, 164, 80, 128, 20, kEditStyle, kField}, &lot_, 20},
       {{L"STATIC", nullptr, kMedical128CheckDigit, 5, 105, 290, 2, SS_SUNKEN, kSeparator}},
       {{L"STATIC", "高さ ", 0, 5, 122, 110, 14, SS_RIGHT, kLabel}},
       {{L"EDIT", nullptr, kMedical128Height, 117, 118, 45, 20, kEditStyle | ES_RIGHT, kField},
@@ -76,9 +78,14 @@ bool Medical128Panel::CreateControls() {
       {{L"COMBOBOX", nullptr, kMedical128NarrowWidth, 212, 118, 60,
         DroppedHeight(20, kNarrowWidthEntryCount), CBS_DROPDOWN | WS_TABSTOP | WS_VSCROLL, kField},
        &narrowWidth_},
+      {{L"STATIC", "ﾊﾞｰ幅補正 ", 0, 122, 147, 88, 14, SS_RIGHT, kLabel}},
+      {{L"EDIT", nullptr, kMedical128BarWidthReduction, 212, 143, 60, 20, kEditStyle | ES_RIGHT,
+        kField},
+       &barWidthReduction_,
+       kNumberFieldReadLimit},
       {{L"STATIC", "単位:mm", 0, 0, 111, 60, 14, SS_CENTER, kLabel}},
-      {{L"BUTTON", "初期値", kMedical128Defaults, 177, 148, 50, 21, BS_OWNERDRAW, kPushButton}},
-      {{L"BUTTON", "作 成", kMedical128Create, 232, 148, 60, 21, BS_OWNERDRAW, kPushButton}},
+      {{L"BUTTON", "初期値", kMedical128Defaults, 177, 173, 50, 21, BS_OWNERDRAW, kPushButton}},
+      {{L"BUTTON", "作 成", kMedical128Create, 232, 173, 60, 21, BS_OWNERDRAW, kPushButton}},
   };
   if (!AddControls(entries))
     return false;
@@ -90,7 +97,8 @@ bool Medical128Panel::CreateControls() {
     AddListItem(narrowWidth_, entry);
   SendMessageW(narrowWidth_, CB_LIMITTEXT, kNumberFieldReadLimit, 0);
 
-  for (HWND field : {productCode_, expiry_, quantity_, lot_, height_, EditPartOf(narrowWidth_)})
+  for (HWND field : {productCode_, expiry_, quantity_, lot_, height_, EditPartOf(narrowWidth_),
+                     barWidthReduction_})
     AddToTabRing(field);
   return true;
 }
@@ -139,6 +147,7 @@ void Medical128Panel::ResetDimensions() {
   const Medical128Form defaults;
   WriteText(height_, defaults.height);
   SendMessageW(narrowWidth_, CB_SETCURSEL, defaults.narrowWidthEntry, 0);
+  WriteText(barWidthReduction_, defaults.barWidthReduction);
 }
 
 void Medical128Panel::CreateMedical128() {
@@ -162,6 +171,7 @@ Medical128Form Medical128Panel::ReadForm() const {
   form.height = ReadText(height_, kNumberFieldReadLimit);
   form.narrowWidthText = ReadText(narrowWidth_, kNumberFieldReadLimit);
   form.narrowWidthEntry = SelectedNarrowWidth(form.narrowWidthText);
+  form.barWidthReduction = ReadText(barWidthReduction_, kNumberFieldReadLimit);
   return form;
 }
 
@@ -177,6 +187,8 @@ void Medical128Panel::WriteBack(const Medical128Form& form, const Medical128Form
     WriteText(height_, form.height);
   if (form.narrowWidthText != read.narrowWidthText)
     WriteText(narrowWidth_, form.narrowWidthText);
+  if (form.barWidthReduction != read.barWidthReduction)
+    WriteText(barWidthReduction_, form.barWidthReduction);
 }
 
 HWND Medical128Panel::ControlOf(Medical128Control control) const {
@@ -193,6 +205,8 @@ HWND Medical128Panel::ControlOf(Medical128Control control) const {
       return height_;
     case Medical128Control::kNarrowWidth:
       return narrowWidth_;
+    case Medical128Control::kBarWidthReduction:
+      return barWidthReduction_;
     case Medical128Control::kNone:
       break;
   }

@@ -29,6 +29,7 @@ enum Medical128ControlId : int {
   kMedical128LotCodeSet = 12,
   kMedical128Clear = 13,
   kMedical128Defaults = 14,
+  kMedical128BarWidthReduction = 15,
 };
 
 class Medical128Panel final : public PanelShell {
@@ -41,7 +42,7 @@ class Medical128Panel final : public PanelShell {
   void CreateMedical128();
   // Empties the four data fields and the check-digit box; the focus goes to the product code.
   void ClearData();
-  // The default bar height and narrow width.
+  // The default bar height and narrow width, and no bar width reduction.
   void ResetDimensions();
   bool CreateControls() override;
   void LoadSettings() override { ResetDimensions(); }
@@ -63,6 +64,7 @@ class Medical128Panel final : public PanelShell {
   HWND lot_ = nullptr;
   HWND height_ = nullptr;
   HWND narrowWidth_ = nullptr;
+  HWND barWidthReduction_ = nullptr;
 };
 
 // The factory the plug-in object builds the panel with; null when out of memory.

@@ -53,6 +53,7 @@ enum Id {
   kFitText = 26,
   kTextAsFrame = 27,
   kShowCompositeText = 28,
+  kBarWidthReduction = 31,
 };
 
 enum Type { kOmni, kTruncated, kStacked, kStackedOmni, kLimited };
@@ -287,27 +288,29 @@ TEST_F(DataBarPanelTest, ControlsAreLaidOutAsTheTableGivesThem) {
       {L"Edit", kCompositeRowHeight, 117, 237, 40, 20, "0.706", kLength},
       {L"Static", 0, 162, 241, 10, 14, "≧", 0},
       {L"Static", 0, 177, 241, 40, 14, "0.706", 0},
-      {L"Button", 23, 5, 262, 290, 65, "Stacked専用ｵﾌﾟｼｮﾝ", BS_OWNERDRAW},
-      {L"Static", 0, 15, 281, 100, 14, "ｾﾊﾟﾚｰﾀの高さ ", SS_RIGHT},
-      {L"Edit", kStackedSeparatorHeight, 117, 277, 40, 20, "", kLength},
-      {L"Static", 0, 162, 281, 10, 14, "≧", 0},
-      {L"Static", 0, 177, 281, 40, 14, "", 0},
-      {L"Static", 0, 15, 306, 100, 14, "一次元下段の高さ ", SS_RIGHT},
-      {L"Edit", kSecondRowHeight, 117, 302, 40, 20, "", kLength},
+      {L"Static", 0, 5, 266, 110, 14, "ﾊﾞｰ幅補正 ", SS_RIGHT},
+      {L"Edit", kBarWidthReduction, 117, 262, 40, 20, "0.000", kLength},
+      {L"Button", 23, 5, 287, 290, 65, "Stacked専用ｵﾌﾟｼｮﾝ", BS_OWNERDRAW},
+      {L"Static", 0, 15, 306, 100, 14, "ｾﾊﾟﾚｰﾀの高さ ", SS_RIGHT},
+      {L"Edit", kStackedSeparatorHeight, 117, 302, 40, 20, "", kLength},
       {L"Static", 0, 162, 306, 10, 14, "≧", 0},
       {L"Static", 0, 177, 306, 40, 14, "", 0},
-      {L"Button", kShowText, 25, 337, 20, 20, "", BS_AUTOCHECKBOX | WS_TABSTOP},
-      {L"Static", 0, 45, 340, 150, 14, "一次元目視文字を表示する", 0},
-      {L"Button", kTextAsOutlines, 35, 357, 20, 20, "", BS_AUTORADIOBUTTON | WS_GROUP},
-      {L"Static", 0, 55, 360, 40, 14, "OCR-B", 0},
-      {L"Button", kFitText, 100, 357, 20, 20, "", BS_AUTOCHECKBOX | WS_TABSTOP},
-      {L"Static", 0, 120, 360, 150, 14, "OCRをバー幅に合わせる", 0},
-      {L"Button", kTextAsFrame, 35, 377, 20, 20, "", BS_AUTORADIOBUTTON},
-      {L"Static", 0, 55, 380, 40, 14, "ﾃｷｽﾄ", WS_GROUP},
-      {L"Button", kShowCompositeText, 25, 397, 20, 20, "", BS_AUTOCHECKBOX | WS_TABSTOP},
-      {L"Static", 0, 45, 400, 140, 14, "ニ次元目視文字を表示する", 0},
-      {L"Button", kDefaults, 192, 397, 50, 21, "初期値", BS_OWNERDRAW},
-      {L"Button", kMinimums, 245, 397, 50, 21, "最小値", BS_OWNERDRAW},
+      {L"Static", 0, 15, 331, 100, 14, "一次元下段の高さ ", SS_RIGHT},
+      {L"Edit", kSecondRowHeight, 117, 327, 40, 20, "", kLength},
+      {L"Static", 0, 162, 331, 10, 14, "≧", 0},
+      {L"Static", 0, 177, 331, 40, 14, "", 0},
+      {L"Button", kShowText, 25, 362, 20, 20, "", BS_AUTOCHECKBOX | WS_TABSTOP},
+      {L"Static", 0, 45, 365, 150, 14, "一次元目視文字を表示する", 0},
+      {L"Button", kTextAsOutlines, 35, 382, 20, 20, "", BS_AUTORADIOBUTTON | WS_GROUP},
+      {L"Static", 0, 55, 385, 40, 14, "OCR-B", 0},
+      {L"Button", kFitText, 100, 382, 20, 20, "", BS_AUTOCHECKBOX | WS_TABSTOP},
+      {L"Static", 0, 120, 385, 150, 14, "OCRをバー幅に合わせる", 0},
+      {L"Button", kTextAsFrame, 35, 402, 20, 20, "", BS_AUTORADIOBUTTON},
+      {L"Static", 0, 55, 405, 40, 14, "ﾃｷｽﾄ", WS_GROUP},
+      {L"Button", kShowCompositeText, 25, 422, 20, 20, "", BS_AUTOCHECKBOX | WS_TABSTOP},
+      {L"Static", 0, 45, 425, 140, 14, "ニ次元目視文字を表示する", 0},
+      {L"Button", kDefaults, 192, 422, 50, 21, "初期値", BS_OWNERDRAW},
+      {L"Button", kMinimums, 245, 422, 50, 21, "最小値", BS_OWNERDRAW},
   };
   HWND control = GetWindow(panel_, GW_CHILD);
   for (const Expected& want : expected) {
@@ -347,6 +350,13 @@ TEST_F(DataBarPanelTest, ControlsAreLaidOutAsTheTableGivesThem) {
   EXPECT_EQ(SendMessageW(Control(kCompositeText), EM_GETLIMITTEXT, 0, 0), 100);
   for (const int id : kLengthIds)
     EXPECT_EQ(SendMessageW(Control(id), EM_GETLIMITTEXT, 0, 0), 7) << id;
+  EXPECT_EQ(SendMessageW(Control(kBarWidthReduction), EM_GETLIMITTEXT, 0, 0), 7);
+  // The options state holds the bar width reduction's row too.
+  ShowOptions(true);
+  const emulator::PanelRecord& record =
+      *session_->emulator().panels().panels.Find(session_->Panel("GS1DataBar"));
+  EXPECT_EQ(record.sizes.preferred.height, 450);
+  EXPECT_EQ(record.sizes.maximum.width, 300);
 }
 
 TEST_F(DataBarPanelTest, CheckDigitFollowsTheItemNumberAsItIsTyped) {
@@ -522,6 +532,13 @@ TEST_F(DataBarPanelTest, EachRuleShowsItsMessageAndFocusesItsField) {
        kStackedSeparatorHeight},
       {kStackedOmni, "2001234567890", "", kSecondRowHeight, "201",
        "Stackedの【一次元下段の高さ】は 0.1～200 までの数値で入力してください。", kSecondRowHeight},
+      // The reduction must leave every bar some width: below the module width of 0.353.
+      {kLimited, "1501234567890", "", kBarWidthReduction, "0.3531",
+       "【バー幅補正】は 0 以上、【モジュール幅】未満の数値で入力してください。",
+       kBarWidthReduction},
+      {kOmni, "2001234567890", "", kBarWidthReduction, "-0.01",
+       "【バー幅補正】は 0 以上、【モジュール幅】未満の数値で入力してください。",
+       kBarWidthReduction},
       // Passes the field rules, but is more than any 2D component over Stacked holds.
       {kStacked, "2001234567890", tooLong.c_str(), 0, "",
        "【二次元】のデータが長すぎます。Stackedの二次元シンボル（2列）に入るデータは最大336ビット"
@@ -654,6 +671,7 @@ TEST_F(DataBarPanelTest, OptionFieldsAreEnabledInStateTwoForTheTypesThatUseThem)
   for (const int type : {kOmni, kStacked}) {
     ChooseType(type);
     EXPECT_EQ(enabledLengths(), "000000") << type;
+    EXPECT_FALSE(Enabled(kBarWidthReduction));
   }
   ShowOptions(true);
   EXPECT_EQ(enabledLengths(), "111111");
@@ -661,9 +679,11 @@ TEST_F(DataBarPanelTest, OptionFieldsAreEnabledInStateTwoForTheTypesThatUseThem)
   for (int type = kOmni; type <= kLimited; ++type) {
     ChooseType(type);
     EXPECT_EQ(enabledLengths(), byType[type]) << type;
+    EXPECT_TRUE(Enabled(kBarWidthReduction)) << type;  // every type's bars can be reduced
   }
   ShowOptions(false);
   EXPECT_EQ(enabledLengths(), "000000");
+  EXPECT_FALSE(Enabled(kBarWidthReduction));
 
   // The text options follow each other: the text forms need the text, fitting needs outlines.
   EXPECT_TRUE(Enabled(kFitText));
@@ -699,10 +719,12 @@ TEST_F(DataBarPanelTest, TabWalksTheEnabledLengthFields) {
   };
   EXPECT_EQ(walk(kModuleWidth, false), kHeight);
   EXPECT_EQ(walk(kSeparatorHeight, false), kCompositeRowHeight);
-  EXPECT_EQ(walk(kCompositeRowHeight, false), kModuleWidth);  // past the disabled stacked ones
-  EXPECT_EQ(walk(kModuleWidth, true), kCompositeRowHeight);
+  EXPECT_EQ(walk(kCompositeRowHeight, false), kBarWidthReduction);
+  EXPECT_EQ(walk(kBarWidthReduction, false), kModuleWidth);  // past the disabled stacked ones
+  EXPECT_EQ(walk(kModuleWidth, true), kBarWidthReduction);
   ChooseType(kStacked);
-  EXPECT_EQ(walk(kCompositeRowHeight, false), kStackedSeparatorHeight);
+  EXPECT_EQ(walk(kCompositeRowHeight, false), kBarWidthReduction);
+  EXPECT_EQ(walk(kBarWidthReduction, false), kStackedSeparatorHeight);
   EXPECT_EQ(walk(kSecondRowHeight, false), kModuleWidth);
   EXPECT_EQ(walk(kModuleWidth, true), kSecondRowHeight);
   // The text of the field reached is selected.
@@ -840,6 +862,48 @@ TEST_F(DataBarPanelTest, RecordsThisProgramCannotHaveWrittenReadAsDefaults) {
   Store("type", Bytes{7, 0, 0, 0});
   Start();
   EXPECT_EQ(CurrentType(), kOmni);
+}
+
+// The reduction reaches the art as the form draws it, is kept per type in a value beside the
+// type's record, and a record written before that value existed still reads, without reduction.
+TEST_F(DataBarPanelTest, BarWidthReductionIsDrawnAndKeptPerTypeBesideTheRecord) {
+  ShowOptions(true);
+  ChooseType(kStacked);
+  Type(kItemNumber, "2001234567890");
+  Type(kBarWidthReduction, ".05");
+  ASSERT_EQ(Create(), std::vector<std::string>{});
+  EXPECT_EQ(Text(kBarWidthReduction), "0.050");
+  {
+    const host::ScopedSuites suites(session_->emulator().basic());
+    panels::DataBarForm form;
+    form.type = kStacked;
+    form.ApplyDefaults();
+    form.itemNumber = "2001234567890";
+    form.lengths.barWidthReduction = "0.05";
+    ASSERT_EQ(form.CreateSymbol().outcome, panels::DataBarOutcome::kCreated);
+  }
+  ASSERT_EQ(Symbols(), 2u);
+  EXPECT_EQ(Describe(*Symbol(0)), Describe(*Symbol(1)));
+
+  ChooseType(kLimited);
+  EXPECT_EQ(Text(kBarWidthReduction), "0.000");  // a type never stored: no reduction
+  Type(kBarWidthReduction, "0.1");
+  Restart();
+  EXPECT_EQ(Text(kBarWidthReduction), "0.1");
+  ChooseType(kStacked);
+  EXPECT_EQ(Text(kBarWidthReduction), "0.050");
+  EXPECT_EQ(StoredValue("TYL2BWR"), (Bytes{'0', '.', '0', '5', '0', 0, 0, 0}));
+  EXPECT_EQ(StoredValue("TYL2")->size(), 72u);  // the record keeps its layout
+
+  // The record of Stacked as an earlier version wrote it: no reduction value beside it.
+  Type(kHeight, "7");
+  ASSERT_EQ(session_->Shutdown(), "");
+  session_.reset();
+  ASSERT_EQ(RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"TYL2BWR"), ERROR_SUCCESS);
+  Start();
+  ChooseType(kStacked);
+  EXPECT_EQ(Text(kHeight), "7");
+  EXPECT_EQ(Text(kBarWidthReduction), "0.000");
 }
 
 }  // namespace

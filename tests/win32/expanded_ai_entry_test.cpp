@@ -59,7 +59,7 @@ TEST_F(ExpandedAiEntryTest, ReplacesTheMainViewAndGivesTheHostPanelBackWhenClose
   EXPECT_FALSE(ViewShown());
   EXPECT_EQ(HostPanel().flyout, flyout);
   EXPECT_EQ(HostPanel().state, 2);
-  EXPECT_EQ(HostPanel().sizes.preferred.height, 373);
+  EXPECT_EQ(HostPanel().sizes.preferred.height, 398);
   EXPECT_TRUE(IsWindowEnabled(Control(kModuleWidth)));
   EXPECT_TRUE(HasFocus(Control(kCode)));
 }

@@ -37,6 +37,7 @@ enum Id {
   kShowCompositeText = 28,
   kOpenAiEntry = 29,
   kSegments = 30,
+  kBarWidthReduction = 31,
   kAccept = 101,
   kCancel = 102,
 };

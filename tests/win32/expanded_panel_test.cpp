@@ -36,6 +36,7 @@ void ExpectDefaults(const ExpandedPanelTest& test) {
     EXPECT_EQ(test.Text(id), text) << id;
     EXPECT_EQ(TextOf(test.MinimumOf(id)), text) << id;
   }
+  EXPECT_EQ(test.Text(kBarWidthReduction), "0.000");
   EXPECT_EQ(test.Text(kSegments), "22");
   EXPECT_TRUE(test.Checked(kShowText));
   EXPECT_FALSE(test.Checked(kShowCompositeText));
@@ -58,12 +59,21 @@ TEST_F(ExpandedMainViewTest, OpensWithTheDefaultsAndEnablesTheLengthsInTheFullSt
   ExpectDefaults(*this);
   EXPECT_EQ(HostPanel().sizes.preferred.height, 134);
   EXPECT_FALSE(IsWindowEnabled(Control(kModuleWidth)));
+  EXPECT_FALSE(IsWindowEnabled(Control(kBarWidthReduction)));
   SetState(2);
-  EXPECT_EQ(HostPanel().sizes.preferred.height, 373);
-  for (const int id :
-       {kModuleWidth, kHeight, kSeparatorHeight, kCompositeRowHeight, kStackedSeparatorHeight}) {
+  // The options state holds the bar width reduction's row below the 2D row height.
+  EXPECT_EQ(HostPanel().sizes.preferred.height, 398);
+  for (const int id : {kModuleWidth, kHeight, kSeparatorHeight, kCompositeRowHeight,
+                       kStackedSeparatorHeight, kBarWidthReduction}) {
     EXPECT_TRUE(IsWindowEnabled(Control(id))) << id;
   }
+  RECT row{};
+  GetWindowRect(Control(kBarWidthReduction), &row);
+  MapWindowPoints(nullptr, GetParent(Control(kBarWidthReduction)), reinterpret_cast<POINT*>(&row),
+                  2);
+  EXPECT_EQ(row.left, 117);
+  EXPECT_EQ(row.top, 240);
+  EXPECT_EQ(TextOf(GetWindow(Control(kBarWidthReduction), GW_HWNDPREV)), "ﾊﾞｰ幅補正 ");
 }
 
 TEST_F(ExpandedMainViewTest, MinimumsFollowTheModuleWidthAndTheButtonsApplyThem) {
@@ -151,10 +161,16 @@ TEST_F(ExpandedMainViewTest, EachCheckShowsItsMessageFocusesItsFieldAndDrawsNoth
     EXPECT_EQ(Symbols(), 0);
   }
   Type(kCode, "(10)A");
+  Type(kCompositeText, "");
+  Type(kBarWidthReduction, "0.353");  // no less than the module width
+  EXPECT_EQ(Click(kCreate), Alerts{panels::kBarWidthReductionMessage});
+  EXPECT_TRUE(win32_test::HasFocus(Control(kBarWidthReduction)));
+  Type(kBarWidthReduction, "0");
   Type(kCompositeText, "(21)1");
   win32_test::Choose(Control(kSegments), 1);  // a 2D text needs 4 segments or more
   EXPECT_EQ(Click(kCreate), Alerts{});
   EXPECT_EQ(Symbols(), 1);
+  EXPECT_EQ(Text(kBarWidthReduction), "0.000");
 }
 
 TEST_F(ExpandedMainViewTest, SettingsSurviveARestartButTheDataDoesNot) {
@@ -163,8 +179,10 @@ TEST_F(ExpandedMainViewTest, SettingsSurviveARestartButTheDataDoesNot) {
   win32_test::Choose(Control(kSegments), 1);
   Click(kShowText);
   Click(kShowCompositeText);
+  Type(kBarWidthReduction, "0.02");
   Type(kCode, "(10)A");
   Restart();
+  EXPECT_EQ(Text(kBarWidthReduction), "0.02");
   EXPECT_EQ(Text(kModuleWidth), "0.5");
   EXPECT_EQ(Text(kHeight), "20");
   EXPECT_EQ(TextOf(MinimumOf(kHeight)), "17.000");
@@ -183,9 +201,11 @@ TEST_F(ExpandedMainViewTest, StoredSettingsOfAnotherVersionOrSizeReadAsTheDefaul
   ExpectDefaults(*this);
   Restart([&] { Store(panels::kSettingsVersion, std::span(record).first(71)); });
   ExpectDefaults(*this);
+  // A record written before the bar width reduction had its value beside it reads without one.
   Restart([&] { Store(panels::kSettingsVersion, record); });
   EXPECT_EQ(Text(kHeight), "20");
   EXPECT_EQ(Text(kSegments), "4");
+  EXPECT_EQ(Text(kBarWidthReduction), "0.000");
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ enum Id {
   kLotCodeSet = 12,
   kClear = 13,
   kDefaults = 14,
+  kBarWidthReduction = 15,
 };
 
 using namespace medical128_test;
@@ -95,16 +96,18 @@ TEST_F(Medical128PanelTest, ControlsAreLaidOutAsTheTableGivesThem) {
       {L"Static", 0, 5, 58, 110, 14, "(30) 数量"},
       {L"Edit", kQuantity, 117, 55, 58, 20, ""},
       {L"Static", 0, 5, 83, 110, 14, "(10) ﾛｯﾄ(製造)番号"},
-      {L"ComboBox", kLotCodeSet, 117, 79, 33, -1, "A"},
-      {L"Edit", kLot, 152, 80, 140, 20, ""},
+      {L"ComboBox", kLotCodeSet, 117, 79, 45, -1, "A"},
+      {L"Edit", kLot, 164, 80, 128, 20, ""},
       {L"Static", kCheckDigit, 5, 105, 290, 2, ""},
       {L"Static", 0, 5, 122, 110, 14, "高さ "},
       {L"Edit", kHeight, 117, 118, 45, 20, "17.000"},
       {L"Static", 0, 172, 122, 40, 14, "ﾅﾛｰ幅 "},
       {L"ComboBox", kNarrowWidth, 212, 118, 60, -1, "0.220"},
+      {L"Static", 0, 122, 147, 88, 14, "ﾊﾞｰ幅補正 "},
+      {L"Edit", kBarWidthReduction, 212, 143, 60, 20, "0.000"},
       {L"Static", 0, 0, 111, 60, 14, "単位:mm"},
-      {L"Button", kDefaults, 177, 148, 50, 21, "初期値"},
-      {L"Button", kCreate, 232, 148, 60, 21, "作 成"},
+      {L"Button", kDefaults, 177, 173, 50, 21, "初期値"},
+      {L"Button", kCreate, 232, 173, 60, 21, "作 成"},
   };
   HWND control = GetWindow(panel_, GW_CHILD);
   for (const Expected& want : expected) {
@@ -129,11 +132,25 @@ TEST_F(Medical128PanelTest, ControlsAreLaidOutAsTheTableGivesThem) {
 
   // What the keyboard can put into each field.
   const std::pair<HWND, int> limits[] = {
-      {Control(kProductCode), 13}, {Control(kExpiry), 6}, {Control(kQuantity), 8},
-      {Control(kLot), 20},         {Control(kHeight), 5}, {EditPartOf(Control(kNarrowWidth)), 5}};
+      {Control(kProductCode), 13},     {Control(kExpiry), 6},
+      {Control(kQuantity), 8},         {Control(kLot), 20},
+      {Control(kHeight), 5},           {EditPartOf(Control(kNarrowWidth)), 5},
+      {Control(kBarWidthReduction), 5}};
   for (const auto& [field, limit] : limits)
     EXPECT_EQ(SendMessageW(field, EM_GETLIMITTEXT, 0, 0), limit) << GetDlgCtrlID(field);
   EXPECT_EQ(SendMessageW(Control(kNarrowWidth), CB_GETCOUNT, 0, 0), 6);
+  std::vector<std::string> codeSets;
+  for (int entry = 0; entry < SendMessageW(Control(kLotCodeSet), CB_GETCOUNT, 0, 0); ++entry) {
+    wchar_t text[16] = {};
+    SendMessageW(Control(kLotCodeSet), CB_GETLBTEXT, entry, reinterpret_cast<LPARAM>(text));
+    codeSets.push_back(win32_test::Utf8(text));
+  }
+  EXPECT_EQ(codeSets, (std::vector<std::string>{"A", "B", "C", "自動"}));
+  // The panel grew by the reduction's row.
+  const emulator::PanelRecord& record =
+      *session_.emulator().panels().panels.Find(session_.Panel("Medical128"));
+  EXPECT_EQ(record.sizes.preferred.height, 200);
+  EXPECT_EQ(record.sizes.maximum.height, 200);
 }
 
 TEST_F(Medical128PanelTest, CheckDigitFollowsTheProductCodeAsItIsTyped) {
@@ -201,6 +218,7 @@ TEST_F(Medical128PanelTest, EachRuleShowsItsMessageAndFocusesItsField) {
       {"1234567890123", "", "", "", 0, "201", nullptr, kHeightMessage, kHeight},
       {"1234567890123", "", "", "", 0, "mm", nullptr, kHeightMessage, kHeight},
       {"1234567890123", "", "", "", 0, "17", "0.099", kNarrowWidthMessage, kNarrowWidth},
+      {"1234567890123", "", "", "LOT 1", 3, "17", nullptr, kLotAutoMessage, kLot},
   };
   for (const Case& test : cases) {
     SCOPED_TRACE(test.message);
@@ -239,6 +257,45 @@ TEST_F(Medical128PanelTest, CodeSetListDecidesWhichLotNumbersPass) {
   EXPECT_EQ(symbols[0]->children.back()->text.text, u"(01)12345678901231(30)7(10)lot1");
   EXPECT_EQ(symbols[1]->children.back()->text.text, u"(01)12345678901231(30)7(10)1234");
   EXPECT_EQ(Text(kQuantity), "007");  // the field keeps what was typed
+
+  // Automatic code sets take what code set B takes, and make the shortest symbol.
+  Type(kLot, "1152KMB");
+  Type(kQuantity, "");
+  Choose(Control(kLotCodeSet), 3);
+  EXPECT_TRUE(Create().empty());
+  Choose(Control(kLotCodeSet), 1);
+  EXPECT_TRUE(Create().empty());
+  ASSERT_EQ(Symbols(), 4);
+  EXPECT_LT(symbols[2]->children.size(), symbols[3]->children.size());
+}
+
+// The reduction, below the narrow width, narrows every bar; the message names the rule.
+TEST_F(Medical128PanelTest, BarWidthReductionNarrowsTheBarsBelowTheNarrowWidth) {
+  Fill("1234567890123", "", "", "", 0);
+  for (const char* refused : {"0.22", "-0.01", "x"}) {
+    Type(kBarWidthReduction, refused);
+    SetFocus(Control(kCreate));
+    EXPECT_EQ(Create(), std::vector<std::string>{kBarWidthReductionMessage}) << refused;
+    EXPECT_TRUE(HasFocus(Control(kBarWidthReduction)));
+  }
+  EXPECT_EQ(Symbols(), 0);
+  Type(kBarWidthReduction, ".05");
+  EXPECT_TRUE(Create().empty());
+  EXPECT_EQ(Text(kBarWidthReduction), "0.050");
+  Type(kBarWidthReduction, "0");
+  EXPECT_TRUE(Create().empty());
+  ASSERT_EQ(Symbols(), 2);
+  const auto& reduced = session_.emulator().document()->group().children[0]->children;
+  const auto& full = session_.emulator().document()->group().children[1]->children;
+  ASSERT_EQ(reduced.size(), full.size());
+  const auto width = [](const emulator::Art& art) {
+    return art.path.segments[2].p.h - art.path.segments[0].p.h;
+  };
+  // The first bar of the start character, and the space after it.
+  EXPECT_NEAR(width(*full[1]) - width(*reduced[1]), 0.05 / 25.4 * 72, 1e-4);
+  EXPECT_NEAR(width(*reduced[2]) - width(*full[2]), 0.05 / 25.4 * 72, 1e-4);
+  Click(Control(kDefaults));
+  EXPECT_EQ(Text(kBarWidthReduction), "0.000");
 }
 
 TEST_F(Medical128PanelTest, FieldsAreCheckedBeforeTheDocumentIsMissed) {
@@ -282,12 +339,14 @@ TEST_F(Medical128PanelTest, TypedNarrowWidthWinsOverTheChosenEntry) {
 }
 
 TEST_F(Medical128PanelTest, TabWalksTheNumericFieldsInOrder) {
-  const HWND ring[] = {Control(kProductCode), Control(kExpiry), Control(kQuantity),
-                       Control(kLot),         Control(kHeight), EditPartOf(Control(kNarrowWidth))};
+  const HWND ring[] = {Control(kProductCode),      Control(kExpiry),
+                       Control(kQuantity),         Control(kLot),
+                       Control(kHeight),           EditPartOf(Control(kNarrowWidth)),
+                       Control(kBarWidthReduction)};
   SetFocus(ring[0]);
-  for (int step = 1; step <= 6; ++step) {
+  for (int step = 1; step <= 7; ++step) {
     SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
-    EXPECT_EQ(GetFocus(), ring[step % 6]) << step;
+    EXPECT_EQ(GetFocus(), ring[step % 7]) << step;
   }
   Type(kQuantity, "1234");
   SetFocus(ring[1]);
