@@ -209,7 +209,7 @@ std::vector<FormCase> Forms(std::mt19937_64& random) {
       const std::string gtin = Digits(random, 13);
       const std::string code =
           "(01)" + gtin + std::to_string(databar::ComputeCheckDigit(gtin.c_str())) + "(3202)" +
-          Digits(random, 6) + "(10)" + LotText(random, 1 + static_cast<int>(random() % 10));
+          Digits(random, 6) + "(21)" + LotText(random, 1 + static_cast<int>(random() % 10));
       const std::string cc = composite ? CompositeText(random) : "";
       forms.push_back({"expanded " + std::to_string(segments) + " " + code + " " + cc,
                        [segments, code, cc](const char* reduction) {
@@ -233,7 +233,8 @@ std::vector<FormCase> Forms(std::mt19937_64& random) {
   // (0.191: 11.5 modules).
   for (const char* narrowWidth : {"0.33", "0.25", "0.191"}) {
     const std::string gtin = Digits(random, 13);
-    const std::string expiry = random() % 2 ? Digits(random, 6) : "";
+    const std::string expiry =
+        random() % 2 ? Digits(random, 2) + "0" + std::to_string(1 + random() % 9) + "15" : "";
     const std::string quantity = random() % 2 ? std::to_string(1 + random() % 9999) : "";
     const std::string lot = LotText(random, 1 + static_cast<int>(random() % 8));
     const double modules = std::string(narrowWidth) == "0.191" ? 2.2 / 0.191 : 10;
