@@ -49,8 +49,12 @@ Case RandomCase(std::mt19937_64& random) {
   Case c;
   panels::Medical128Form& form = c.form;
   form.productCode = digits(13);
+  const auto twoDigits = [](int value) {
+    return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+  };
+  // A real date: any year, months 01 to 12, days 00 (no day) to 28.
   if (pick(2))
-    form.expiry = digits(6);
+    form.expiry = digits(2) + twoDigits(1 + pick(12)) + twoDigits(pick(29));
   if (pick(2)) {
     form.quantity = digits(1 + pick(8));
     if (form.quantity.find_first_not_of('0') == std::string::npos)
