@@ -18,8 +18,12 @@ prefix="$(mkdir -p "$1" && cd "$1" && pwd)"
 # shellcheck source=wine-loader.sh
 . "$here/wine-loader.sh"
 export WINEPREFIX="$prefix" WINEDEBUG=-all
+# Once 64-bit Wine is installed a new prefix is 64-bit unless told otherwise; 32-bit Wine gets a
+# 32-bit prefix, as a 32-bit Windows has.
 if [ "$wine_bits" = 64 ]; then
   export WINEARCH=win64
+else
+  export WINEARCH=win32
 fi
 # The prefix is made before anything else runs in it: Wine processes that start together in a new
 # prefix race to create its server directory, and the loser fails. In a 64-bit prefix wineboot
