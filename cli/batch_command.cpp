@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -15,6 +17,8 @@
 
 #include "cli/batch_jobs.h"
 #include "cli/batch_runner.h"
+#include "cli/command_messages.h"
+#include "cli/command_report.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/options.h"
@@ -41,24 +45,25 @@ constexpr OptionDefinition kOptions[] = {
 };
 
 constexpr int kMostJobs = 256;
+// The summary names at most this many of the lines that were not made; each was reported.
+constexpr size_t kSummaryLines = 20;
 
-int BadInput(std::string_view option, std::string_view message) {
-  std::cerr << "barquill batch: ";
-  if (!option.empty())
-    std::cerr << option << ": ";
-  std::cerr << message << "\n";
-  return kExitBadInput;
-}
+constexpr CommandReport kReport("batch");
 
 void PrintHelp() {
   std::cout << "usage: barquill batch FILE|- [-o DIR | --sheet FILE] [--jobs N]\n\n"
                "Runs one job per line of FILE (or of standard input for -): a subcommand and its "
                "options,\nseparated by tabs, as they would follow \"barquill\" on the command "
                "line, e.g.\n  databar<TAB>--type<TAB>stacked<TAB>--code<TAB>2001234567890"
-               "<TAB>-o<TAB>x.svg\nBlank lines and lines starting with # are skipped. A line "
-               "that fails is reported with its\nline number and the others are still made; "
-               "the exit status is then 1 when a job failed\nto write or the host failed, "
-               "else 2.\n\noptions:\n";
+               "<TAB>-o<TAB>x.svg\nBlank lines and lines starting with # are skipped, and so is "
+               "a byte order mark at the\nstart. A job's -o names a file inside DIR by a "
+               "relative path without \"..\"; a job without\n-o writes LINE.svg. A line that "
+               "fails is reported with its line number and the others are\nstill made; the exit "
+               "status is then 1 when a job failed to write or the host failed,\nelse 2. Every "
+               "file is written whole under a temporary name and then renamed, so an\n"
+               "interrupted batch leaves only whole files. A summary line ends the run; a "
+               "progress bar\nshows on a terminal.\n\nexample: barquill batch jobs.tsv -o out/ "
+               "--jobs 2\n\noptions:\n";
   PrintOptionHelp(std::cout, kOptions);
 }
 
@@ -71,8 +76,14 @@ struct BatchRequest {
 
 // Takes the batch file out of the arguments (the one argument that is neither an option nor an
 // option's value), so that the rest can be parsed as options.
-std::optional<std::string> TakeInput(std::vector<std::string_view>& arguments, std::string& error) {
+std::optional<std::string> TakeInput(std::vector<std::string_view>& arguments,
+                                     panels::MessageLines& error) {
   std::optional<std::string> input;
+  const auto refuse = [&error](const panels::Message& message,
+                               std::initializer_list<std::string_view> values) {
+    error = panels::BothLanguages(message, values);
+    return std::nullopt;
+  };
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (argument == "-o" || argument == "--output" || argument == "--sheet" ||
@@ -82,16 +93,14 @@ std::optional<std::string> TakeInput(std::vector<std::string_view>& arguments, s
     }
     if (argument != "-" && argument.starts_with("-"))
       continue;
-    if (input) {
-      error = "more than one batch file: " + *input + " and " + std::string(argument);
-      return std::nullopt;
-    }
+    if (input)
+      return refuse(kMsgBatchTwoInputs, {*input, argument});
     input = std::string(argument);
     arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i));
     --i;
   }
   if (!input)
-    error = "a batch file (or - for standard input) is required";
+    return refuse(kMsgBatchInputRequired, {});
   return input;
 }
 
@@ -133,10 +142,15 @@ std::string LowerExtension(const std::string& path) {
 }
 
 // The file of each page: FILE.pdf for all; FILE.svg for one page, else FILE-1.svg, FILE-2.svg...
-std::string WriteSheet(const std::vector<emulator::SheetPage>& pages, const std::string& path) {
+// Returns the number of files written, or the reason none more could be.
+std::string WriteSheet(const std::vector<emulator::SheetPage>& pages, const std::string& path,
+                       size_t& written) {
   const std::filesystem::path file(path);
-  if (LowerExtension(path) == ".pdf" || pages.size() == 1)
-    return emulator::WriteSheet(pages, path).error;
+  if (LowerExtension(path) == ".pdf" || pages.size() == 1) {
+    std::string problem = emulator::WriteSheet(pages, path).error;
+    written += problem.empty() ? 1 : 0;
+    return problem;
+  }
   for (size_t p = 0; p < pages.size(); ++p) {
     std::filesystem::path pagePath = file;
     pagePath.replace_filename(file.stem().string() + "-" + std::to_string(p + 1) +
@@ -145,11 +159,38 @@ std::string WriteSheet(const std::vector<emulator::SheetPage>& pages, const std:
         emulator::WriteSheet(std::span(pages).subspan(p, 1), pagePath.string()).error;
     if (!problem.empty())
       return problem;
+    ++written;
   }
   return {};
 }
 
-int RunJobs(const std::vector<BatchJob>& jobs, const BatchRequest& request) {
+// What a batch did, for its summary line.
+struct BatchTally {
+  std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+  size_t filesWritten = 0;
+  std::vector<int> linesNotMade;
+};
+
+void PrintSummary(const BatchTally& tally) {
+  std::string lines;
+  for (size_t i = 0; i < tally.linesNotMade.size() && i <= kSummaryLines; ++i) {
+    lines += i == 0 ? "" : ", ";
+    lines += i < kSummaryLines ? std::to_string(tally.linesNotMade[i]) : "...";
+  }
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - tally.start;
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.1f", elapsed.count());
+  const panels::MessageLines where = lines.empty()
+                                         ? panels::MessageLines{}
+                                         : panels::BothLanguages(kMsgBatchSummaryLines, {lines});
+  const std::string files = std::to_string(tally.filesWritten);
+  const std::string notMade = std::to_string(tally.linesNotMade.size());
+  kReport.Tell(
+      {panels::FillBlanks(kMsgBatchSummary.japanese, {files, notMade, where.japanese, seconds}),
+       panels::FillBlanks(kMsgBatchSummary.english, {files, notMade, where.english, seconds})});
+}
+
+int RunJobs(const std::vector<BatchJob>& jobs, const BatchRequest& request, BatchTally& tally) {
   const bool sheet = !request.sheet.empty();
   int status = kExitOk;
   std::vector<std::unique_ptr<emulator::Document>> symbols;
@@ -157,24 +198,30 @@ int RunJobs(const std::vector<BatchJob>& jobs, const BatchRequest& request) {
     // The suites are held once for every worker thread; each worker has its own emulator.
     emulator::Emulator host;
     host::ScopedSuites suites(host.basic());
-    if (suites.result() != host::kNoError) {
-      std::cerr << "barquill batch: the host's suites could not be acquired\n";
-      return kExitFailure;
-    }
+    if (suites.result() != host::kNoError)
+      return kReport.Failed(kMsgSuitesUnavailable);
     OutputRouting routing;
-    ProgressBar bar(std::cerr, jobs.size(), isatty(STDERR_FILENO) != 0);
+    ProgressBar bar(std::cerr, jobs.size(), isatty(STDERR_FILENO) != 0, TerminalColumns);
     RunBatchJobs(
         jobs, {request.jobs, sheet},
         [&](size_t index, BatchResult& result) {
           std::cout << result.output.out;
-          if (result.status != kExitOk && result.output.err.empty())
-            result.output.err = "failed with exit status " + std::to_string(result.status);
+          if (result.status != kExitOk && result.output.err.empty()) {
+            const panels::MessageLines failed =
+                panels::BothLanguages(kMsgFailedWithStatus, {std::to_string(result.status)});
+            result.output.err = failed.japanese + "\n" + failed.english + "\n";
+          }
           if (!result.output.err.empty()) {
             bar.Clear();
             ReportMessages(jobs[index].line, result.output.err);
           }
-          if (result.status != kExitOk && status != kExitFailure)
-            status = result.status == kExitBadInput ? kExitBadInput : kExitFailure;
+          if (result.status != kExitOk) {
+            tally.linesNotMade.push_back(jobs[index].line);
+            if (status != kExitFailure)
+              status = result.status == kExitBadInput ? kExitBadInput : kExitFailure;
+          } else if (!jobs[index].output.empty()) {
+            ++tally.filesWritten;
+          }
           if (result.document)
             symbols.push_back(std::move(result.document));
         },
@@ -184,16 +231,16 @@ int RunJobs(const std::vector<BatchJob>& jobs, const BatchRequest& request) {
   if (!sheet)
     return status;
   if (symbols.empty()) {
-    std::cerr << "barquill batch: no symbol was made, so " << request.sheet << " was not written\n";
+    kReport.Failed(kMsgBatchNoSymbol, {request.sheet});
     return status == kExitOk ? kExitBadInput : status;
   }
   std::vector<const emulator::Document*> documents;
   for (const auto& symbol : symbols)
     documents.push_back(symbol.get());
-  if (const std::string problem = WriteSheet(LayOutSheet(documents), request.sheet);
+  if (const std::string problem =
+          WriteSheet(LayOutSheet(documents), request.sheet, tally.filesWritten);
       !problem.empty()) {
-    std::cerr << "barquill batch: " << problem << "\n";
-    return kExitFailure;
+    return kReport.Failed(kMsgCannotWrite, {request.sheet, problem});
   }
   return status;
 }
@@ -208,13 +255,13 @@ int RunBatch(std::span<const std::string_view> arguments) {
     PrintHelp();
     return kExitOk;
   }
-  std::string error;
+  panels::MessageLines error;
   const std::optional<std::string> input = TakeInput(rest, error);
   if (!input)
-    return BadInput("", error + " (see barquill batch --help)");
+    return kReport.Unusable(error);
   const ParseResult parsed = ParseOptions(rest, kOptions);
-  if (!parsed.error.empty())
-    return BadInput("", parsed.error + " (see barquill batch --help)");
+  if (parsed.error)
+    return kReport.Unusable(*parsed.error);
   const ParsedOptions& options = parsed.options;
 
   BatchRequest request;
@@ -223,32 +270,34 @@ int RunBatch(std::span<const std::string_view> arguments) {
   request.sheet = options.value("sheet").value_or("");
   const std::optional<int> jobs = ReadJobCount(options);
   if (!jobs)
-    return BadInput("--jobs", "expected a whole number from 1 to 256");
+    return kReport.BadInput("--jobs", kMsgExpectedJobs);
   request.jobs = *jobs;
   if (!request.sheet.empty() && options.has("output"))
-    return BadInput("--sheet", "puts every symbol in one file; leave out -o");
+    return kReport.BadInput("--sheet", kMsgSheetWithOutput);
   if (!request.sheet.empty() && LowerExtension(request.sheet) != ".pdf" &&
       LowerExtension(request.sheet) != ".svg") {
-    return BadInput("--sheet", "the file name must end in .pdf or .svg");
+    return kReport.BadInput("--sheet", kMsgSheetExtension);
   }
   if (!request.directory.empty()) {
     std::error_code failed;
     std::filesystem::create_directories(request.directory, failed);
     if (failed)
-      return BadInput("-o",
-                      "cannot make the directory " + request.directory + ": " + failed.message());
+      return kReport.BadInput("-o", kMsgCannotMakeDirectory, {request.directory, failed.message()});
   }
 
   std::ifstream file;
   if (request.input != "-") {
-    file.open(request.input);
+    file.open(request.input, std::ios::binary);
     if (!file)
-      return BadInput("", "cannot read " + request.input);
+      return kReport.BadInput("", kMsgCannotRead, {request.input});
   }
   std::istream& in = request.input == "-" ? std::cin : file;
+  BatchTally tally;
   const std::vector<BatchJob> batch =
       ReadBatchJobs(in, Commands(), {request.directory, !request.sheet.empty()});
-  return RunJobs(batch, request);
+  const int status = RunJobs(batch, request, tally);
+  PrintSummary(tally);
+  return status;
 }
 
 }  // namespace cli

@@ -3,9 +3,14 @@
 #include <filesystem>
 #include <unordered_map>
 
+#include "cli/command_messages.h"
+
 namespace cli {
 
 namespace {
+
+// As a Windows editor puts it at the start of a UTF-8 file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::vector<std::string> SplitFields(std::string_view line) {
   std::vector<std::string> fields;
@@ -56,9 +61,21 @@ const Command* FindCommand(std::string_view name, std::span<const Command> comma
 }
 
 std::string InDirectory(const std::string& directory, const std::string& file) {
-  if (directory.empty() || std::filesystem::path(file).is_absolute())
+  if (directory.empty())
     return file;
   return (std::filesystem::path(directory) / file).string();
+}
+
+// A job file may come from anywhere: its outputs must stay inside the output directory.
+bool StaysInside(const std::string& file) {
+  const std::filesystem::path path(file);
+  if (path.has_root_path())
+    return false;
+  for (const std::filesystem::path& part : path) {
+    if (part == "..")
+      return false;
+  }
+  return true;
 }
 
 // Names the file the job writes, adding one named after the line when it names none.
@@ -66,6 +83,14 @@ void ChooseOutput(BatchJob& job, const BatchJobOptions& options) {
   if (Has(job.arguments, "--dump") || Has(job.arguments, "--help") || Has(job.arguments, "-h"))
     return;
   std::string* output = FindOutput(job.arguments);
+  if (output != nullptr && *output == "-") {
+    job.refusal = panels::BothLanguages(kMsgBatchStandardOutput, {});
+    return;
+  }
+  if (output != nullptr && !StaysInside(*output)) {
+    job.refusal = panels::BothLanguages(kMsgBatchOutsideDirectory, {*output});
+    return;
+  }
   if (output == nullptr) {
     job.arguments.push_back("-o");
     job.arguments.push_back(std::to_string(job.line) + ".svg");
@@ -84,12 +109,12 @@ BatchJob ReadJob(int line, std::string_view text, std::span<const Command> comma
   const std::string name = fields.front();
   job.arguments.assign(fields.begin() + 1, fields.end());
   if (name == "batch") {
-    job.refusal = "a batch line cannot run batch";
+    job.refusal = panels::BothLanguages(kMsgBatchRunsBatch, {});
     return job;
   }
   job.command = FindCommand(name, commands);
   if (job.command == nullptr) {
-    job.refusal = "unknown command \"" + name + "\"";
+    job.refusal = panels::BothLanguages(kMsgUnknownCommand, {name});
     return job;
   }
   ChooseOutput(job, options);
@@ -105,17 +130,19 @@ std::vector<BatchJob> ReadBatchJobs(std::istream& in, std::span<const Command> c
   std::unordered_map<std::string, int> writers;
   std::string text;
   for (int line = 1; std::getline(in, text); ++line) {
+    if (line == 1 && text.starts_with(kByteOrderMark))
+      text.erase(0, kByteOrderMark.size());
     if (!text.empty() && text.back() == '\r')
       text.pop_back();
     if (!HoldsJob(text))
       continue;
     BatchJob job = ReadJob(line, text, commands, options);
-    if (!job.output.empty()) {
+    if (!job.output.empty() && !job.refusal) {
       const auto [writer, first] =
           writers.emplace(std::filesystem::path(job.output).lexically_normal().string(), line);
       if (!first) {
-        job.refusal =
-            "writes " + job.output + ", as line " + std::to_string(writer->second) + " does";
+        job.refusal = panels::BothLanguages(kMsgBatchWritesTwice,
+                                            {job.output, std::to_string(writer->second)});
       }
     }
     jobs.push_back(std::move(job));

@@ -1,23 +1,25 @@
 // The jobs of a batch file: one per line, the subcommand and its arguments separated by tabs, as
 // they would follow "barquill" on a command line. Blank lines and lines starting with '#' hold
-// no job.
+// no job; a byte order mark at the start of the file is skipped.
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "panels/messages.h"
 
 namespace cli {
 
 struct BatchJob {
   int line = 0;  // 1-based line number in the batch file
   const Command* command = nullptr;
-  std::vector<std::string> arguments;  // after the subcommand's name
-  std::string output;                  // the file the job writes, or empty
-  std::string refusal;                 // why the job is not run, or empty
+  std::vector<std::string> arguments;           // after the subcommand's name
+  std::string output;                           // the file the job writes, or empty
+  std::optional<panels::MessageLines> refusal;  // why the job is not run
 };
 
 struct BatchJobOptions {
@@ -26,9 +28,10 @@ struct BatchJobOptions {
 };
 
 // One job per line with a job. A job without an output file (and without --dump or --help)
-// writes DIRECTORY/LINE.svg; a relative output file is taken inside the directory. A line is
-// refused, and not run, for an unknown subcommand, for "batch" itself, and for writing a file
-// an earlier line writes.
+// writes DIRECTORY/LINE.svg; its own output file is taken inside the directory. A line is
+// refused, and not run, for an unknown subcommand, for "batch" itself, for an output that could
+// leave the directory (an absolute path, or one with a ".." part) or is standard output, and for
+// writing a file an earlier line writes.
 std::vector<BatchJob> ReadBatchJobs(std::istream& in, std::span<const Command> commands,
                                     const BatchJobOptions& options);
 

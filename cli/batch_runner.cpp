@@ -57,9 +57,9 @@ class ResultBoard {
 
 BatchResult RunJob(const BatchJob& job, WorkerHost& host) {
   BatchResult result;
-  if (!job.refusal.empty()) {
+  if (job.refusal) {
     result.status = kExitBadInput;
-    result.output.err = job.refusal + "\n";
+    result.output.err = job.refusal->japanese + "\n" + job.refusal->english + "\n";
     return result;
   }
   const std::vector<std::string_view> arguments(job.arguments.begin(), job.arguments.end());

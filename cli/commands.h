@@ -9,6 +9,7 @@ namespace cli {
 struct Command {
   std::string_view name;
   std::string_view summary;
+  std::string_view example;
   // Runs with the arguments after the subcommand's name; returns the exit status.
   int (*run)(std::span<const std::string_view> arguments);
 };

@@ -10,6 +10,7 @@
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
 #include "cli/form_actions.h"
+#include "cli/minimum_lengths.h"
 #include "cli/options.h"
 #include "cli/pixel_module_width.h"
 #include "databar/gs1_databar_symbol.h"
@@ -22,12 +23,15 @@ namespace {
 
 constexpr OptionDefinition kSymbolOptions[] = {
     {"type", "", "TYPE",
-     "omnidirectional, truncated, stacked, stacked-omnidirectional or limited (required)"},
+     "omnidirectional, truncated, stacked, stacked-omnidirectional or limited (default "
+     "omnidirectional, as the panel's type list)"},
     {"code", "", "DIGITS", "the 13-digit item number, without its check digit (required)"},
     {"cc", "", "TEXT",
      "the 2D data as typed into the panel: AIs and data, ( ) shown only, # FNC1, ^ separator "
      "character, $ line break of the 2D text; at most 100 characters (default: no 2D part)"},
-    {"module-width", "", "MM", "module width X, 0.1 to 9.999 (default 0.353)"},
+    {"module-width", "", "MM",
+     "module width X, 0.1 to 9.999 (default 0.353); every length is in millimetres and may end "
+     "in mm, e.g. 0.33mm"},
     {"height", "", "MM", "height of the (upper) linear row, 0.1 to 200 (default: the minimum)"},
     {"separator-height", "", "MM",
      "separator between the linear part and the 2D part, 0.1 to 9.999 (default X)"},
@@ -36,12 +40,12 @@ constexpr OptionDefinition kSymbolOptions[] = {
      "stacked types: separator between the two linear rows, 0.1 to 9.999 (default X)"},
     {"second-row-height", "", "MM",
      "stacked types: height of the lower linear row, 0.1 to 200 (default: the minimum)"},
-    {"bar-width-reduction", "", "MM",
+    {"bar-width-reduction", "", "MM", "--bar-width-reduction 0.02",
      "every bar drawn this much narrower, half at each edge, for printing that spreads ink; "
      "0 up to below X (default 0)"},
 };
 
-constexpr auto kOptions = JoinOptions(kSymbolOptions, kTextOptions, kOutputOptions);
+constexpr auto kOptions = JoinOptions(kSymbolOptions, kTextOptions, kStrictOptions, kOutputOptions);
 
 // The panel's 2D field holds no more.
 constexpr size_t kCompositeTextCharacters = 100;
@@ -109,12 +113,14 @@ std::string_view OptionOf(panels::DataBarField field) {
 constexpr CommandReport kReport("databar");
 
 void PrintHelp() {
-  std::cout << "usage: barquill databar --type TYPE --code DIGITS [--cc TEXT] [options] "
+  std::cout << "usage: barquill databar [--type TYPE] --code DIGITS [--cc TEXT] [options] "
                "(-o FILE | --dump)\n\n"
                "Creates one GS1 DataBar symbol at the centre of a new document, as the GS1 "
                "DataBar panel's\ncreate button does, and writes the document at true size. "
                "Lengths are in millimetres; the\nlengths not given are the panel's minimums for "
-               "the type and module width.\n\noptions:\n";
+               "the type and module width. A length below\nits minimum is drawn with a warning "
+               "(refused with --strict).\n\nexample: barquill databar --type stacked --code "
+               "2001234567890 --cc \"(17)991231(10)LOT1\" -o symbol.svg\n\noptions:\n";
   PrintOptionHelp(std::cout, kOptions);
 }
 
@@ -131,20 +137,22 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
   form.RefreshCheckDigit();
   form.compositeText = options.value("cc").value_or("");
   if (form.compositeText.size() > kCompositeTextCharacters)
-    return kReport.BadInput("--cc", "at most 100 characters (the panel's 2D field holds no more)");
+    return kReport.BadInput("--cc", kMsgCompositeTooManyCharacters);
 
   const TextOptionsReading text = ReadTextOptions(options);
-  if (!text.error.empty())
-    return kReport.BadInput(text.option, text.error);
+  if (text.error)
+    return kReport.BadInput(text.option, *text.error);
   form.showText = text.flags.showText != 0;
   form.textAsOutlines = text.flags.textAsOutlines != 0;
   form.fitText = text.flags.fitText != 0;
   form.textAsFrame = text.flags.textAsFrame != 0;
   form.showCompositeText = text.flags.showCompositeText != 0;
 
-  const auto moduleWidth = options.value("module-width");
+  std::optional<std::string> moduleWidth = options.value("module-width");
+  if (moduleWidth)
+    moduleWidth = LengthFieldText(*moduleWidth);
   if (moduleWidth && moduleWidth->size() > panels::kLengthFieldCharacters)
-    return kReport.BadInput("--module-width", form.MessageFor(panels::DataBarField::kModuleWidth));
+    return kReport.Refused("--module-width", form.MessageFor(panels::DataBarField::kModuleWidth));
   const std::string width = ModuleWidthForOutput(moduleWidth.value_or(form.lengths.moduleWidth),
                                                  output, kReport, "--module-width");
   if (moduleWidth || width != form.lengths.moduleWidth) {
@@ -153,35 +161,56 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
     form.ApplyMinimums();
   }
   for (const LengthOption& length : kLengthOptions) {
-    const auto value = options.value(length.option);
+    std::optional<std::string> value = options.value(length.option);
     if (!value)
       continue;
+    value = LengthFieldText(*value);
     const std::string option = "--" + std::string(length.option);
     const bool stackedOnly = length.focus == panels::DataBarField::kStackedSeparatorHeight ||
                              length.focus == panels::DataBarField::kSecondRowHeight;
     if (stackedOnly && !form.IsStackedType()) {
-      return kReport.BadInput(option,
-                              "applies only to the stacked and stacked-omnidirectional types");
+      return kReport.BadInput(option, kMsgStackedOnly);
     }
     if (value->size() > panels::kLengthFieldCharacters) {
-      return kReport.BadInput(option, form.MessageFor(length.focus));
+      return kReport.Refused(option, form.MessageFor(length.focus));
     }
     form.lengths.*length.field = *value;
   }
   return std::nullopt;
 }
 
+// The lengths the form accepts against the minimums it shows; the 2D part's lengths only with 2D
+// data, the stacked rows' only for the stacked types (whose minimums are empty otherwise).
+std::optional<int> CheckAgainstMinimums(const panels::DataBarForm& form, bool strict) {
+  panels::DataBarForm validated = form;
+  panels::DataBarLengths accepted;
+  if (validated.Validate(accepted))
+    return std::nullopt;  // refused with the form's message when it is run
+  const panels::DataBarLengthTexts& minimum = form.minimums;
+  const bool composite = !form.compositeText.empty();
+  const LengthAgainstMinimum lengths[] = {
+      {"--module-width", accepted.moduleWidth, minimum.moduleWidth},
+      {"--height", accepted.height, minimum.height},
+      {"--separator-height", accepted.separatorHeight, composite ? minimum.separatorHeight : ""},
+      {"--cc-row-height", accepted.compositeRowHeight, composite ? minimum.compositeRowHeight : ""},
+      {"--stacked-separator-height", accepted.stackedSeparatorHeight,
+       minimum.stackedSeparatorHeight},
+      {"--second-row-height", accepted.secondRowHeight, minimum.secondRowHeight},
+  };
+  return cli::CheckMinimums(kReport, lengths, strict);
+}
+
 int Dump(panels::DataBarForm& form) {
   panels::DataBarLengths accepted;
   if (const auto failure = form.Validate(accepted))
-    return kReport.BadInput(OptionOf(failure->focus), failure->message, failure->english);
+    return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
   PrintGs1Warnings(kReport, form.Gs1Warnings());
   return DumpModuleRows(
       kReport,
       [&](databar::CGS1DataBarSymbol& symbol) { return form.Encode(symbol, accepted, {}); },
       [&](int32_t result) -> std::optional<int> {
         if (const auto failure = form.EncodedFailure(result))
-          return kReport.BadInput(OptionOf(failure->focus), failure->message, failure->english);
+          return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
         return std::nullopt;
       });
 }
@@ -207,33 +236,29 @@ int Create(panels::DataBarForm& form, OutputChoice& output) {
 
 int RunDataBar(std::span<const std::string_view> arguments) {
   const ParseResult parsed = ParseOptions(arguments, kOptions);
-  if (!parsed.error.empty())
-    return kReport.BadInput("", parsed.error + " (see barquill databar --help)");
+  if (parsed.error)
+    return kReport.Unusable(*parsed.error);
   const ParsedOptions& options = parsed.options;
   if (options.has("help")) {
     PrintHelp();
     return kExitOk;
   }
 
-  const auto type = options.value("type");
-  if (!type)
-    return kReport.BadInput("--type", "is required");
+  const std::string type = options.value("type").value_or("omnidirectional");
   bool knownType = false;
   for (const TypeName& name : kTypes)
-    knownType = knownType || *type == name.name;
-  if (!knownType) {
-    return kReport.BadInput(
-        "--type",
-        "expected omnidirectional, truncated, stacked, stacked-omnidirectional or "
-        "limited");
-  }
+    knownType = knownType || type == name.name;
+  if (!knownType)
+    return kReport.BadInput("--type", kMsgExpectedType);
 
   OutputChoice output = ReadOutputOptions(options);
-  if (!output.error.empty())
-    return kReport.BadInput(output.option, output.error);
+  if (output.error)
+    return kReport.BadInput(output.option, *output.error);
 
   panels::DataBarForm form;
   if (const auto refused = FillForm(options, output, form))
+    return *refused;
+  if (const auto refused = CheckAgainstMinimums(form, options.has("strict")))
     return *refused;
   return output.dump ? Dump(form) : Create(form, output);
 }

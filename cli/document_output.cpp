@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 
+#include "cli/command_messages.h"
 #include "cli/worker_host.h"
 #include "emulator/document_writer.h"
 
@@ -42,36 +42,46 @@ std::string WriteDocument(const emulator::Document& document, const OutputChoice
   emulator::WriteOptions options;
   options.dpi = output.dpi;
   options.pixelsPerPoint = output.pixelsPerPoint;
-  const emulator::WriteResult result = emulator::WriteDocument(document, path, options);
-  if (!result.ok()) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-  }
-  return result.error;
+  options.format = output.format;
+  return emulator::WriteDocument(document, path, options).error;
+}
+
+bool OutputChoice::IsPng() const {
+  return !dump && (format.empty() ? IsPngOutput(path) : format == ".png");
 }
 
 OutputChoice ReadOutputOptions(const ParsedOptions& options) {
   OutputChoice choice;
   choice.dump = options.has("dump");
   const std::optional<std::string> output = options.value("output");
-  const auto refuse = [&choice](std::string option, std::string error) {
+  const auto refuse = [&choice](std::string option, const panels::Message& error) {
     choice.option = std::move(option);
-    choice.error = std::move(error);
+    choice.error = panels::BothLanguages(error, {});
     return choice;
   };
   if (choice.dump && output)
-    return refuse("--dump", "writes to standard output; leave out -o");
+    return refuse("--dump", kMsgDumpWithOutput);
   if (!choice.dump && !output)
-    return refuse("-o", "an output file (or --dump) is required");
-  if (output && !IsSupportedOutput(*output))
-    return refuse("-o", "the file name must end in .svg, .pdf, .eps or .png");
+    return refuse("-o", kMsgOutputRequired);
+  const bool standardOutput = output == "-";
+  if (output && !standardOutput && !IsSupportedOutput(*output))
+    return refuse("-o", kMsgOutputExtension);
+  if (const std::optional<std::string> format = options.value("format")) {
+    if (!standardOutput)
+      return refuse("--format", kMsgFormatOnlyForStandardOutput);
+    choice.format = "." + *format;
+    if (!IsSupportedOutput(choice.format))
+      return refuse("--format", kMsgExpectedFormat);
+  } else if (standardOutput) {
+    choice.format = ".svg";
+  }
   choice.path = output.value_or("");
   if (const std::optional<std::string> dpi = options.value("dpi")) {
     const bool digits = !dpi->empty() && dpi->size() <= 4 &&
                         dpi->find_first_not_of("0123456789") == std::string::npos;
     choice.dpi = digits ? std::stoi(*dpi) : 0;
     if (choice.dpi < kSmallestDpi || choice.dpi > kLargestDpi)
-      return refuse("--dpi", "expected a whole number from 10 to 4800");
+      return refuse("--dpi", kMsgExpectedDpi);
   }
   return choice;
 }

@@ -11,6 +11,7 @@
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
 #include "cli/form_actions.h"
+#include "cli/minimum_lengths.h"
 #include "cli/options.h"
 #include "cli/pixel_module_width.h"
 #include "databar/gs1_databar_symbol.h"
@@ -32,21 +33,23 @@ constexpr OptionDefinition kSymbolOptions[] = {
     {"cc", "", "TEXT",
      "the 2D data as typed into the panel: AIs and data, ( ) shown only, # FNC1, ^ separator "
      "character, $ line break of the 2D text; at most 100 characters (default: no 2D part)"},
-    {"module-width", "", "MM", "module width X, 0.1 to 9.999 (default 0.353)"},
+    {"module-width", "", "MM",
+     "module width X, 0.1 to 9.999 (default 0.353); every length is in millimetres and may end "
+     "in mm, e.g. 0.33mm"},
     {"height", "", "MM", "height of every linear row, 1 to 200 (default 34X)"},
     {"separator-height", "", "MM",
      "separator between the linear part and the 2D part, 0.1 to 9.999 (default X)"},
     {"cc-row-height", "", "MM", "height of one 2D row, 0.1 to 9.999 (default 2X)"},
     {"stacked-separator-height", "", "MM",
      "each of the three separator rows between stacked rows, 0.1 to 9.999 (default X)"},
-    {"bar-width-reduction", "", "MM",
+    {"bar-width-reduction", "", "MM", "--bar-width-reduction 0.02",
      "every bar drawn this much narrower, half at each edge, for printing that spreads ink; "
      "0 up to below X (default 0)"},
     {"text", "", "MODE", "the element strings under the symbol: frame or none (default frame)"},
     {"cc-text", "", "", "show the 2D text above the 2D part"},
 };
 
-constexpr auto kOptions = JoinOptions(kSymbolOptions, kOutputOptions);
+constexpr auto kOptions = JoinOptions(kSymbolOptions, kStrictOptions, kOutputOptions);
 
 // The panel's code and 2D fields hold no more.
 constexpr size_t kCompositeTextCharacters = 100;
@@ -99,7 +102,8 @@ void PrintHelp() {
                "segments than\n--segments) at the centre of a new document, as the GS1 DataBar "
                "Expanded panel's create\nbutton does, and writes the document at true size. "
                "Lengths are in millimetres; the lengths\nnot given are the panel's minimums for "
-               "the module width.\n\nexample: barquill expanded --code "
+               "the module width. A length below its minimum is\ndrawn with a warning (refused "
+               "with --strict).\n\nexample: barquill expanded --code "
                "\"(01)98898765432106(3202)012345\" --segments 4 -o symbol.svg\n\noptions:\n";
   PrintOptionHelp(std::cout, kOptions);
 }
@@ -114,7 +118,7 @@ std::optional<int> ReadSegments(const ParsedOptions& options, int& segments) {
       return std::nullopt;
     }
   }
-  return kReport.BadInput("--segments", "expected one of 2, 4, 6, ..., 22");
+  return kReport.BadInput("--segments", kMsgExpectedSegments);
 }
 
 // Fills the form from the options, its module width fitted to the output. Returns the exit
@@ -124,25 +128,26 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
   form.ApplyDefaults();
   form.code = options.value("code").value_or("");
   if (form.code.size() > static_cast<size_t>(panels::kMaxCodeLength))
-    return kReport.BadInput("--code",
-                            "at most 70 characters (the panel's code field holds no more)");
+    return kReport.BadInput("--code", kMsgCodeTooManyCharacters);
   form.compositeText = options.value("cc").value_or("");
   if (form.compositeText.size() > kCompositeTextCharacters)
-    return kReport.BadInput("--cc", "at most 100 characters (the panel's 2D field holds no more)");
+    return kReport.BadInput("--cc", kMsgCompositeTooManyCharacters);
   if (const auto refused = ReadSegments(options, form.segmentsPerRow))
     return refused;
 
   const std::string text = options.value("text").value_or("frame");
   if (text != "frame" && text != "none")
-    return kReport.BadInput("--text", "expected frame or none");
+    return kReport.BadInput("--text", kMsgExpectedFrameOrNone);
   form.showText = text == "frame";
   form.showCompositeText = options.has("cc-text");
 
   for (const LengthOption& length : kLengthOptions) {
     std::optional<std::string> value = options.value(length.option);
+    if (value)
+      value = LengthFieldText(*value);
     if (value && value->size() > panels::kLengthFieldCharacters)
-      return kReport.BadInput("--" + std::string(length.option),
-                              "at most 7 characters (as the panel)");
+      return kReport.BadInput("--" + std::string(length.option), kMsgFieldCharacters,
+                              {std::to_string(panels::kLengthFieldCharacters)});
     const bool isModuleWidth = length.focus == panels::ExpandedField::kModuleWidth;
     if (isModuleWidth) {
       const std::string& current = form.lengths.moduleWidth;
@@ -163,17 +168,37 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
   return std::nullopt;
 }
 
+// The lengths the form accepts against the minimums it shows; the 2D part's lengths only with 2D
+// data.
+std::optional<int> CheckAgainstMinimums(const panels::ExpandedForm& form, bool strict) {
+  panels::ExpandedForm validated = form;
+  panels::ExpandedRequest accepted;
+  if (validated.Validate(accepted))
+    return std::nullopt;  // refused with the form's message when it is run
+  const panels::DataBarLengths& value = accepted.lengths;
+  const panels::DataBarLengthTexts& minimum = form.minimums;
+  const bool composite = !form.compositeText.empty();
+  const LengthAgainstMinimum lengths[] = {
+      {"--module-width", value.moduleWidth, minimum.moduleWidth},
+      {"--height", value.height, minimum.height},
+      {"--separator-height", value.separatorHeight, composite ? minimum.separatorHeight : ""},
+      {"--cc-row-height", value.compositeRowHeight, composite ? minimum.compositeRowHeight : ""},
+      {"--stacked-separator-height", value.stackedSeparatorHeight, minimum.stackedSeparatorHeight},
+  };
+  return CheckMinimums(kReport, lengths, strict);
+}
+
 int Dump(panels::ExpandedForm& form) {
   panels::ExpandedRequest accepted;
   if (const auto failure = form.Validate(accepted))
-    return kReport.BadInput(OptionOf(failure->focus), failure->message, failure->english);
+    return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
   PrintGs1Warnings(kReport, form.Gs1Warnings());
   return DumpModuleRows(
       kReport,
       [&](databar::CGS1DataBarSymbol& symbol) { return form.Encode(symbol, accepted, {}); },
       [&](int32_t result) -> std::optional<int> {
         if (const auto failure = form.EncodedFailure(accepted, result))
-          return kReport.BadInput(OptionOf(failure->focus), failure->message, failure->english);
+          return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
         return std::nullopt;
       });
 }
@@ -199,21 +224,23 @@ int Create(panels::ExpandedForm& form, OutputChoice& output) {
 
 int RunExpanded(std::span<const std::string_view> arguments) {
   const ParseResult parsed = ParseOptions(arguments, kOptions);
-  if (!parsed.error.empty())
-    return kReport.BadInput("", parsed.error + " (see barquill expanded --help)");
+  if (parsed.error)
+    return kReport.Unusable(*parsed.error);
   const ParsedOptions& options = parsed.options;
   if (options.has("help")) {
     PrintHelp();
     return kExitOk;
   }
   if (!options.has("code"))
-    return kReport.BadInput("--code", "is required");
+    return kReport.BadInput("--code", kMsgRequired);
   OutputChoice output = ReadOutputOptions(options);
-  if (!output.error.empty())
-    return kReport.BadInput(output.option, output.error);
+  if (output.error)
+    return kReport.BadInput(output.option, *output.error);
 
   panels::ExpandedForm form;
   if (const auto refused = FillForm(options, output, form))
+    return *refused;
+  if (const auto refused = CheckAgainstMinimums(form, options.has("strict")))
     return *refused;
   return output.dump ? Dump(form) : Create(form, output);
 }

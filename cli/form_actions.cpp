@@ -12,7 +12,7 @@ int DumpModuleRows(const CommandReport& report,
                    const std::function<std::optional<int>(int32_t result)>& refusal) {
   HostSession session;
   if (session.status() != host::kNoError)
-    return report.Failed("the host's suites could not be acquired");
+    return report.Failed(kMsgSuitesUnavailable);
   std::vector<std::string> rows;
   int32_t result = 0;
   {
@@ -21,7 +21,7 @@ int DumpModuleRows(const CommandReport& report,
     rows = databar::ModuleRows(symbol);
   }
   if (const std::string problem = session.Close(); !problem.empty())
-    return report.Failed("internal error: " + problem);
+    return report.Failed(kMsgInternalError, {problem});
   if (const std::optional<int> refused = refusal(result))
     return *refused;
   if (result != 0)
@@ -33,7 +33,7 @@ int DumpModuleRows(const CommandReport& report,
 
 void PrintGs1Warnings(const CommandReport& report, const std::vector<gs1::UserMessage>& warnings) {
   for (const gs1::UserMessage& warning : warnings)
-    report.Warning(warning.japanese, warning.english);
+    report.Warn({warning.japanese, warning.english});
 }
 
 std::optional<int> DataBarRefusal(const CommandReport& report, const panels::DataBarResult& result,
@@ -43,7 +43,7 @@ std::optional<int> DataBarRefusal(const CommandReport& report, const panels::Dat
       return std::nullopt;
     case panels::DataBarOutcome::kFieldRejected:
     case panels::DataBarOutcome::kNotEncodable:
-      return report.BadInput(focusedOption, result.message, result.english);
+      return report.Refused(focusedOption, result.message, result.english);
     case panels::DataBarOutcome::kNoDocument:
     case panels::DataBarOutcome::kHostFailure:
       break;

@@ -34,18 +34,17 @@ int CreateAndWrite(const CommandReport& report, const OutputChoice& output,
                    const std::function<std::optional<int>(const Result&)>& refusal) {
   HostSession session;
   if (session.status() != host::kNoError)
-    return report.Failed("the host's suites could not be acquired");
+    return report.Failed(kMsgSuitesUnavailable);
   Result result;
   const host::ErrorCode contextError = session.InAppContext([&] { result = create(); });
   if (const std::string problem = session.Close(); !problem.empty())
-    return report.Failed("internal error: " + problem);
+    return report.Failed(kMsgInternalError, {problem});
   if (const std::optional<int> refused = refusal(result))
     return *refused;
   if (contextError != host::kNoError)
     return report.HostFailed(contextError);
-  if (const std::string problem = WriteDocument(session.document(), output); !problem.empty()) {
-    return report.Failed(output.path + ": " + problem);
-  }
+  if (const std::string problem = WriteDocument(session.document(), output); !problem.empty())
+    return report.Failed(kMsgCannotWrite, {output.path, problem});
   return kExitOk;
 }
 

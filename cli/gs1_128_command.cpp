@@ -31,11 +31,11 @@ constexpr OptionDefinition kSymbolOptions[] = {
      "the Code 128 code set of the lot number: A (digits, upper case, marks), B (also lower "
      "case), C (an even number of digits), or auto: the code sets that make the symbol "
      "shortest, changing inside the lot where that saves width (default auto)"},
-    {"height", "", "MM", "bar height, 1 to 200 (default 17.000)"},
+    {"height", "", "MM", "bar height, 1 to 200 (default 17.000); lengths may end in mm"},
     {"narrow-width", "", "MM",
      "narrow (module) width, 0.1 to 9.999; the panel's list offers 0.169 0.191 0.220 0.250 "
      "0.252 0.254 (default 0.220)"},
-    {"bar-width-reduction", "", "MM",
+    {"bar-width-reduction", "", "MM", "--bar-width-reduction 0.02",
      "every bar drawn this much narrower, half at each edge, and the spaces as much wider, for "
      "printing that spreads ink; 0 up to below the narrow width (default 0)"},
 };
@@ -100,16 +100,19 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
   else if (codeSet == "A" || codeSet == "B" || codeSet == "C")
     form.lotCodeSet = codeSet[0] - 'A';
   else
-    return kReport.BadInput("--lot-code-set", "expected A, B, C or auto");
+    return kReport.BadInput("--lot-code-set", kMsgExpectedCodeSet);
 
-  if (const auto height = options.value("height")) {
+  const std::string fieldCharacters = std::to_string(kNumberFieldCharacters);
+  if (auto height = options.value("height")) {
+    height = LengthFieldText(*height);
     if (height->size() > kNumberFieldCharacters)
-      return kReport.BadInput("--height", "at most 5 characters (as the panel)");
+      return kReport.BadInput("--height", kMsgFieldCharacters, {fieldCharacters});
     form.height = *height;
   }
-  if (const auto width = options.value("narrow-width")) {
+  if (auto width = options.value("narrow-width")) {
+    width = LengthFieldText(*width);
     if (width->size() > kNumberFieldCharacters)
-      return kReport.BadInput("--narrow-width", "at most 5 characters (as the panel)");
+      return kReport.BadInput("--narrow-width", kMsgFieldCharacters, {fieldCharacters});
     // A value of the list selects its entry; any other is typed into the list's edit part.
     form.narrowWidthEntry = -1;
     for (int entry = 0; entry < panels::kNarrowWidthEntryCount; ++entry) {
@@ -118,9 +121,10 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
     }
     form.narrowWidthText = *width;
   }
-  if (const auto reduction = options.value("bar-width-reduction")) {
+  if (auto reduction = options.value("bar-width-reduction")) {
+    reduction = LengthFieldText(*reduction);
     if (reduction->size() > kNumberFieldCharacters)
-      return kReport.BadInput("--bar-width-reduction", "at most 5 characters (as the panel)");
+      return kReport.BadInput("--bar-width-reduction", kMsgFieldCharacters, {fieldCharacters});
     form.barWidthReduction = *reduction;
   }
   const std::string& chosen = form.narrowWidthEntry >= 0
@@ -150,10 +154,10 @@ class ModuleLine : public gs1_128::SymbolCharacterSink {
 int Dump(panels::Medical128Form& form) {
   panels::Medical128Request request;
   if (const auto failure = form.Validate(request))
-    return kReport.BadInput(OptionOf(failure->focus), failure->message, failure->english);
+    return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
   gs1_128::CMedical128Symbol symbol;
   if (!request.SetUp(symbol))
-    return kReport.Failed("the data cannot be encoded");
+    return kReport.Failed(kMsgNotEncodable);
   ModuleLine line;
   symbol.EncodeSymbol(line);
   const std::string quietZone(kDumpQuietZoneModules, '0');
@@ -168,9 +172,9 @@ std::optional<int> Refusal(const panels::Medical128Form& form,
     case panels::Medical128Outcome::kCreated:
       return std::nullopt;
     case panels::Medical128Outcome::kFieldRejected:
-      return kReport.BadInput(OptionOf(form.focus), result.message, result.english);
+      return kReport.Refused(OptionOf(form.focus), result.message, result.english);
     case panels::Medical128Outcome::kNotEncodable:
-      return kReport.Failed("the data cannot be encoded");
+      return kReport.Failed(kMsgNotEncodable);
     case panels::Medical128Outcome::kNoDocument:
     case panels::Medical128Outcome::kHostFailure:
       break;
@@ -196,18 +200,18 @@ int Create(panels::Medical128Form& form, OutputChoice& output) {
 
 int RunGs1128(std::span<const std::string_view> arguments) {
   const ParseResult parsed = ParseOptions(arguments, kOptions);
-  if (!parsed.error.empty())
-    return kReport.BadInput("", parsed.error + " (see barquill gs1-128 --help)");
+  if (parsed.error)
+    return kReport.Unusable(*parsed.error);
   const ParsedOptions& options = parsed.options;
   if (options.has("help")) {
     PrintHelp();
     return kExitOk;
   }
   if (!options.has("gtin"))
-    return kReport.BadInput("--gtin", "is required");
+    return kReport.BadInput("--gtin", kMsgRequired);
   OutputChoice output = ReadOutputOptions(options);
-  if (!output.error.empty())
-    return kReport.BadInput(output.option, output.error);
+  if (output.error)
+    return kReport.BadInput(output.option, *output.error);
 
   panels::Medical128Form form;
   if (const auto refused = FillForm(options, output, form))

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/command_messages.h"
+
 namespace cli {
 
 namespace {
@@ -39,18 +41,18 @@ ParseResult ParseOptions(std::span<const std::string_view> arguments,
     }
     const OptionDefinition* definition = FindOption(argument, definitions);
     if (definition == nullptr) {
-      result.error = argument.starts_with("-") ? "unknown option " + std::string(argument)
-                                               : "unexpected argument " + std::string(argument);
+      result.error = panels::BothLanguages(
+          argument.starts_with("-") ? kMsgUnknownOption : kMsgUnexpectedArgument, {argument});
       return result;
     }
     const std::string name = "--" + std::string(definition->name);
     if (result.options.has(definition->name)) {
-      result.error = name + " is given more than once";
+      result.error = panels::BothLanguages(kMsgGivenTwice, {name});
       return result;
     }
     if (!definition->takesValue()) {
       if (inlineValue) {
-        result.error = name + " takes no value";
+        result.error = panels::BothLanguages(kMsgTakesNoValue, {name});
         return result;
       }
       result.options.set(definition->name, "");
@@ -60,7 +62,7 @@ ParseResult ParseOptions(std::span<const std::string_view> arguments,
       // An option where the value should be means the value was left out.
       if (i + 1 == arguments.size() || arguments[i + 1].starts_with("--") ||
           FindOption(arguments[i + 1], definitions) != nullptr) {
-        result.error = name + " needs a value (" + std::string(definition->valueName) + ")";
+        result.error = panels::BothLanguages(kMsgNeedsValue, {name, definition->valueName});
         return result;
       }
       inlineValue = arguments[++i];
@@ -99,17 +101,31 @@ TextOptionsReading ReadTextOptions(const ParsedOptions& options) {
   } else if (mode == "none") {
     flags.showText = 0;
   } else if (mode != "ocr-b") {
-    return {flags, "--text", "expected ocr-b, frame or none"};
+    return {flags, "--text", panels::BothLanguages(kMsgExpectedTextMode, {})};
   }
   const bool fit = options.has("fit-text");
   const bool noFit = options.has("no-fit-text");
   if (fit && noFit)
-    return {flags, "--fit-text", "contradicts --no-fit-text"};
+    return {flags, "--fit-text", panels::BothLanguages(kMsgContradicts, {"--no-fit-text"})};
   if ((fit || noFit) && mode != "ocr-b")
-    return {flags, fit ? "--fit-text" : "--no-fit-text", "applies only to --text ocr-b"};
+    return {flags, fit ? "--fit-text" : "--no-fit-text",
+            panels::BothLanguages(kMsgOnlyWithOcrB, {})};
   flags.fitText = noFit ? 0 : 1;
   flags.showCompositeText = options.has("cc-text") ? 1 : 0;
   return reading;
+}
+
+std::string LengthFieldText(std::string_view value) {
+  std::string_view number = value;
+  if (number.ends_with("mm"))
+    number.remove_suffix(2);
+  std::string_view magnitude = number;
+  if (!magnitude.empty() && (magnitude.front() == '+' || magnitude.front() == '-'))
+    magnitude.remove_prefix(1);
+  const bool plain = magnitude.find_first_of("0123456789") != std::string_view::npos &&
+                     magnitude.find_first_not_of(".0123456789") == std::string_view::npos &&
+                     magnitude.find('.') == magnitude.rfind('.');
+  return plain ? std::string(number) : std::string();
 }
 
 }  // namespace cli

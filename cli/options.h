@@ -13,6 +13,8 @@
 #include <string_view>
 #include <utility>
 
+#include "panels/messages.h"
+
 namespace cli {
 
 struct OptionDefinition {
@@ -38,7 +40,7 @@ class ParsedOptions {
 
 struct ParseResult {
   ParsedOptions options;
-  std::string error;  // empty on success
+  std::optional<panels::MessageLines> error;  // why the arguments cannot be read
 };
 
 ParseResult ParseOptions(std::span<const std::string_view> arguments,
@@ -84,10 +86,16 @@ struct TextFlags {
 
 struct TextOptionsReading {
   TextFlags flags;
-  std::string option;  // the option refused, with its dashes, or empty
-  std::string error;   // why, or empty
+  std::string option;                         // the option refused, with its dashes, or empty
+  std::optional<panels::MessageLines> error;  // why
 };
 
 TextOptionsReading ReadTextOptions(const ParsedOptions& options);
+
+// The text a length option gives its form field: the number, in millimetres, without the "mm"
+// it may carry. A value with any other unit or trailing text ("0.33in", "20cm", "1.5x") gives
+// an empty text, which the form refuses with the option's own message; the panels keep their
+// rule of reading the number at the start of a field.
+std::string LengthFieldText(std::string_view value);
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "cli/command_messages.h"
 #include "panels/length_field.h"
 
 namespace cli {
@@ -23,7 +24,7 @@ std::string PixelWidthText(int pixels, int dpi) {
 
 std::string ModuleWidthForOutput(const std::string& text, OutputChoice& output,
                                  const CommandReport& report, std::string_view option) {
-  if (output.dump || !IsPngOutput(output.path))
+  if (!output.IsPng())
     return text;
   // A width the form refuses stays as it is, for the form's own message.
   const std::optional<double> given =
@@ -40,13 +41,13 @@ std::string ModuleWidthForOutput(const std::string& text, OutputChoice& output,
   output.modulePixels = pixels;
   const double change = *panels::ReadDecimal(rounded) / *given - 1;
   if (std::abs(change) > kNoteworthyChange) {
-    char note[200];
-    std::snprintf(note, sizeof note,
-                  "%s %s mm is %.2f pixels at %d dpi; the PNG file is made with %d pixels, %s mm "
-                  "(%+.1f %%)",
-                  std::string(option).c_str(), text.c_str(), exact, output.dpi, pixels,
-                  rounded.c_str(), 100 * change);
-    report.Note(note);
+    char exactText[32];
+    std::snprintf(exactText, sizeof exactText, "%.2f", exact);
+    char changeText[32];
+    std::snprintf(changeText, sizeof changeText, "%+.1f", 100 * change);
+    report.Note(
+        panels::BothLanguages(kMsgPixelWidth, {option, text, exactText, std::to_string(output.dpi),
+                                               std::to_string(pixels), rounded, changeText}));
   }
   return rounded;
 }

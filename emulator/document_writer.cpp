@@ -26,7 +26,7 @@ std::string LowerExtension(const std::string& path) {
 
 WriteResult WriteDocument(const Document& document, const std::string& path,
                           const WriteOptions& options) {
-  const std::string extension = LowerExtension(path);
+  const std::string extension = options.format.empty() ? LowerExtension(path) : options.format;
   if (extension == ".svg")
     return WriteSvg(document, path, options);
   if (extension == ".pdf")

@@ -18,6 +18,9 @@ struct WriteOptions {
   // whole pixels, which a length field holds only to a thousandth of a millimetre, is drawn with
   // its module exactly those pixels wide; the file still states dpi.
   double pixelsPerPoint = 0;
+  // The format as an extension (".svg", ".pdf", ".eps" or ".png") where the path names none,
+  // as "-" (standard output) does; empty: the path's extension decides.
+  std::string format;
 };
 
 struct WriteResult {
@@ -25,7 +28,8 @@ struct WriteResult {
   bool ok() const { return error.empty(); }
 };
 
-// The format follows the file's extension, in any case: .svg, .pdf, .eps or .png.
+// The format follows the file's extension, in any case: .svg, .pdf, .eps or .png. The file is
+// written whole or not at all (whole_file.h); the path "-" is standard output.
 WriteResult WriteDocument(const Document& document, const std::string& path,
                           const WriteOptions& options = {});
 

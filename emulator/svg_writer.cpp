@@ -11,6 +11,7 @@
 
 #include "emulator/document_painting.h"
 #include "emulator/svg_number.h"
+#include "emulator/whole_file.h"
 #include "host/utf.h"
 
 namespace emulator {
@@ -478,15 +479,7 @@ WriteResult WriteSvgFile(const std::string& path, const ViewBox& box, Paint pain
   file += buffers.body;
   file += "</svg>\n";
 
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (out == nullptr)
-    return {"cannot open " + path + " for writing"};
-  // The text goes out in one write: the stream needs no buffer of its own.
-  std::setvbuf(out, nullptr, _IONBF, 0);
-  const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-  if (std::fclose(out) != 0 || !written)
-    return {"cannot write " + path};
-  return {};
+  return WriteWholeFile(path, file);
 }
 
 }  // namespace

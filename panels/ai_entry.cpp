@@ -7,8 +7,8 @@
 #include "databar/check_digit.h"
 #include "panels/character_rules.h"
 #include "panels/element_string.h"
-#include "panels/expanded_messages.h"
 #include "panels/gs1_message.h"
+#include "panels/messages.h"
 
 namespace panels {
 namespace {
@@ -32,14 +32,14 @@ AcceptAiEntryResult AcceptFailure(std::string message, int row, AiEntryControl f
 const char* FixedRowFault(int row, std::string_view data) {
   switch (row) {
     case kItemRow:
-      return data.size() == 13 && IsDigits(data) ? nullptr : kMsgItemCode;
+      return data.size() == 13 && IsDigits(data) ? nullptr : kMsgProductCode.japanese;
     case kExpiryRow:
-      return data.empty() || (data.size() == 6 && IsDigits(data)) ? nullptr : kMsgExpiryDate;
+      return data.empty() || (data.size() == 6 && IsDigits(data)) ? nullptr : kMsgExpiry.japanese;
     case kQuantityRow:
       return data.empty() || (data.size() <= 8 && IsDigits(data) &&
                               data.find_first_not_of('0') != std::string_view::npos)
                  ? nullptr
-                 : kMsgQuantity;
+                 : kMsgQuantity.japanese;
     default:
       return nullptr;
   }
@@ -79,7 +79,7 @@ OpenAiEntryResult OpenAiEntry(std::string_view code) {
   for (int i = 0; i < parsed.fieldCount; ++i) {
     const int order = i + 1;
     if (order > kAiEntryRowCount) {
-      return OpenFailure(kMsgTooManyAis);
+      return OpenFailure(kMsgTooManyAis.japanese);
     }
     const std::string_view line = parsed.FieldString(i);  // "(AI)data"
     const size_t close = line.find(')');
@@ -88,7 +88,7 @@ OpenAiEntryResult OpenAiEntry(std::string_view code) {
     int row = FixedRowOf(ai);
     if (row < 0) {
       if (nextFreeRow == kAiEntryRowCount) {
-        return OpenFailure(kMsgTooManyOtherAis);
+        return OpenFailure(kMsgTooManyOtherAis.japanese);
       }
       row = nextFreeRow++;
       result.rows[row].ai = ai;
@@ -112,7 +112,7 @@ AcceptAiEntryResult AcceptAiEntry(const AiEntryRows& rows) {
       return AcceptFailure(fault, r, AiEntryControl::kData);
     }
     if (!slots[row.order].empty()) {
-      return AcceptFailure(kMsgDuplicateOrder, r, AiEntryControl::kOrder);
+      return AcceptFailure(kMsgDuplicateOrder.japanese, r, AiEntryControl::kOrder);
     }
     const bool fixed = r < kFixedAiRowCount;
     const std::string ai(fixed ? kFixedRowAis[r] : row.ai);
@@ -121,8 +121,8 @@ AcceptAiEntryResult AcceptAiEntry(const AiEntryRows& rows) {
             ? row.data + static_cast<char>('0' + databar::ComputeCheckDigit(row.data.c_str()))
             : row.data;
     if (!ValidCodeText(data, CodeView::kAiEntry)) {
-      return AcceptFailure(ai.empty() ? kMsgInvalidData : WithAi(kMsgInvalidRowData, ai), r,
-                           AiEntryControl::kData);
+      return AcceptFailure(ai.empty() ? kMsgInvalidData.japanese : WithAi(kMsgInvalidRowData, ai),
+                           r, AiEntryControl::kData);
     }
     if (const ElementCheck check = CheckElement(ai, data); check.fault != ElementFault::kNone) {
       const bool blameAi = check.fault == ElementFault::kAi && !fixed;
@@ -142,7 +142,7 @@ AcceptAiEntryResult AcceptAiEntry(const AiEntryRows& rows) {
     code += slot;
   }
   if (static_cast<int>(code.size()) > kMaxCodeLength) {
-    return AcceptFailure(kMsgTooMuchData, -1, AiEntryControl::kNone);
+    return AcceptFailure(kMsgTooMuchData.japanese, -1, AiEntryControl::kNone);
   }
   return {true, {}, -1, AiEntryControl::kNone, std::move(code)};
 }

@@ -9,10 +9,10 @@
 #include "databar/composite_attachment.h"
 #include "databar/encode_error.h"
 #include "panels/character_rules.h"
-#include "panels/databar_messages.h"
 #include "panels/form_host.h"
 #include "panels/gs1_message.h"
 #include "panels/length_field.h"
+#include "panels/messages.h"
 
 namespace panels {
 
@@ -58,7 +58,7 @@ std::string CompositeTooLongMessage(int32_t type) {
   const int columns = databar::CompositeColumns(type);
   const composite::CompositeSizeTable& table = *composite::SizeTableFor(columns);
   const composite::CompositeSize& largest = table.sizes[table.count - 1];
-  return FormatMessage(kCompositeTooLongFormat, TypeLabel(type), columns, largest.bits,
+  return FormatMessage(kMsgCompositeTooLong.japanese, TypeLabel(type), columns, largest.bits,
                        largest.rows);
 }
 
@@ -73,17 +73,17 @@ struct LengthRule {
 
 constexpr LengthRule kLengthRules[] = {
     {&DataBarLengthTexts::moduleWidth, &DataBarLengths::moduleWidth, kThinLengthLimit,
-     kModuleWidthMessage, DataBarField::kModuleWidth},
-    {&DataBarLengthTexts::height, &DataBarLengths::height, kRowHeightLimit, kHeightMessage,
+     kMsgModuleWidth.japanese, DataBarField::kModuleWidth},
+    {&DataBarLengthTexts::height, &DataBarLengths::height, kRowHeightLimit, kMsgHeight.japanese,
      DataBarField::kHeight},
     {&DataBarLengthTexts::separatorHeight, &DataBarLengths::separatorHeight, kThinLengthLimit,
-     kSeparatorHeightMessage, DataBarField::kSeparatorHeight},
+     kMsgSeparatorHeight.japanese, DataBarField::kSeparatorHeight},
     {&DataBarLengthTexts::compositeRowHeight, &DataBarLengths::compositeRowHeight, kThinLengthLimit,
-     kCompositeRowHeightMessage, DataBarField::kCompositeRowHeight},
+     kMsgCompositeRowHeight.japanese, DataBarField::kCompositeRowHeight},
     {&DataBarLengthTexts::stackedSeparatorHeight, &DataBarLengths::stackedSeparatorHeight,
-     kThinLengthLimit, kStackedSeparatorHeightMessage, DataBarField::kStackedSeparatorHeight},
+     kThinLengthLimit, kMsgStackedSeparatorHeight.japanese, DataBarField::kStackedSeparatorHeight},
     {&DataBarLengthTexts::secondRowHeight, &DataBarLengths::secondRowHeight, kRowHeightLimit,
-     kSecondRowHeightMessage, DataBarField::kSecondRowHeight},
+     kMsgSecondRowHeight.japanese, DataBarField::kSecondRowHeight},
 };
 
 }  // namespace
@@ -91,11 +91,11 @@ constexpr LengthRule kLengthRules[] = {
 const char* DataBarForm::MessageFor(DataBarField field) const {
   switch (field) {
     case DataBarField::kItemNumber:
-      return type == databar::kLimited ? kLimitedItemNumberMessage : kItemNumberMessage;
+      return type == databar::kLimited ? kMsgLimitedItemNumber.japanese : kMsgItemNumber.japanese;
     case DataBarField::kCompositeText:
-      return kCompositeTextMessage;
+      return kMsgCompositeText.japanese;
     case DataBarField::kBarWidthReduction:
-      return kBarWidthReductionMessage;
+      return kMsgBarWidthReduction.japanese;
     default:
       for (const LengthRule& rule : kLengthRules) {
         if (rule.focus == field)
@@ -190,7 +190,7 @@ std::optional<DataBarFailure> DataBarForm::Validate(DataBarLengths& accepted) {
   }
   if (!AcceptBarWidthReduction(lengths.barWidthReduction, accepted.moduleWidth,
                                accepted.barWidthReduction)) {
-    return DataBarFailure{kBarWidthReductionMessage, DataBarField::kBarWidthReduction};
+    return DataBarFailure{kMsgBarWidthReduction.japanese, DataBarField::kBarWidthReduction};
   }
   return std::nullopt;
 }
@@ -236,10 +236,10 @@ int32_t DataBarForm::Encode(databar::CGS1DataBarSymbol& symbol, const DataBarLen
 
 DataBarFailure DataBarForm::EncodeFailure(int32_t error) const {
   if (compositeText.empty())
-    return {kItemNumberNotEncodableMessage, DataBarField::kItemNumber};
+    return {kMsgCodeNotEncodable.japanese, DataBarField::kItemNumber};
   if (error == databar::kDataTooLong || error == databar::kInternalOverflow)
     return {CompositeTooLongMessage(type), DataBarField::kCompositeText};
-  return {kCompositeNotEncodableMessage, DataBarField::kCompositeText};
+  return {kMsgCompositeNotEncodable.japanese, DataBarField::kCompositeText};
 }
 
 host::ErrorCode DataBarForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const {
@@ -263,7 +263,7 @@ std::optional<DataBarFailure> DataBarForm::EncodedFailure(int32_t result) const 
   if (databar::IsEncodeErrorCode(result))
     return EncodeFailure(result);
   if (result == 0 && CompositeHoldsNoData(compositeText))
-    return DataBarFailure{kCompositeNoDataMessage, DataBarField::kCompositeText};
+    return DataBarFailure{kMsgCompositeNoData.japanese, DataBarField::kCompositeText};
   return std::nullopt;
 }
 

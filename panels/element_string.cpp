@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "panels/character_rules.h"
-#include "panels/expanded_messages.h"
+#include "panels/messages.h"
 
 namespace panels {
 namespace {
@@ -52,13 +52,13 @@ class CodeParser {
       return {};
     }
     if (text.front() != '(') {
-      return Failed(kMsgNoAi);
+      return Failed(kMsgNoAi.japanese);
     }
     for (size_t i = 0; i < text.size(); ++i) {
       char c = text[i];
       // The encoder text and the lines end at a NUL: one inside the text would cut its data off.
       if (c == '\0') {
-        return Failed(kMsgInvalidCodeData);
+        return Failed(kMsgInvalidCodeData.japanese);
       }
       if (c == '(') {
         if (!CloseGroup(true)) {
@@ -72,14 +72,14 @@ class CodeParser {
         // A parenthesis of the data must be escaped; a bare one after the AI is refused rather
         // than dropped.
         if (!readingAi_) {
-          return Failed(kMsgInvalidCodeData);
+          return Failed(kMsgInvalidCodeData.japanese);
         }
         readingAi_ = false;
         continue;
       }
       if (c == '\\') {
         if (i + 1 == text.size() || (text[i + 1] != '(' && text[i + 1] != ')')) {
-          return Failed(kMsgInvalidCodeData);
+          return Failed(kMsgInvalidCodeData.japanese);
         }
         c = text[++i];
       }
@@ -132,7 +132,7 @@ class CodeParser {
     if (parsed_.fieldCount == kFieldStringCount ||
         !AppendBounded(parsed_.encoderText, kMaxEncoderTextLength,
                        ai_ + data + (fnc1 ? "#" : ""))) {
-      Failed(kMsgTooMuchData);
+      Failed(kMsgTooMuchData.japanese);
       return false;
     }
     // Every AI of the table has at most 4 digits and its data at most 29 characters.
@@ -156,14 +156,14 @@ class CodeParser {
 
 ElementCheck CheckElement(std::string_view ai, std::string_view data) {
   if (ai.empty()) {
-    return Fail(ElementFault::kAi, kMsgEmptyAi);
+    return Fail(ElementFault::kAi, kMsgEmptyAi.japanese);
   }
   if (!IsDigits(ai)) {
     return Fail(ElementFault::kAi, WithAi(kMsgInvalidAi, ai));
   }
   const AiTableRow* row = FindAiRow(ai);
   if (row == nullptr) {
-    return Fail(ElementFault::kAi, kMsgUnknownAi);
+    return Fail(ElementFault::kAi, kMsgUnknownAi.japanese);
   }
   const int dataLength = static_cast<int>(data.size());
   if (dataLength > kMaxAiDataLength || !DataLengthFits(*row, dataLength) ||

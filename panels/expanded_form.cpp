@@ -7,11 +7,10 @@
 #include "composite/size_tables.h"
 #include "databar/encode_error.h"
 #include "panels/character_rules.h"
-#include "panels/databar_messages.h"
-#include "panels/expanded_messages.h"
 #include "panels/form_host.h"
 #include "panels/gs1_message.h"
 #include "panels/length_field.h"
+#include "panels/messages.h"
 
 namespace panels {
 
@@ -38,15 +37,15 @@ struct LengthRule {
 
 constexpr LengthRule kLengthRules[] = {
     {&DataBarLengthTexts::moduleWidth, &DataBarLengths::moduleWidth, kSmallestLength,
-     kThinLengthLimit, kModuleWidthMessage, ExpandedField::kModuleWidth},
+     kThinLengthLimit, kMsgModuleWidth.japanese, ExpandedField::kModuleWidth},
     {&DataBarLengthTexts::height, &DataBarLengths::height, kShortestRow, kTallestRow,
-     kMsgExpandedHeight, ExpandedField::kHeight},
+     kMsgHeightFrom1.japanese, ExpandedField::kHeight},
     {&DataBarLengthTexts::separatorHeight, &DataBarLengths::separatorHeight, kSmallestLength,
-     kThinLengthLimit, kSeparatorHeightMessage, ExpandedField::kSeparatorHeight},
+     kThinLengthLimit, kMsgSeparatorHeight.japanese, ExpandedField::kSeparatorHeight},
     {&DataBarLengthTexts::compositeRowHeight, &DataBarLengths::compositeRowHeight, kSmallestLength,
-     kThinLengthLimit, kCompositeRowHeightMessage, ExpandedField::kCompositeRowHeight},
+     kThinLengthLimit, kMsgCompositeRowHeight.japanese, ExpandedField::kCompositeRowHeight},
     {&DataBarLengthTexts::stackedSeparatorHeight, &DataBarLengths::stackedSeparatorHeight,
-     kSmallestLength, kThinLengthLimit, kStackedSeparatorHeightMessage,
+     kSmallestLength, kThinLengthLimit, kMsgStackedSeparatorHeight.japanese,
      ExpandedField::kStackedSeparatorHeight},
 };
 
@@ -54,7 +53,7 @@ constexpr LengthRule kLengthRules[] = {
 std::string CompositeTooLongMessage() {
   const composite::CompositeSizeTable& table = *composite::SizeTableFor(kCompositeColumns);
   const composite::CompositeSize& largest = table.sizes[table.count - 1];
-  return FormatMessage(kMsgExpandedCompositeTooLongFormat, kCompositeColumns, largest.bits,
+  return FormatMessage(kMsgExpandedCompositeTooLong.japanese, kCompositeColumns, largest.bits,
                        largest.rows);
 }
 
@@ -129,16 +128,16 @@ void ExpandedForm::ApplyDefaults() {
 std::optional<ExpandedFailure> ExpandedForm::Validate(ExpandedRequest& accepted) {
   accepted = ExpandedRequest{};
   if (code.size() > static_cast<size_t>(kMaxCodeLength))
-    return ExpandedFailure{kMsgTooMuchData, ExpandedField::kCode};
+    return ExpandedFailure{kMsgTooMuchData.japanese, ExpandedField::kCode};
   if (!ValidCodeText(code, CodeView::kMain))
-    return ExpandedFailure{kMsgCodeCharacters, ExpandedField::kCode};
+    return ExpandedFailure{kMsgCodeCharacters.japanese, ExpandedField::kCode};
   if (const ParseResult parsed = ParseCodeText(code, accepted.code); !parsed.ok)
     return ExpandedFailure{parsed.message, ExpandedField::kCode};
   Gs1Message message = CodeElements(accepted.code);
   if (const std::optional<Gs1DataFault> fault = message.FirstFault())
     return Gs1Failure(*fault);
   if (!IsValidCompositeText(compositeText))
-    return ExpandedFailure{kMsgCompositeCharacters, ExpandedField::kCompositeText};
+    return ExpandedFailure{kMsgExpandedCompositeCharacters.japanese, ExpandedField::kCompositeText};
   if (HasCompositeData()) {
     std::optional<Gs1DataFault> fault = message.AddCompositeText(compositeText, kCompositeField);
     if (!fault)
@@ -154,10 +153,10 @@ std::optional<ExpandedFailure> ExpandedForm::Validate(ExpandedRequest& accepted)
   }
   if (!AcceptBarWidthReduction(lengths.barWidthReduction, accepted.lengths.moduleWidth,
                                accepted.lengths.barWidthReduction)) {
-    return ExpandedFailure{kBarWidthReductionMessage, ExpandedField::kBarWidthReduction};
+    return ExpandedFailure{kMsgBarWidthReduction.japanese, ExpandedField::kBarWidthReduction};
   }
   if (!compositeText.empty() && segmentsPerRow < kMinSegmentsWithComposite)
-    return ExpandedFailure{kMsgCompositeNeedsFourSegments, ExpandedField::kSegments};
+    return ExpandedFailure{kMsgCompositeNeedsFourSegments.japanese, ExpandedField::kSegments};
   return std::nullopt;
 }
 
@@ -177,14 +176,15 @@ ExpandedFailure ExpandedForm::EncodeFailure(const ExpandedRequest& accepted, int
   composite::ExpandedPairs pairs{};
   if (composite::FormExpandedCharacters(accepted.code.encoderText, segmentsPerRow,
                                         !compositeText.empty(), pairs) == 0) {
-    return {databar::EncodeError == databar::kDataTooLong ? kMsgCodeTooLong : kMsgCodeNotEncodable,
+    return {databar::EncodeError == databar::kDataTooLong ? kMsgCodeTooLong.japanese
+                                                          : kMsgCodeNotEncodable.japanese,
             ExpandedField::kCode};
   }
   if (compositeText.empty())
-    return {kMsgCodeNotEncodable, ExpandedField::kCode};
+    return {kMsgCodeNotEncodable.japanese, ExpandedField::kCode};
   if (error == databar::kDataTooLong || error == databar::kInternalOverflow)
     return {CompositeTooLongMessage(), ExpandedField::kCompositeText};
-  return {kMsgCompositeNotEncodable, ExpandedField::kCompositeText};
+  return {kMsgExpandedCompositeNotEncodable.japanese, ExpandedField::kCompositeText};
 }
 
 host::ErrorCode ExpandedForm::Draw(databar::CGS1DataBarSymbol& symbol,
@@ -206,7 +206,7 @@ std::optional<ExpandedFailure> ExpandedForm::EncodedFailure(const ExpandedReques
   if (databar::IsEncodeErrorCode(result))
     return EncodeFailure(accepted, result);
   if (result == 0 && CompositeHoldsNoData(compositeText))
-    return ExpandedFailure{kCompositeNoDataMessage, ExpandedField::kCompositeText};
+    return ExpandedFailure{kMsgCompositeNoData.japanese, ExpandedField::kCompositeText};
   return std::nullopt;
 }
 

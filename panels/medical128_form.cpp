@@ -14,33 +14,12 @@
 #include "panels/form_host.h"
 #include "panels/gs1_message.h"
 #include "panels/length_field.h"
+#include "panels/messages.h"
 #include "textengine/exception.h"
 
 namespace panels {
 
 namespace {
-
-constexpr char kProductCodeMessage[] = "【商品コード】は数字13桁で入力してください。";
-constexpr char kExpiryMessage[] = "【有効(使用)期限】は数字6桁で入力してください。";
-constexpr char kQuantityMessage[] = "【数量】は数字1～8桁でゼロ以外の値を入力してください。";
-constexpr char kLotCodeAMessage[] =
-    "【ロット(製造)番号】のCODE Aは数字「0～9」、英大文字「A～Z」、記号「 ! \" % & ' * ( ) + , - "
-    ". / : ; < = > ? _ 」を入力してください。";
-constexpr char kLotCodeBMessage[] =
-    "【ロット(製造)番号】のCODE Bは数字「0～9」、英字「A～Z」「a～z」、記号「 ! \" % & ' * ( ) + "
-    ", - . / : ; < = > ? _ 」を入力してください。";
-constexpr char kLotCodeAutoMessage[] =
-    "【ロット(製造)番号】は数字「0～9」、英字「A～Z」「a～z」、記号「 ! \" % & ' * ( ) + , - . / : "
-    "; < = > ? _ 」を入力してください。";
-constexpr char kLotCodeCMessage[] = "【ロット(製造)番号】は数字2～20桁を偶数桁で入力してください。";
-constexpr char kCapacityMessage[] =
-    "規定の入力文字数を超えました。数字を1、英字を2でカウントして48桁以下なるように調整してくださ"
-    "い。";
-constexpr char kHeightMessage[] = "【高さ】は 1～200 までの数値で入力してください。";
-constexpr char kNarrowWidthMessage[] = "【ナロー幅】は 0.1～9.999 までの数値で入力してください。";
-constexpr char kBarWidthReductionMessage[] =
-    "【バー幅補正】は 0 以上、【ナロー幅】未満の数値で入力してください。";
-constexpr char kNoDocumentMessage[] = "ドキュメントがありません。新規作成して下さい。";
 
 constexpr std::size_t kProductCodeLength = 13;
 constexpr std::size_t kExpiryLength = 6;
@@ -88,15 +67,15 @@ bool IsValidLot(std::string_view lot, int codeSet) {
 
 const char* LotMessage(int codeSet) {
   if (codeSet == gs1_128::kLotCodeB) {
-    return kLotCodeBMessage;
+    return kMsgLotCodeB.japanese;
   }
   if (codeSet == gs1_128::kLotCodeC) {
-    return kLotCodeCMessage;
+    return kMsgLotCodeC.japanese;
   }
   if (codeSet == gs1_128::kLotCodeAuto) {
-    return kLotCodeAutoMessage;
+    return kMsgLotCodeAuto.japanese;
   }
-  return kLotCodeAMessage;
+  return kMsgLotCodeA.japanese;
 }
 
 // A passing quantity as its decimal value without leading zeros; empty stays empty.
@@ -117,21 +96,21 @@ std::optional<std::string> NormalisedQuantity(std::string_view quantity) {
 // Rules 1 to 5 in order; the quantity is normalised on the way.
 std::optional<FieldFailure> CheckDataFields(const Medical128Form& form, std::string& quantity) {
   if (form.productCode.size() != kProductCodeLength || !IsDigits(form.productCode)) {
-    return FieldFailure{kProductCodeMessage, Medical128Control::kProductCode};
+    return FieldFailure{kMsgProductCode.japanese, Medical128Control::kProductCode};
   }
   if (!form.expiry.empty() && (form.expiry.size() != kExpiryLength || !IsDigits(form.expiry))) {
-    return FieldFailure{kExpiryMessage, Medical128Control::kExpiry};
+    return FieldFailure{kMsgExpiry.japanese, Medical128Control::kExpiry};
   }
   const std::optional<std::string> normalised = NormalisedQuantity(form.quantity);
   if (!normalised) {
-    return FieldFailure{kQuantityMessage, Medical128Control::kQuantity};
+    return FieldFailure{kMsgQuantity.japanese, Medical128Control::kQuantity};
   }
   quantity = *normalised;
   if (!IsValidLot(form.lot, form.lotCodeSet)) {
     return FieldFailure{LotMessage(form.lotCodeSet), Medical128Control::kLot};
   }
   if (!gs1_128::FitsCapacity(form.expiry, quantity, form.lot)) {
-    return FieldFailure{kCapacityMessage, Medical128Control::kLot};
+    return FieldFailure{kMsgCapacity.japanese, Medical128Control::kLot};
   }
   return std::nullopt;
 }
@@ -218,13 +197,14 @@ std::optional<Medical128Failure> Medical128Form::Validate(Medical128Request& req
     }
   }
   if (!failure && !ValidateHeight(request.barHeight)) {
-    failure = FieldFailure{kHeightMessage, Medical128Control::kHeight};
+    failure = FieldFailure{kMsgHeightFrom1.japanese, Medical128Control::kHeight};
   }
   if (!failure && !ValidateNarrowWidth(request.narrowWidth)) {
-    failure = FieldFailure{kNarrowWidthMessage, Medical128Control::kNarrowWidth};
+    failure = FieldFailure{kMsgNarrowWidth.japanese, Medical128Control::kNarrowWidth};
   }
   if (!failure && !ValidateBarWidthReduction(request.narrowWidth, request.barWidthReduction)) {
-    failure = FieldFailure{kBarWidthReductionMessage, Medical128Control::kBarWidthReduction};
+    failure =
+        FieldFailure{kMsgNarrowBarWidthReduction.japanese, Medical128Control::kBarWidthReduction};
   }
   if (failure) {
     return Medical128Failure{failure->message, failure->focus};
@@ -287,8 +267,9 @@ Medical128Result Medical128Form::CreateMedical128() {
 
   host::LayerHandle layer = nullptr;
   if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError) {
-    ShowMessageAlert(kNoDocumentMessage);
-    return {Medical128Outcome::kNoDocument, host::kNoError, kNoDocumentMessage, {}};
+    ShowMessageAlert(kMsgNoDocument.japanese);
+    return {Medical128Outcome::kNoDocument, host::kNoError, kMsgNoDocument.japanese,
+            kMsgNoDocument.english};
   }
   // Without the view's centre there is no place for the symbol.
   if (placement.error != host::kNoError) {

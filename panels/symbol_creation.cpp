@@ -4,7 +4,7 @@
 
 #include "host/suite_pointers.h"
 #include "panels/character_rules.h"
-#include "panels/databar_messages.h"
+#include "panels/messages.h"
 #include "textengine/exception.h"
 
 namespace panels {
@@ -42,7 +42,7 @@ std::optional<DataBarResult> FindSymbolContainer(const Placement& placement,
                                                  host::ArtHandle& firstArt) {
   host::LayerHandle layer = nullptr;
   if (host::sLayer->GetCurrentLayer(&layer) != host::kNoError)
-    return Refused(DataBarOutcome::kNoDocument, kNoDocumentMessage);
+    return Refused(DataBarOutcome::kNoDocument, kMsgNoDocument.japanese);
   if (placement.error != host::kNoError)
     return HostFailure(placement.error);
   if (const host::ErrorCode error = host::sArt->GetFirstArtOfLayer(layer, &firstArt))

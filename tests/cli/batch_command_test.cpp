@@ -62,14 +62,21 @@ TEST_F(BatchCommandTest, BadLinesAreReportedByNumberAndTheGoodOnesStillMade) {
   });
   const CommandRun run = Barquill("batch " + jobs + " -o " + Output("out"));
   EXPECT_EQ(run.status, 2);
+  // Each message in Japanese, then in English; the summary last.
   const std::vector<std::string> messages = Lines(run.err);
-  ASSERT_EQ(messages.size(), 5u) << run.err;
+  ASSERT_EQ(messages.size(), 12u) << run.err;
+  for (size_t i = 0; i < messages.size(); i += 2)
+    EXPECT_TRUE(HasBothLanguages(messages[i] + "\n" + messages[i + 1])) << messages[i];
   EXPECT_TRUE(messages[0].starts_with("barquill batch: line 4: databar: --code: ")) << run.err;
-  EXPECT_EQ(messages[1], "barquill batch: line 6: unknown command \"nosuch\"");
-  EXPECT_EQ(messages[2],
+  EXPECT_EQ(messages[2], "barquill batch: line 6: 「nosuch」は不明なコマンドです。");
+  EXPECT_EQ(messages[3], "barquill batch: line 6: unknown command \"nosuch\"");
+  EXPECT_EQ(messages[5],
             "barquill batch: line 7: writes " + Output("out") + "/named.svg, as line 2 does");
-  EXPECT_EQ(messages[3], "barquill batch: line 8: a batch line cannot run batch");
-  EXPECT_TRUE(messages[4].starts_with("barquill batch: line 9: databar: --type: ")) << run.err;
+  EXPECT_EQ(messages[7], "barquill batch: line 8: a batch line cannot run batch");
+  EXPECT_TRUE(messages[8].starts_with("barquill batch: line 9: databar: --type: ")) << run.err;
+  EXPECT_TRUE(messages[11].starts_with(
+      "barquill batch: files written: 2, jobs refused or failed: 5 (lines 4, 6, 7, 8, 9), time: "))
+      << run.err;
 
   // The good lines' files, named by the job or by the line, and nothing for the bad ones.
   EXPECT_TRUE(fs::exists(Output("out/named.svg")));
@@ -93,7 +100,7 @@ TEST_F(BatchCommandTest, ExitStatusSaysWhetherAndHowLinesFailed) {
       "unwritable.txt");
   const CommandRun run = Barquill("batch " + unwritable + " -o " + Output("b"));
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(Lines(run.err).size(), 2u) << run.err;
+  EXPECT_EQ(Lines(run.err).size(), 6u) << run.err;  // two messages and the summary
 
   EXPECT_EQ(Barquill("batch").status, 2);
   EXPECT_EQ(Barquill("batch " + good + " --jobs 0").status, 2);
@@ -121,7 +128,12 @@ TEST_F(BatchCommandTest, OutputIsTheSameWhateverTheNumberOfJobsAtOnce) {
   EXPECT_EQ(one.status, 2);
   EXPECT_EQ(many.status, one.status);
   EXPECT_EQ(many.out, one.out);  // the --dump rows, in line order
-  EXPECT_EQ(many.err, one.err);
+  // The same messages, and summaries that differ only in their time.
+  const auto timeless = [](const std::string& err) { return err.substr(0, err.find("時間: ")); };
+  EXPECT_EQ(timeless(many.err), timeless(one.err));
+  EXPECT_NE(one.err.find("files written: 48, jobs refused or failed: 1 (lines 55), time: "),
+            std::string::npos)
+      << one.err;
   EXPECT_EQ(Lines(one.out).size(), 6u);
 
   size_t files = 0;
@@ -168,6 +180,42 @@ TEST_F(BatchCommandTest, SheetHoldsEverySymbolOnA4Pages) {
   EXPECT_TRUE(fs::exists(Output("long-1.svg")));
   EXPECT_TRUE(fs::exists(Output("long-2.svg")));
   EXPECT_FALSE(fs::exists(Output("long.svg")));
+}
+
+// A job file from elsewhere cannot write outside the output directory: absolute paths and paths
+// with ".." are refused by line number, the other jobs are still made, nothing lands outside.
+// A byte order mark at the start (as Windows editors save UTF-8) is skipped.
+TEST_F(BatchCommandTest, OutputsStayInsideTheDirectoryAndAByteOrderMarkIsSkipped) {
+  const std::string outside = Output("outside.svg");
+  const std::string jobs = BatchFile({
+      {"\xEF\xBB\xBF"
+       "databar",
+       "--code", "2001234567890", "-o", "first.svg"},
+      {"databar", "--code", "2001234567890", "-o", "../outside.svg"},
+      {"databar", "--code", "2001234567890", "-o", outside},
+      {"databar", "--code", "2001234567890", "--output=sub/../../outside.svg"},
+      {"databar", "--code", "2001234567890", "-o", "-"},
+      {"databar", "--code", "2001234567890", "-o", "sub/inner.svg"},
+  });
+  fs::create_directories(Output("out/sub"));
+  const CommandRun run = Barquill("batch " + jobs + " -o " + Output("out"));
+  EXPECT_EQ(run.status, 2);
+  const std::vector<std::string> messages = Lines(run.err);
+  ASSERT_EQ(messages.size(), 10u) << run.err;
+  EXPECT_EQ(messages[1],
+            "barquill batch: line 2: the output ../outside.svg leaves the output "
+            "directory: name it by a relative path without ..");
+  EXPECT_EQ(messages[3], "barquill batch: line 3: the output " + outside +
+                             " leaves the output directory: name it by a relative path without ..");
+  EXPECT_TRUE(messages[5].starts_with("barquill batch: line 4: the output sub/../../outside.svg"));
+  EXPECT_EQ(messages[7],
+            "barquill batch: line 5: a batch job cannot write to standard output; name a file");
+  EXPECT_TRUE(messages[9].starts_with(
+      "barquill batch: files written: 2, jobs refused or failed: 4 (lines 2, 3, 4, 5), "));
+  EXPECT_TRUE(fs::exists(Output("out/first.svg")));
+  EXPECT_TRUE(fs::exists(Output("out/sub/inner.svg")));
+  EXPECT_FALSE(fs::exists(outside));
+  EXPECT_FALSE(fs::exists(Output("out/outside.svg")));
 }
 
 TEST_F(BatchCommandTest, ReadsTheJobsFromStandardInput) {

@@ -54,6 +54,23 @@ class CommandTest : public ::testing::Test {
   fs::path directory_;
 };
 
+// Whether the messages on standard error come in both languages: a Japanese text first (it may
+// run over several lines) and an English line last.
+inline bool HasBothLanguages(const std::string& err) {
+  const auto ascii = [](const std::string& line) {
+    for (const char c : line) {
+      if (static_cast<unsigned char>(c) >= 0x80)
+        return false;
+    }
+    return true;
+  };
+  std::istringstream stream(err);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(stream, line);)
+    lines.push_back(line);
+  return lines.size() >= 2 && !ascii(lines.front()) && ascii(lines.back());
+}
+
 inline std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream stream(text);

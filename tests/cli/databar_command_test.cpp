@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "panels/databar_messages.h"
+#include "panels/messages.h"
 #include "tests/cli/command_test.h"
 
 namespace {
@@ -59,30 +59,29 @@ TEST_F(DataBarCommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
     std::string expected;  // on standard error
   } refusals[] = {
       {"--type omnidirectional --code 200123456789",
-       std::string("--code: ") + panels::kItemNumberMessage},
+       std::string("--code: ") + panels::kMsgItemNumber.japanese},
       {"--type limited --code 2001234567890",
-       std::string("--code: ") + panels::kLimitedItemNumberMessage},
-      {"--type omnidirectional", std::string("--code: ") + panels::kItemNumberMessage},
+       std::string("--code: ") + panels::kMsgLimitedItemNumber.japanese},
+      {"--type omnidirectional", std::string("--code: ") + panels::kMsgItemNumber.japanese},
       {"--type stacked --code 2001234567890 --module-width 10",
-       std::string("--module-width: ") + panels::kModuleWidthMessage},
+       std::string("--module-width: ") + panels::kMsgModuleWidth.japanese},
       {"--type stacked --code 2001234567890 --module-width 0.35300001",
-       std::string("--module-width: ") + panels::kModuleWidthMessage},
+       std::string("--module-width: ") + panels::kMsgModuleWidth.japanese},
       {"--type truncated --code 2001234567890 --height 0",
-       std::string("--height: ") + panels::kHeightMessage},
+       std::string("--height: ") + panels::kMsgHeight.japanese},
       {"--type stacked --code 2001234567890 --separator-height x",
-       std::string("--separator-height: ") + panels::kSeparatorHeightMessage},
+       std::string("--separator-height: ") + panels::kMsgSeparatorHeight.japanese},
       {"--type stacked --code 2001234567890 --cc-row-height 11",
-       std::string("--cc-row-height: ") + panels::kCompositeRowHeightMessage},
+       std::string("--cc-row-height: ") + panels::kMsgCompositeRowHeight.japanese},
       {"--type stacked --code 2001234567890 --stacked-separator-height 0.01",
-       std::string("--stacked-separator-height: ") + panels::kStackedSeparatorHeightMessage},
+       std::string("--stacked-separator-height: ") + panels::kMsgStackedSeparatorHeight.japanese},
       {"--type stacked-omnidirectional --code 2001234567890 --second-row-height 201",
-       std::string("--second-row-height: ") + panels::kSecondRowHeightMessage},
+       std::string("--second-row-height: ") + panels::kMsgSecondRowHeight.japanese},
       {"--type omnidirectional --code 2001234567890 --second-row-height 20",
        "--second-row-height: applies only to"},
       {"--type limited --code 1501234567890 --module-width 0.2 --bar-width-reduction 0.2",
-       std::string("--bar-width-reduction: ") + panels::kBarWidthReductionMessage},
+       std::string("--bar-width-reduction: ") + panels::kMsgBarWidthReduction.japanese},
       {"--type diagonal --code 2001234567890", "--type: expected"},
-      {"--code 2001234567890", "--type: is required"},
       {"--type stacked --code 2001234567890 --colour red", "unknown option --colour"},
       {"--type stacked --code 2001234567890 --height", "--height needs a value"},
       {"--type stacked --code 2001234567890 --height --dump", "--height needs a value"},
@@ -90,9 +89,9 @@ TEST_F(DataBarCommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
       {"--type stacked --code 2001234567890 --dpi 0", "--dpi: expected"},
       {"--type stacked --code 2001234567890 extra", "unexpected argument extra"},
       {"--type stacked --code 2001234567890 --cc '(10)A|B'",
-       std::string("--cc: ") + panels::kCompositeTextMessage},
+       std::string("--cc: ") + panels::kMsgCompositeText.japanese},
       {"--type stacked --code 2001234567890 --cc '()$'",
-       std::string("--cc: ") + panels::kCompositeTextMessage},
+       std::string("--cc: ") + panels::kMsgCompositeText.japanese},
       {"--type stacked --code 2001234567890 --cc " + std::string(101, '1'),
        "--cc: at most 100 characters"},
       {"--type stacked --code 2001234567890 --text bold", "--text: expected ocr-b, frame or none"},
@@ -106,6 +105,7 @@ TEST_F(DataBarCommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
     EXPECT_EQ(run.status, 2) << refusal.arguments;
     EXPECT_NE(run.err.find(refusal.expected), std::string::npos) << refusal.arguments << "\n"
                                                                  << run.err;
+    EXPECT_TRUE(HasBothLanguages(run.err)) << refusal.arguments << "\n" << run.err;
     EXPECT_EQ(run.out, "") << refusal.arguments;
     EXPECT_FALSE(fs::exists(output)) << refusal.arguments;
   }
@@ -172,16 +172,128 @@ TEST_F(DataBarCommandTest, TextOptionsReachTheDocument) {
   EXPECT_LT(none.size() + 1000, outlines.size());
 }
 
+TEST_F(DataBarCommandTest, TypeDefaultsToOmnidirectionalAsThePanelsList) {
+  const CommandRun given = Barquill("databar --type omnidirectional --code 2001234567890 --dump");
+  const CommandRun left = Barquill("databar --code 2001234567890 --dump");
+  ASSERT_EQ(left.status, 0) << left.err;
+  EXPECT_EQ(left.out, given.out);
+}
+
+// A length may carry "mm"; any other unit or trailing text is refused with the option's message
+// rather than read as millimetres.
+TEST_F(DataBarCommandTest, LengthsTakeMillimetresOnly) {
+  const std::string code = "databar --type stacked --code 2001234567890 ";
+  const CommandRun plain = Barquill(code + "--module-width 0.33 --height 20 --dump");
+  const CommandRun unit = Barquill(code + "--module-width 0.33mm --height 20mm --dump");
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(unit.status, 0) << unit.err;
+  EXPECT_EQ(unit.out, plain.out);
+  const struct {
+    const char* arguments;
+    const panels::Message& message;
+  } refusals[] = {
+      {"--module-width 0.33in", panels::kMsgModuleWidth},
+      {"--module-width 0.33mmx", panels::kMsgModuleWidth},
+      {"--module-width mm", panels::kMsgModuleWidth},
+      {"--height 20cm", panels::kMsgHeight},
+      {"--height 2.0.1", panels::kMsgHeight},
+      {"--second-row-height 7x", panels::kMsgSecondRowHeight},
+  };
+  for (const auto& refusal : refusals) {
+    const CommandRun run = Barquill(code + refusal.arguments + " -o " + Output("unit.svg"));
+    EXPECT_EQ(run.status, 2) << refusal.arguments;
+    EXPECT_NE(run.err.find(refusal.message.japanese), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(refusal.message.english), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(Output("unit.svg"))) << refusal.arguments;
+  }
+}
+
+// Lengths below the minimums the panel shows are drawn with a warning in both languages naming
+// the length and its minimum; --strict refuses them and writes nothing.
+TEST_F(DataBarCommandTest, BelowMinimumLengthsWarnOrAreRefusedWhenStrict) {
+  const std::string code = "databar --type stacked-omnidirectional --code 2001234567890 ";
+  const CommandRun drawn =
+      Barquill(code + "--height 5 --second-row-height 11.649 -o " + Output("low.svg"));
+  EXPECT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_TRUE(fs::exists(Output("low.svg")));
+  EXPECT_EQ(Lines(drawn.err),
+            (std::vector<std::string>{
+                "barquill databar: warning: --height の 5.000 mm は最小値 11.649 mm（GS1 "
+                "の最小値）より小さい値です。そのまま作図します。",
+                "barquill databar: warning: --height 5.000 mm is below its minimum of 11.649 mm "
+                "(the GS1 minimum); drawn as given"}));
+  const CommandRun strict =
+      Barquill(code + "--module-width 0.2 --height 6.5 --strict -o " + Output("strict.svg"));
+  EXPECT_EQ(strict.status, 2);
+  EXPECT_NE(strict.err.find("--height 6.500 mm is below its minimum of 6.600 mm"),
+            std::string::npos)
+      << strict.err;
+  EXPECT_TRUE(HasBothLanguages(strict.err)) << strict.err;
+  EXPECT_FALSE(fs::exists(Output("strict.svg")));
+  // The minimums themselves, the module width's 0.170 included, pass without a word.
+  const CommandRun least = Barquill(code + "--module-width 0.17 --strict --dump");
+  EXPECT_EQ(least.status, 0) << least.err;
+  EXPECT_EQ(least.err, "");
+  const CommandRun thin = Barquill(code + "--module-width 0.15 --strict --dump");
+  EXPECT_EQ(thin.status, 2);
+  EXPECT_NE(thin.err.find("--module-width 0.150 mm is below its minimum of 0.170 mm"),
+            std::string::npos)
+      << thin.err;
+}
+
+// -o - writes to standard output exactly the bytes the file would hold, in --format's format.
+TEST_F(DataBarCommandTest, StandardOutputHoldsTheFilesBytes) {
+  const std::string code = "databar --type stacked --code 2001234567890 --cc '(17)991231' ";
+  for (const char* format : {"svg", "pdf", "eps", "png"}) {
+    const std::string file = Output((std::string("file.") + format).c_str());
+    ASSERT_EQ(Barquill(code + "-o " + file).status, 0) << format;
+    const CommandRun piped = Barquill(code + "--format " + format + " -o -");
+    EXPECT_EQ(piped.status, 0) << format << piped.err;
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(piped.out, std::string(std::istreambuf_iterator<char>(in), {})) << format;
+  }
+  EXPECT_EQ(Barquill(code + "-o -").out.substr(0, 5), "<?xml");  // SVG without --format
+  EXPECT_EQ(Barquill(code + "--format bmp -o -").status, 2);
+  EXPECT_EQ(Barquill(code + "--format pdf -o " + Output("x.svg")).status, 2);
+}
+
 TEST_F(DataBarCommandTest, HelpDescribesEveryOption) {
   const CommandRun run = Barquill("databar --help");
   EXPECT_EQ(run.status, 0);
-  for (const char* option :
-       {"--type", "--code", "--cc", "--module-width", "--height", "--separator-height",
-        "--cc-row-height", "--stacked-separator-height", "--second-row-height", "--text",
-        "--fit-text", "--no-fit-text", "--cc-text", "--dpi", "--dump", "-o", "--help"}) {
+  for (const char* option : {"--type",
+                             "--code",
+                             "--cc",
+                             "--module-width",
+                             "--height",
+                             "--separator-height",
+                             "--cc-row-height",
+                             "--stacked-separator-height",
+                             "--second-row-height",
+                             "--text",
+                             "--fit-text",
+                             "--no-fit-text",
+                             "--cc-text",
+                             "--strict",
+                             "--dpi",
+                             "--dump",
+                             "-o",
+                             "--format",
+                             "--help",
+                             "example: "}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
-  EXPECT_EQ(Barquill("--help").status, 0);
+  const CommandRun top = Barquill("--help");
+  EXPECT_EQ(top.status, 0);
+  for (const char* command : {"databar", "expanded", "gs1-128", "batch", "--version"})
+    EXPECT_NE(top.out.find(command), std::string::npos) << command;
+  size_t examples = 0;
+  for (size_t at = top.out.find("e.g. barquill "); at != std::string::npos;
+       at = top.out.find("e.g. barquill ", at + 1))
+    ++examples;
+  EXPECT_EQ(examples, 4u) << top.out;
+  const CommandRun version = Barquill("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_TRUE(version.out.starts_with("barquill ")) << version.out;
 }
 
 }  // namespace

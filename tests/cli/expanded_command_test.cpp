@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "panels/expanded_messages.h"
+#include "panels/messages.h"
 #include "tests/cli/command_test.h"
 
 namespace {
@@ -53,16 +53,18 @@ TEST_F(ExpandedCommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
     std::string expected;
   } refusals[] = {
       {"", "--code: is required"},
-      {"--code ''", std::string("--code: ") + panels::kMsgCodeCharacters},
+      {"--code ''", std::string("--code: ") + panels::kMsgCodeCharacters.japanese},
       {"--code '(01)1234567890123'", "--code: コードのAI(01)のデータが不正です。"},
       {"--code '(90)" + std::string(67, '1') + "'", "--code: at most 70 characters"},
-      {"--code " + tooLong, std::string("--code: ") + panels::kMsgCodeTooLong},
+      {"--code " + tooLong, std::string("--code: ") + panels::kMsgCodeTooLong.japanese},
       {std::string(kCode) + " --cc '(17)991231' --segments 2",
-       std::string("--segments: ") + panels::kMsgCompositeNeedsFourSegments},
+       std::string("--segments: ") + panels::kMsgCompositeNeedsFourSegments.japanese},
       {std::string(kCode) + " --segments 5", "--segments: expected one of 2, 4, 6, ..., 22"},
       {std::string(kCode) + " --segments 24", "--segments: expected one of"},
+      {std::string(kCode) + " --height 20in",
+       std::string("--height: ") + panels::kMsgHeightFrom1.japanese},
       {std::string(kCode) + " --height 0.5",
-       std::string("--height: ") + panels::kMsgExpandedHeight},
+       std::string("--height: ") + panels::kMsgHeightFrom1.japanese},
       {std::string(kCode) + " --module-width 10", "--module-width: 【モジュール幅】"},
       {std::string(kCode) + " --bar-width-reduction 0.4", "--bar-width-reduction: 【バー幅補正】"},
       {std::string(kCode) + " --stacked-separator-height 12345678",
@@ -77,6 +79,7 @@ TEST_F(ExpandedCommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
     EXPECT_NE(run.err.find("barquill expanded: " + refusal.expected), std::string::npos)
         << refusal.arguments << "\n"
         << run.err;
+    EXPECT_TRUE(HasBothLanguages(run.err)) << refusal.arguments << "\n" << run.err;
     EXPECT_EQ(run.out, "") << refusal.arguments;
     EXPECT_FALSE(fs::exists(output)) << refusal.arguments;
   }

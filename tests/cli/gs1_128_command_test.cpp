@@ -70,6 +70,8 @@ TEST_F(Gs1128CommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
       {"--gtin 1234567890123 --height 201",
        "--height: 【高さ】は 1～200 までの数値で入力してください。"},
       {"--gtin 1234567890123 --height 17.0001", "--height: at most 5 characters"},
+      {"--gtin 1234567890123 --height 17cm",
+       "--height: 【高さ】は 1～200 までの数値で入力してください。"},
       {"--gtin 1234567890123 --narrow-width 0.099",
        "--narrow-width: 【ナロー幅】は 0.1～9.999 までの数値で入力してください。"},
       {"--gtin 1234567890123 --narrow-width 0.25 --bar-width-reduction 0.25",
@@ -84,6 +86,7 @@ TEST_F(Gs1128CommandTest, RefusalsNameTheOptionExitWith2AndWriteNothing) {
     EXPECT_EQ(run.status, 2) << refusal.arguments;
     EXPECT_NE(run.err.find(refusal.expected), std::string::npos) << refusal.arguments << "\n"
                                                                  << run.err;
+    EXPECT_TRUE(HasBothLanguages(run.err)) << refusal.arguments << "\n" << run.err;
     EXPECT_FALSE(fs::exists(file)) << refusal.arguments;
   }
 }
@@ -105,6 +108,8 @@ TEST_F(Gs1128CommandTest, PngModuleWidthIsWholePixelsWithANoteForLargeChanges) {
   const CommandRun far = Barquill(code + "--narrow-width 0.191 -o " + Output("far.png"));
   ASSERT_EQ(far.status, 0) << far.err;
   EXPECT_EQ(far.err,
+            "barquill gs1-128: note: --narrow-width の 0.191 mm は 4.51 ピクセル（600 dpi）です。"
+            "PNG ファイルは 5 ピクセル、0.212 mm（+11.0 %）で作ります。\n"
             "barquill gs1-128: note: --narrow-width 0.191 mm is 4.51 pixels at 600 dpi; the PNG "
             "file is made with 5 pixels, 0.212 mm (+11.0 %)\n");
   const CommandRun near = Barquill(code + "-o " + Output("near.png"));  // 0.220: 5.20 pixels

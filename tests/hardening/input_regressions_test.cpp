@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "panels/element_string.h"
-#include "panels/expanded_messages.h"
+#include "panels/messages.h"
 
 namespace panels {
 namespace {
@@ -17,7 +17,7 @@ TEST(TypedText, ElementStringWithANulIsRefused) {
   ParsedCode parsed;
   const ParseResult result = ParseCodeText("(10)ABC\0DEF(21)X"sv, parsed);
   EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.message, kMsgInvalidCodeData);
+  EXPECT_EQ(result.message, kMsgInvalidCodeData.japanese);
   EXPECT_EQ(parsed.fieldCount, 0);
 }
 

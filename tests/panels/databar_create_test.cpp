@@ -10,7 +10,7 @@
 #include "host/suite_acquisition.h"
 #include "host/suite_pointers.h"
 #include "panels/databar_form.h"
-#include "panels/databar_messages.h"
+#include "panels/messages.h"
 
 namespace panels {
 namespace {
@@ -67,7 +67,7 @@ TEST_F(DataBarCreateTest, RefusedFieldShowsItsMessageAndDrawsNothing) {
   EXPECT_EQ(result.outcome, DataBarOutcome::kFieldRejected);
   EXPECT_EQ(form_.focus, DataBarField::kHeight);
   ASSERT_EQ(emulator_.alerts().size(), 1u);
-  EXPECT_EQ(emulator_.alerts()[0], kHeightMessage);
+  EXPECT_EQ(emulator_.alerts()[0], kMsgHeight.japanese);
   EXPECT_EQ(SymbolGroups(), 0u);
   ExpectBalancedAfterRelease();
 }
@@ -77,7 +77,7 @@ TEST_F(DataBarCreateTest, MissingDocumentIsReported) {
   const DataBarResult result = Create();
   EXPECT_EQ(result.outcome, DataBarOutcome::kNoDocument);
   ASSERT_EQ(emulator_.alerts().size(), 1u);
-  EXPECT_EQ(emulator_.alerts()[0], kNoDocumentMessage);
+  EXPECT_EQ(emulator_.alerts()[0], kMsgNoDocument.japanese);
   ExpectBalancedAfterRelease();
 }
 
@@ -108,7 +108,7 @@ TEST_F(DataBarCreateTest, TwoDTextOfSpacesOnlyIsReportedAndDrawsNothing) {
     form_.compositeText = text;
     const DataBarResult result = Create();
     EXPECT_EQ(result.outcome, DataBarOutcome::kNotEncodable) << text;
-    EXPECT_EQ(result.message, kCompositeNoDataMessage) << text;
+    EXPECT_EQ(result.message, kMsgCompositeNoData.japanese) << text;
     EXPECT_EQ(form_.focus, DataBarField::kCompositeText) << text;
   }
   EXPECT_EQ(emulator_.alerts().size(), 3u);

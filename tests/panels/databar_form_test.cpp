@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "panels/databar_form.h"
-#include "panels/databar_messages.h"
 #include "panels/length_field.h"
+#include "panels/messages.h"
 
 namespace panels {
 namespace {
@@ -69,53 +69,53 @@ struct Refusal {
 
 TEST(DataBarForm, ValidationStopsAtTheFirstFailureInThePanelsOrder) {
   const Refusal refusals[] = {
-      {"12 digits", [](DataBarForm& f) { f.itemNumber = "200123456789"; }, kItemNumberMessage,
+      {"12 digits", [](DataBarForm& f) { f.itemNumber = "200123456789"; }, kMsgItemNumber.japanese,
        DataBarField::kItemNumber},
-      {"letter", [](DataBarForm& f) { f.itemNumber = "200123456789O"; }, kItemNumberMessage,
+      {"letter", [](DataBarForm& f) { f.itemNumber = "200123456789O"; }, kMsgItemNumber.japanese,
        DataBarField::kItemNumber},
       {"limited from 2",
        [](DataBarForm& f) {
          f.type = databar::kLimited;
          f.itemNumber = "2001234567890";
        },
-       kLimitedItemNumberMessage, DataBarField::kItemNumber},
-      {"only parentheses", [](DataBarForm& f) { f.compositeText = "()"; }, kCompositeTextMessage,
-       DataBarField::kCompositeText},
-      {"line feed", [](DataBarForm& f) { f.compositeText = "10AB\n"; }, kCompositeTextMessage,
+       kMsgLimitedItemNumber.japanese, DataBarField::kItemNumber},
+      {"only parentheses", [](DataBarForm& f) { f.compositeText = "()"; },
+       kMsgCompositeText.japanese, DataBarField::kCompositeText},
+      {"line feed", [](DataBarForm& f) { f.compositeText = "10AB\n"; }, kMsgCompositeText.japanese,
        DataBarField::kCompositeText},
       {"too long 2D", [](DataBarForm& f) { f.compositeText = std::string(101, '1'); },
-       kCompositeTextMessage, DataBarField::kCompositeText},
-      {"module width", [](DataBarForm& f) { f.lengths.moduleWidth = "10"; }, kModuleWidthMessage,
-       DataBarField::kModuleWidth},
-      {"height", [](DataBarForm& f) { f.lengths.height = "200.1"; }, kHeightMessage,
+       kMsgCompositeText.japanese, DataBarField::kCompositeText},
+      {"module width", [](DataBarForm& f) { f.lengths.moduleWidth = "10"; },
+       kMsgModuleWidth.japanese, DataBarField::kModuleWidth},
+      {"height", [](DataBarForm& f) { f.lengths.height = "200.1"; }, kMsgHeight.japanese,
        DataBarField::kHeight},
       {"separator", [](DataBarForm& f) { f.lengths.separatorHeight = "0"; },
-       kSeparatorHeightMessage, DataBarField::kSeparatorHeight},
+       kMsgSeparatorHeight.japanese, DataBarField::kSeparatorHeight},
       {"2D row", [](DataBarForm& f) { f.lengths.compositeRowHeight = ""; },
-       kCompositeRowHeightMessage, DataBarField::kCompositeRowHeight},
+       kMsgCompositeRowHeight.japanese, DataBarField::kCompositeRowHeight},
       {"stacked separator",
        [](DataBarForm& f) {
          f.type = databar::kStacked;
          f.lengths.stackedSeparatorHeight = "";
        },
-       kStackedSeparatorHeightMessage, DataBarField::kStackedSeparatorHeight},
+       kMsgStackedSeparatorHeight.japanese, DataBarField::kStackedSeparatorHeight},
       {"lower row",
        [](DataBarForm& f) {
          f.type = databar::kStackedOmnidirectional;
          f.lengths.stackedSeparatorHeight = "1";
          f.lengths.secondRowHeight = "201";
        },
-       kSecondRowHeightMessage, DataBarField::kSecondRowHeight},
+       kMsgSecondRowHeight.japanese, DataBarField::kSecondRowHeight},
       {"reduction as wide as the module",
        [](DataBarForm& f) {
          f.lengths.moduleWidth = "0.2";
          f.lengths.barWidthReduction = "0.1999";  // rounds to 0.200
        },
-       kBarWidthReductionMessage, DataBarField::kBarWidthReduction},
+       kMsgBarWidthReduction.japanese, DataBarField::kBarWidthReduction},
       {"negative reduction", [](DataBarForm& f) { f.lengths.barWidthReduction = "-0.01"; },
-       kBarWidthReductionMessage, DataBarField::kBarWidthReduction},
+       kMsgBarWidthReduction.japanese, DataBarField::kBarWidthReduction},
       {"no reduction", [](DataBarForm& f) { f.lengths.barWidthReduction = ""; },
-       kBarWidthReductionMessage, DataBarField::kBarWidthReduction},
+       kMsgBarWidthReduction.japanese, DataBarField::kBarWidthReduction},
   };
   for (const Refusal& refusal : refusals) {
     DataBarForm form;

@@ -12,9 +12,8 @@
 #include "emulator/emulator.h"
 #include "host/suite_acquisition.h"
 #include "host/suite_pointers.h"
-#include "panels/databar_messages.h"
 #include "panels/expanded_form.h"
-#include "panels/expanded_messages.h"
+#include "panels/messages.h"
 
 namespace panels {
 namespace {
@@ -53,54 +52,54 @@ TEST(ExpandedForm, ChecksFieldsInThePanelsOrder) {
     ExpandedField focus;
   };
   const Case cases[] = {
-      {"no code", [](ExpandedForm& f) { f.code.clear(); }, kMsgCodeCharacters,
+      {"no code", [](ExpandedForm& f) { f.code.clear(); }, kMsgCodeCharacters.japanese,
        ExpandedField::kCode},
       {"a character outside the code set",
        [](ExpandedForm& f) {
          f.code += "#";
          f.compositeText = "bad\\";
        },
-       kMsgCodeCharacters, ExpandedField::kCode},
+       kMsgCodeCharacters.japanese, ExpandedField::kCode},
       {"a parse error before the 2D text",
        [](ExpandedForm& f) {
          f.code = "01";
          f.compositeText = "bad\\";
        },
-       kMsgNoAi, ExpandedField::kCode},
+       kMsgNoAi.japanese, ExpandedField::kCode},
       {"more than the code field holds",
-       [](ExpandedForm& f) { f.code = "(90)" + std::string(67, '1'); }, kMsgTooMuchData,
+       [](ExpandedForm& f) { f.code = "(90)" + std::string(67, '1'); }, kMsgTooMuchData.japanese,
        ExpandedField::kCode},
       {"a 2D character outside its set",
        [](ExpandedForm& f) {
          f.compositeText = "(10)A\\";
          f.lengths.moduleWidth = "x";
        },
-       kMsgCompositeCharacters, ExpandedField::kCompositeText},
+       kMsgExpandedCompositeCharacters.japanese, ExpandedField::kCompositeText},
       {"more than the 2D field holds",
-       [](ExpandedForm& f) { f.compositeText = std::string(101, 'A'); }, kMsgCompositeCharacters,
-       ExpandedField::kCompositeText},
-      {"module width", [](ExpandedForm& f) { f.lengths.moduleWidth = "10"; }, kModuleWidthMessage,
-       ExpandedField::kModuleWidth},
-      {"module width", [](ExpandedForm& f) { f.lengths.moduleWidth = "0.05"; }, kModuleWidthMessage,
-       ExpandedField::kModuleWidth},
-      {"height below 1", [](ExpandedForm& f) { f.lengths.height = "0.9"; }, kMsgExpandedHeight,
-       ExpandedField::kHeight},
-      {"height", [](ExpandedForm& f) { f.lengths.height = "200.1"; }, kMsgExpandedHeight,
+       [](ExpandedForm& f) { f.compositeText = std::string(101, 'A'); },
+       kMsgExpandedCompositeCharacters.japanese, ExpandedField::kCompositeText},
+      {"module width", [](ExpandedForm& f) { f.lengths.moduleWidth = "10"; },
+       kMsgModuleWidth.japanese, ExpandedField::kModuleWidth},
+      {"module width", [](ExpandedForm& f) { f.lengths.moduleWidth = "0.05"; },
+       kMsgModuleWidth.japanese, ExpandedField::kModuleWidth},
+      {"height below 1", [](ExpandedForm& f) { f.lengths.height = "0.9"; },
+       kMsgHeightFrom1.japanese, ExpandedField::kHeight},
+      {"height", [](ExpandedForm& f) { f.lengths.height = "200.1"; }, kMsgHeightFrom1.japanese,
        ExpandedField::kHeight},
       {"separator", [](ExpandedForm& f) { f.lengths.separatorHeight = ""; },
-       kSeparatorHeightMessage, ExpandedField::kSeparatorHeight},
+       kMsgSeparatorHeight.japanese, ExpandedField::kSeparatorHeight},
       {"2D row", [](ExpandedForm& f) { f.lengths.compositeRowHeight = "10"; },
-       kCompositeRowHeightMessage, ExpandedField::kCompositeRowHeight},
+       kMsgCompositeRowHeight.japanese, ExpandedField::kCompositeRowHeight},
       {"stacked separator", [](ExpandedForm& f) { f.lengths.stackedSeparatorHeight = "0"; },
-       kStackedSeparatorHeightMessage, ExpandedField::kStackedSeparatorHeight},
+       kMsgStackedSeparatorHeight.japanese, ExpandedField::kStackedSeparatorHeight},
       {"reduction", [](ExpandedForm& f) { f.lengths.barWidthReduction = "0.353"; },
-       kBarWidthReductionMessage, ExpandedField::kBarWidthReduction},
+       kMsgBarWidthReduction.japanese, ExpandedField::kBarWidthReduction},
       {"2D text over 2 segments",
        [](ExpandedForm& f) {
          f.compositeText = "(17)991231";
          f.segmentsPerRow = 2;
        },
-       kMsgCompositeNeedsFourSegments, ExpandedField::kSegments},
+       kMsgCompositeNeedsFourSegments.japanese, ExpandedField::kSegments},
   };
   for (const Case& c : cases) {
     ExpandedForm form;
@@ -140,7 +139,7 @@ TEST(ExpandedForm, NamesThePartThatDoesNotFit) {
   form.code = "(90)" + std::string(29, 'a') + "(91)" + std::string(29, 'b');
   ExpandedRequest accepted;
   ASSERT_FALSE(form.Validate(accepted).has_value());
-  EXPECT_EQ(form.EncodeFailure(accepted, databar::kDataTooLong).message, kMsgCodeTooLong);
+  EXPECT_EQ(form.EncodeFailure(accepted, databar::kDataTooLong).message, kMsgCodeTooLong.japanese);
 
   // A 2D component beyond the largest one of 4 columns.
   form.code = kCode;
@@ -152,7 +151,8 @@ TEST(ExpandedForm, NamesThePartThatDoesNotFit) {
       failure.message,
       "【二次元コード】のデータが長すぎます。GS1 DataBar Expandedの二次元シンボル（4列）に入る"
       "データは最大1184ビット（CC-B 44段）までです。データを減らしてください。");
-  EXPECT_EQ(form.EncodeFailure(accepted, databar::kInvalidData).message, kMsgCompositeNotEncodable);
+  EXPECT_EQ(form.EncodeFailure(accepted, databar::kInvalidData).message,
+            kMsgExpandedCompositeNotEncodable.japanese);
 }
 
 class ExpandedCreateTest : public ::testing::Test {
@@ -229,10 +229,10 @@ TEST_F(ExpandedCreateTest, DataBeyond252BitsIsRefusedWithNothingDrawn) {
   form_.code = "(90)" + std::string(29, 'a') + "(91)" + std::string(29, 'b');
   const DataBarResult result = Create();
   EXPECT_EQ(result.outcome, DataBarOutcome::kNotEncodable);
-  EXPECT_EQ(result.message, kMsgCodeTooLong);
+  EXPECT_EQ(result.message, kMsgCodeTooLong.japanese);
   EXPECT_EQ(form_.focus, ExpandedField::kCode);
   ASSERT_EQ(emulator_.alerts().size(), 1u);
-  EXPECT_EQ(emulator_.alerts()[0], kMsgCodeTooLong);
+  EXPECT_EQ(emulator_.alerts()[0], kMsgCodeTooLong.japanese);
   EXPECT_TRUE(Groups().empty());
   ExpectBalancedAfterRelease();
 }
@@ -242,7 +242,7 @@ TEST_F(ExpandedCreateTest, TwoDTextOfSpacesOnlyIsReportedAndDrawsNothing) {
   form_.compositeText = "(  )";
   const DataBarResult result = Create();
   EXPECT_EQ(result.outcome, DataBarOutcome::kNotEncodable);
-  EXPECT_EQ(result.message, kCompositeNoDataMessage);
+  EXPECT_EQ(result.message, kMsgCompositeNoData.japanese);
   EXPECT_EQ(form_.focus, ExpandedField::kCompositeText);
   EXPECT_TRUE(Groups().empty());
   ExpectBalancedAfterRelease();
@@ -258,8 +258,8 @@ TEST_F(ExpandedCreateTest, RefusalsAndAMissingDocumentAreReported) {
   emulator_.CloseDocument();
   EXPECT_EQ(Create().outcome, DataBarOutcome::kNoDocument);
   ASSERT_EQ(emulator_.alerts().size(), 2u);
-  EXPECT_EQ(emulator_.alerts()[0], kMsgCompositeNeedsFourSegments);
-  EXPECT_EQ(emulator_.alerts()[1], kNoDocumentMessage);
+  EXPECT_EQ(emulator_.alerts()[0], kMsgCompositeNeedsFourSegments.japanese);
+  EXPECT_EQ(emulator_.alerts()[1], kMsgNoDocument.japanese);
   ExpectBalancedAfterRelease();
 }
 

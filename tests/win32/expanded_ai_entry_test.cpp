@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "panels/expanded_messages.h"
+#include "panels/messages.h"
 #include "tests/win32/expanded_panel_fixture.h"
 #include "tests/win32/win32_test_support.h"
 
@@ -90,9 +90,10 @@ TEST_F(ExpandedAiEntryTest, RoundTripsTheCodeThroughTheEditedRows) {
 
 TEST_F(ExpandedAiEntryTest, CodesThatDoNotFitTheRowsKeepTheMainView) {
   const std::pair<const char*, std::string> cases[] = {
-      {"(01)12345678901231(17)991231(30)1(10)A(21)B(90)C(91)D(92)E(93)F", panels::kMsgTooManyAis},
-      {"(21)B(90)C(91)D(92)E(93)F", panels::kMsgTooManyOtherAis},
-      {"(10)A(10)B", panels::WithAi(panels::kMsgDuplicateAi, "10")},
+      {"(01)12345678901231(17)991231(30)1(10)A(21)B(90)C(91)D(92)E(93)F",
+       panels::kMsgTooManyAis.japanese},
+      {"(21)B(90)C(91)D(92)E(93)F", panels::kMsgTooManyOtherAis.japanese},
+      {"(10)A(10)B", panels::WithAi(panels::kMsgDuplicateAi.japanese, "10")},
   };
   for (const auto& [code, message] : cases) {
     SCOPED_TRACE(code);
@@ -116,14 +117,14 @@ TEST_F(ExpandedAiEntryTest, RefusedRowsKeepTheViewAndFocusWhatTheCheckNames) {
     HWND EntryRow::*focus;  // null: no field is named
   };
   const Case cases[] = {
-      {"12-digit item number", 0, 1, nullptr, "123456789012", panels::kMsgItemCode,
+      {"12-digit item number", 0, 1, nullptr, "123456789012", panels::kMsgProductCode.japanese,
        &EntryRow::data},
-      {"shared order", 3, 2, nullptr, "L1", panels::kMsgDuplicateOrder, &EntryRow::order},
-      {"free row left empty", 4, 5, "", "", panels::kMsgInvalidData, &EntryRow::data},
-      {"unknown free AI", 4, 5, "05", "1", panels::kMsgUnknownAi, &EntryRow::ai},
+      {"shared order", 3, 2, nullptr, "L1", panels::kMsgDuplicateOrder.japanese, &EntryRow::order},
+      {"free row left empty", 4, 5, "", "", panels::kMsgInvalidData.japanese, &EntryRow::data},
+      {"unknown free AI", 4, 5, "05", "1", panels::kMsgUnknownAi.japanese, &EntryRow::ai},
       {"backslash in the data", 7, 5, "91", "A\\B",
-       panels::WithAi(panels::kMsgInvalidRowData, "91"), &EntryRow::data},
-      {"beyond 70 characters", 5, 5, "90", kAlphabet, panels::kMsgTooMuchData, nullptr},
+       panels::WithAi(panels::kMsgInvalidRowData.japanese, "91"), &EntryRow::data},
+      {"beyond 70 characters", 5, 5, "90", kAlphabet, panels::kMsgTooMuchData.japanese, nullptr},
   };
   constexpr char kCode[] = "(01)12345678901231(17)991231(10)L1(91)ABCDEFGHIJKLMNOPQRSTUVWXYZ";
   for (const Case& test : cases) {

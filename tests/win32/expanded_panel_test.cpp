@@ -9,9 +9,8 @@
 #include <string>
 
 #include "host/suite_acquisition.h"
-#include "panels/databar_messages.h"
 #include "panels/expanded_form.h"
-#include "panels/expanded_messages.h"
+#include "panels/messages.h"
 #include "panels/settings_record.h"
 #include "tests/win32/expanded_panel_fixture.h"
 #include "tests/win32/win32_test_support.h"
@@ -134,20 +133,21 @@ TEST_F(ExpandedMainViewTest, EachCheckShowsItsMessageFocusesItsFieldAndDrawsNoth
     int focus;
   };
   const Case cases[] = {
-      {"", "", 10, "0.353", panels::kMsgCodeCharacters, kCode},
-      {"(10)A\r\nB", "", 10, "0.353", panels::kMsgCodeCharacters, kCode},
-      {"10)A", "", 10, "0.353", panels::kMsgNoAi, kCode},
-      {"(01)1234567890123", "", 10, "0.353", panels::WithAi(panels::kMsgInvalidAiData, "01"),
+      {"", "", 10, "0.353", panels::kMsgCodeCharacters.japanese, kCode},
+      {"(10)A\r\nB", "", 10, "0.353", panels::kMsgCodeCharacters.japanese, kCode},
+      {"10)A", "", 10, "0.353", panels::kMsgNoAi.japanese, kCode},
+      {"(01)1234567890123", "", 10, "0.353",
+       panels::WithAi(panels::kMsgInvalidAiData.japanese, "01"), kCode},
+      {"(10)A\\B", "", 10, "0.353", panels::kMsgInvalidCodeData.japanese, kCode},
+      {"(05)1", "", 10, "0.353", panels::kMsgUnknownAi.japanese, kCode},
+      {"(10)A(10)B", "", 10, "0.353", panels::WithAi(panels::kMsgDuplicateAi.japanese, "10"),
        kCode},
-      {"(10)A\\B", "", 10, "0.353", panels::kMsgInvalidCodeData, kCode},
-      {"(05)1", "", 10, "0.353", panels::kMsgUnknownAi, kCode},
-      {"(10)A(10)B", "", 10, "0.353", panels::WithAi(panels::kMsgDuplicateAi, "10"), kCode},
-      {"(10)A", "{", 10, "0.353", panels::kMsgCompositeCharacters, kCompositeText},
-      {"(10)A", "", 10, "10", panels::kModuleWidthMessage, kModuleWidth},
-      {"(10)A", "(21)1", 0, "0.353", panels::kMsgCompositeNeedsFourSegments, kSegments},
+      {"(10)A", "{", 10, "0.353", panels::kMsgExpandedCompositeCharacters.japanese, kCompositeText},
+      {"(10)A", "", 10, "10", panels::kMsgModuleWidth.japanese, kModuleWidth},
+      {"(10)A", "(21)1", 0, "0.353", panels::kMsgCompositeNeedsFourSegments.japanese, kSegments},
       // Passes every field's rule, but is more than the symbol's 252 data bits.
       {"(90)abcdefghijklmnopqrstuvwxyzab(91)abcdefghijklmnopqrstuvwxyzab", "", 10, "0.353",
-       panels::kMsgCodeTooLong, kCode},
+       panels::kMsgCodeTooLong.japanese, kCode},
   };
   for (const Case& test : cases) {
     SCOPED_TRACE(test.code);
@@ -163,7 +163,7 @@ TEST_F(ExpandedMainViewTest, EachCheckShowsItsMessageFocusesItsFieldAndDrawsNoth
   Type(kCode, "(10)A");
   Type(kCompositeText, "");
   Type(kBarWidthReduction, "0.353");  // no less than the module width
-  EXPECT_EQ(Click(kCreate), Alerts{panels::kBarWidthReductionMessage});
+  EXPECT_EQ(Click(kCreate), Alerts{panels::kMsgBarWidthReduction.japanese});
   EXPECT_TRUE(win32_test::HasFocus(Control(kBarWidthReduction)));
   Type(kBarWidthReduction, "0");
   Type(kCompositeText, "(21)1");
