@@ -34,14 +34,14 @@ namespace cli {
 namespace {
 
 constexpr OptionDefinition kOptions[] = {
-    {"output", "-o", "DIR",
+    {"output", "-o", "DIR", "-o out/",
      "the directory the jobs' files go to: a job's own -o name is taken inside it, a job "
      "without one writes LINE.svg (default: the current directory)"},
-    {"sheet", "", "FILE",
+    {"sheet", "", "FILE", "--sheet labels.pdf",
      "lay every symbol out on A4 pages of one sheet instead of writing the jobs' files: "
      "FILE.pdf holds every page; FILE.svg one page, or FILE-1.svg, FILE-2.svg, ... for more"},
-    {"jobs", "", "N", "jobs run at once, 1 to 256 (default: the number of cores)"},
-    {"help", "-h", "", "show this help"},
+    {"jobs", "", "N", "--jobs 2", "jobs run at once, 1 to 256 (default: the number of cores)"},
+    {"help", "-h", "", "--help", "show this help"},
 };
 
 constexpr int kMostJobs = 256;

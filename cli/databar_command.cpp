@@ -22,23 +22,26 @@ namespace cli {
 namespace {
 
 constexpr OptionDefinition kSymbolOptions[] = {
-    {"type", "", "TYPE",
+    {"type", "", "TYPE", "--type stacked",
      "omnidirectional, truncated, stacked, stacked-omnidirectional or limited (default "
      "omnidirectional, as the panel's type list)"},
-    {"code", "", "DIGITS", "the 13-digit item number, without its check digit (required)"},
-    {"cc", "", "TEXT",
+    {"code", "", "DIGITS", "--code 2001234567890",
+     "the 13-digit item number, without its check digit (required)"},
+    {"cc", "", "TEXT", "--cc \"(17)991231(10)LOT1\"",
      "the 2D data as typed into the panel: AIs and data, ( ) shown only, # FNC1, ^ separator "
      "character, $ line break of the 2D text; at most 100 characters (default: no 2D part)"},
-    {"module-width", "", "MM",
+    {"module-width", "", "MM", "--module-width 0.33mm",
      "module width X, 0.1 to 9.999 (default 0.353); every length is in millimetres and may end "
-     "in mm, e.g. 0.33mm"},
-    {"height", "", "MM", "height of the (upper) linear row, 0.1 to 200 (default: the minimum)"},
-    {"separator-height", "", "MM",
+     "in mm"},
+    {"height", "", "MM", "--height 20",
+     "height of the (upper) linear row, 0.1 to 200 (default: the minimum)"},
+    {"separator-height", "", "MM", "--separator-height 0.5",
      "separator between the linear part and the 2D part, 0.1 to 9.999 (default X)"},
-    {"cc-row-height", "", "MM", "height of one 2D row, 0.1 to 9.999 (default 2X)"},
-    {"stacked-separator-height", "", "MM",
+    {"cc-row-height", "", "MM", "--cc-row-height 0.7",
+     "height of one 2D row, 0.1 to 9.999 (default 2X)"},
+    {"stacked-separator-height", "", "MM", "--stacked-separator-height 0.4",
      "stacked types: separator between the two linear rows, 0.1 to 9.999 (default X)"},
-    {"second-row-height", "", "MM",
+    {"second-row-height", "", "MM", "--second-row-height 8",
      "stacked types: height of the lower linear row, 0.1 to 200 (default: the minimum)"},
     {"bar-width-reduction", "", "MM", "--bar-width-reduction 0.02",
      "every bar drawn this much narrower, half at each edge, for printing that spreads ink; "

@@ -13,17 +13,17 @@ namespace cli {
 
 // The options of every command that writes a document or dumps a symbol's modules.
 inline constexpr OptionDefinition kOutputOptions[] = {
-    {"dpi", "", "N",
+    {"dpi", "", "N", "--dpi 1200",
      "resolution of a PNG file, 10 to 4800 (default 600); the module width is rounded to whole "
      "pixels at it, with a note when that changes it by more than 5 %"},
-    {"dump", "", "",
+    {"dump", "", "", "--dump",
      "print the module rows (1 dark, 0 light, top row first; the 2D rows and their separator "
      "included) instead of a file"},
-    {"output", "-o", "FILE",
+    {"output", "-o", "FILE", "-o symbol.svg",
      "the file to write: .svg, .pdf, .eps or .png, or - for standard output; PDF and EPS are in "
      "grey (black bars, white background) with the text as outlines, not as a font"},
-    {"format", "", "FORMAT", "-o -: svg, pdf, eps or png (default svg)"},
-    {"help", "-h", "", "show this help"},
+    {"format", "", "FORMAT", "-o - --format pdf", "-o -: svg, pdf, eps or png (default svg)"},
+    {"help", "-h", "", "--help", "show this help"},
 };
 
 constexpr int kDefaultDpi = 600;

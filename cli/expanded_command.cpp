@@ -24,29 +24,31 @@ namespace cli {
 namespace {
 
 constexpr OptionDefinition kSymbolOptions[] = {
-    {"code", "", "TEXT",
+    {"code", "", "TEXT", "--code \"(01)98898765432106(3202)012345\"",
      "the element string as typed into the panel: (AI)data groups, \\( and \\) for parentheses "
      "in the data; at most 70 characters (required)"},
-    {"segments", "", "N",
+    {"segments", "", "N", "--segments 4",
      "segments per row, 2, 4, ..., 22; fewer than the symbol has stack it "
      "(default 22)"},
-    {"cc", "", "TEXT",
+    {"cc", "", "TEXT", "--cc \"(21)X1\"",
      "the 2D data as typed into the panel: AIs and data, ( ) shown only, # FNC1, ^ separator "
      "character, $ line break of the 2D text; at most 100 characters (default: no 2D part)"},
-    {"module-width", "", "MM",
+    {"module-width", "", "MM", "--module-width 0.33mm",
      "module width X, 0.1 to 9.999 (default 0.353); every length is in millimetres and may end "
-     "in mm, e.g. 0.33mm"},
-    {"height", "", "MM", "height of every linear row, 1 to 200 (default 34X)"},
-    {"separator-height", "", "MM",
+     "in mm"},
+    {"height", "", "MM", "--height 13", "height of every linear row, 1 to 200 (default 34X)"},
+    {"separator-height", "", "MM", "--separator-height 0.5",
      "separator between the linear part and the 2D part, 0.1 to 9.999 (default X)"},
-    {"cc-row-height", "", "MM", "height of one 2D row, 0.1 to 9.999 (default 2X)"},
-    {"stacked-separator-height", "", "MM",
+    {"cc-row-height", "", "MM", "--cc-row-height 0.7",
+     "height of one 2D row, 0.1 to 9.999 (default 2X)"},
+    {"stacked-separator-height", "", "MM", "--stacked-separator-height 0.4",
      "each of the three separator rows between stacked rows, 0.1 to 9.999 (default X)"},
     {"bar-width-reduction", "", "MM", "--bar-width-reduction 0.02",
      "every bar drawn this much narrower, half at each edge, for printing that spreads ink; "
      "0 up to below X (default 0)"},
-    {"text", "", "MODE", "the element strings under the symbol: frame or none (default frame)"},
-    {"cc-text", "", "", "show the 2D text above the 2D part"},
+    {"text", "", "MODE", "--text none",
+     "the element strings under the symbol: frame or none (default frame)"},
+    {"cc-text", "", "", "--cc-text", "show the 2D text above the 2D part"},
 };
 
 constexpr auto kOptions = JoinOptions(kSymbolOptions, kStrictOptions, kOutputOptions);

@@ -23,16 +23,20 @@ namespace cli {
 namespace {
 
 constexpr OptionDefinition kSymbolOptions[] = {
-    {"gtin", "", "DIGITS", "(01) the 13-digit product code, without its check digit (required)"},
-    {"expiry", "", "YYMMDD", "(17) the expiry date, 6 digits (default: none)"},
-    {"quantity", "", "N", "(30) the quantity, 1 to 8 digits, not zero (default: none)"},
-    {"lot", "", "TEXT", "(10) the lot number, at most 20 characters (default: none)"},
-    {"lot-code-set", "", "A|B|C|auto",
+    {"gtin", "", "DIGITS", "--gtin 1234567890123",
+     "(01) the 13-digit product code, without its check digit (required)"},
+    {"expiry", "", "YYMMDD", "--expiry 251231", "(17) the expiry date, 6 digits (default: none)"},
+    {"quantity", "", "N", "--quantity 120",
+     "(30) the quantity, 1 to 8 digits, not zero (default: none)"},
+    {"lot", "", "TEXT", "--lot LOT1001",
+     "(10) the lot number, at most 20 characters (default: none)"},
+    {"lot-code-set", "", "A|B|C|auto", "--lot-code-set B",
      "the Code 128 code set of the lot number: A (digits, upper case, marks), B (also lower "
      "case), C (an even number of digits), or auto: the code sets that make the symbol "
      "shortest, changing inside the lot where that saves width (default auto)"},
-    {"height", "", "MM", "bar height, 1 to 200 (default 17.000); lengths may end in mm"},
-    {"narrow-width", "", "MM",
+    {"height", "", "MM", "--height 15",
+     "bar height, 1 to 200 (default 17.000); lengths may end in mm"},
+    {"narrow-width", "", "MM", "--narrow-width 0.25",
      "narrow (module) width, 0.1 to 9.999; the panel's list offers 0.169 0.191 0.220 0.250 "
      "0.252 0.254 (default 0.220)"},
     {"bar-width-reduction", "", "MM", "--bar-width-reduction 0.02",

@@ -31,8 +31,17 @@ void PrintUsage(std::ostream& out) {
         << "\n"
         << std::string(14, ' ') << "e.g. " << command.example << "\n";
   }
-  out << "\n'barquill COMMAND --help' lists a command's options, each with what it takes.\n"
-         "Messages are printed in Japanese, each followed by the same in English.\n";
+  out << "\nMessages are printed in Japanese, each followed by the same in English.\n";
+}
+
+// The usage, then every command's own help with its options, each with an example.
+void PrintFullHelp() {
+  PrintUsage(std::cout);
+  const std::string_view help[] = {"--help"};
+  for (const cli::Command& command : kCommands) {
+    std::cout << "\n" << std::string(100, '-') << "\n";
+    command.run(std::span<const std::string_view>(help));
+  }
 }
 
 }  // namespace
@@ -49,7 +58,7 @@ int main(int argc, char** argv) {
     return cli::kExitBadInput;
   }
   if (arguments[0] == "--help" || arguments[0] == "-h") {
-    PrintUsage(std::cout);
+    PrintFullHelp();
     return cli::kExitOk;
   }
   if (arguments[0] == "--version") {

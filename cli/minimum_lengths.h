@@ -14,7 +14,7 @@
 namespace cli {
 
 inline constexpr OptionDefinition kStrictOptions[] = {
-    {"strict", "", "",
+    {"strict", "", "", "--strict",
      "refuse a length below its minimum (the panel's shown minimum, the GS1 minimum) instead of "
      "drawing it with a warning"},
 };

@@ -73,6 +73,9 @@ ParseResult ParseOptions(std::span<const std::string_view> arguments,
 }
 
 void PrintOptionHelp(std::ostream& out, std::span<const OptionDefinition> definitions) {
+  constexpr size_t kColumn = 36;
+  constexpr size_t kWidth = 100;
+  const std::string indent(kColumn, ' ');
   for (const OptionDefinition& definition : definitions) {
     std::string forms = "  ";
     if (!definition.alias.empty())
@@ -81,13 +84,22 @@ void PrintOptionHelp(std::ostream& out, std::span<const OptionDefinition> defini
     if (definition.takesValue())
       forms.append(" ").append(definition.valueName);
     out << forms;
-    const size_t column = 36;
-    if (forms.size() + 2 > column) {
-      out << "\n" << std::string(column, ' ');
-    } else {
-      out << std::string(column - forms.size(), ' ');
+    if (forms.size() + 2 > kColumn)
+      out << "\n" << indent;
+    else
+      out << std::string(kColumn - forms.size(), ' ');
+    // The help in lines that end before kWidth, broken between words.
+    std::string_view rest = definition.help;
+    while (rest.size() > kWidth - kColumn) {
+      size_t cut = rest.rfind(' ', kWidth - kColumn);
+      if (cut == std::string_view::npos)
+        cut = rest.find(' ');
+      if (cut == std::string_view::npos)
+        break;
+      out << rest.substr(0, cut) << "\n" << indent;
+      rest.remove_prefix(cut + 1);
     }
-    out << definition.help << "\n";
+    out << rest << "\n" << indent << "e.g. " << definition.example << "\n";
   }
 }
 

@@ -21,6 +21,7 @@ struct OptionDefinition {
   std::string_view name;       // long name without the dashes, e.g. "module-width"
   std::string_view alias;      // short form with its dash, e.g. "-o", or empty
   std::string_view valueName;  // e.g. "MM"; empty for a flag
+  std::string_view example;    // the option as a user gives it, e.g. "--height 20"
   std::string_view help;
 
   bool takesValue() const { return !valueName.empty(); }
@@ -67,12 +68,13 @@ constexpr std::array<OptionDefinition, (N + ...)> JoinOptions(
 // --text ocr-b|frame|none (the show-text check box and the two radio buttons), --fit-text and
 // --no-fit-text (fit the outline text to the bars), --cc-text (show the 2D text).
 inline constexpr OptionDefinition kTextOptions[] = {
-    {"text", "", "MODE",
+    {"text", "", "MODE", "--text frame",
      "the human-readable text: ocr-b (outline glyphs), frame (a text frame) or none "
      "(default ocr-b)"},
-    {"fit-text", "", "", "ocr-b: fit the text to the width of the bars (the default)"},
-    {"no-fit-text", "", "", "ocr-b: keep the text at its full size"},
-    {"cc-text", "", "", "show the 2D text above the 2D part"},
+    {"fit-text", "", "", "--fit-text",
+     "ocr-b: fit the text to the width of the bars (the default)"},
+    {"no-fit-text", "", "", "--no-fit-text", "ocr-b: keep the text at its full size"},
+    {"cc-text", "", "", "--cc-text", "show the 2D text above the 2D part"},
 };
 
 // The panels' text flags; the defaults are the panels' defaults.

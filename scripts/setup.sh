@@ -2,8 +2,8 @@
 # Installs everything the builds and tests need on a fresh Debian 12 machine: compilers (native,
 # and mingw-w64 for i686 and x86_64), CMake, GoogleTest, Google Benchmark, cairo, FreeType, fonts,
 # iso-codes (the country and currency lists the GS1 checks are built with), 32-bit and 64-bit Wine
-# with Xvfb, the peer encoders (zint, and bwip-js and zxing-wasm from npm). Safe to run again: it
-# installs only what is missing.
+# with Xvfb, the peer encoders (zint, and bwip-js and zxing-wasm from npm), tmux (a terminal for the
+# batch progress bar's test). Safe to run again: it installs only what is missing.
 #
 # fonts-droid-fallback (which Debian's ghostscript recommends) has Japanese but no Latin letters;
 # Wine picks it for a Japanese font asked for by character set alone. It is installed so that the
@@ -16,7 +16,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev hyperfine
   libcairo2-dev libfreetype-dev fontconfig fonts-ocr-b fonts-ipafont-gothic
   zint libzint-dev
-  poppler-utils ghostscript
+  poppler-utils ghostscript tmux
   clang libclang-rt-14-dev clang-format
   g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth
   g++-mingw-w64-x86-64-posix wine64

@@ -257,7 +257,8 @@ TEST_F(DataBarCommandTest, StandardOutputHoldsTheFilesBytes) {
   EXPECT_EQ(Barquill(code + "--format pdf -o " + Output("x.svg")).status, 2);
 }
 
-TEST_F(DataBarCommandTest, HelpDescribesEveryOption) {
+// barquill --help lists every subcommand and every option of each, each with an example.
+TEST_F(DataBarCommandTest, HelpDescribesEveryOptionWithAnExample) {
   const CommandRun run = Barquill("databar --help");
   EXPECT_EQ(run.status, 0);
   for (const char* option : {"--type",
@@ -284,13 +285,26 @@ TEST_F(DataBarCommandTest, HelpDescribesEveryOption) {
   }
   const CommandRun top = Barquill("--help");
   EXPECT_EQ(top.status, 0);
-  for (const char* command : {"databar", "expanded", "gs1-128", "batch", "--version"})
-    EXPECT_NE(top.out.find(command), std::string::npos) << command;
-  size_t examples = 0;
-  for (size_t at = top.out.find("e.g. barquill "); at != std::string::npos;
-       at = top.out.find("e.g. barquill ", at + 1))
-    ++examples;
-  EXPECT_EQ(examples, 4u) << top.out;
+  EXPECT_NE(top.out.find(run.out), std::string::npos);  // the commands' help included whole
+  for (const char* command : {"databar", "expanded", "gs1-128", "batch"})
+    EXPECT_NE(top.out.find("e.g. barquill " + std::string(command)), std::string::npos) << command;
+  EXPECT_NE(top.out.find("--version"), std::string::npos);
+  const std::vector<std::string> lines = Lines(top.out);
+  size_t options = 0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (!line.starts_with("  --") && !line.starts_with("  -o") && !line.starts_with("  -h"))
+      continue;
+    ++options;
+    // The help may run over several lines; its example ends it.
+    size_t next = i + 1;
+    while (next < lines.size() && lines[next].starts_with(std::string(36, ' ')) &&
+           lines[next].find("e.g. ") == std::string::npos)
+      ++next;
+    ASSERT_LT(next, lines.size()) << line;
+    EXPECT_NE(lines[next].find("e.g. -"), std::string::npos) << line;
+  }
+  EXPECT_GE(options, 50u);
   const CommandRun version = Barquill("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_TRUE(version.out.starts_with("barquill ")) << version.out;
