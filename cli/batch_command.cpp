@@ -142,7 +142,7 @@ std::string LowerExtension(const std::string& path) {
 }
 
 // The file of each page: FILE.pdf for all; FILE.svg for one page, else FILE-1.svg, FILE-2.svg...
-// Returns the number of files written, or the reason none more could be.
+// Adds the files written to `written`; returns why the next could not be written, or nothing.
 std::string WriteSheet(const std::vector<emulator::SheetPage>& pages, const std::string& path,
                        size_t& written) {
   const std::filesystem::path file(path);

@@ -1,6 +1,5 @@
 #include "emulator/whole_file.h"
 
-#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>

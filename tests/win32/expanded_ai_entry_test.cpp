@@ -93,7 +93,7 @@ TEST_F(ExpandedAiEntryTest, CodesThatDoNotFitTheRowsKeepTheMainView) {
       {"(01)12345678901231(17)991231(30)1(10)A(21)B(90)C(91)D(92)E(93)F",
        panels::kMsgTooManyAis.japanese},
       {"(21)B(90)C(91)D(92)E(93)F", panels::kMsgTooManyOtherAis.japanese},
-      {"(10)A(10)B", panels::WithAi(panels::kMsgDuplicateAi.japanese, "10")},
+      {"(10)A(10)B", panels::WithAi(panels::kMsgDuplicateAi, "10")},
   };
   for (const auto& [code, message] : cases) {
     SCOPED_TRACE(code);
@@ -123,7 +123,7 @@ TEST_F(ExpandedAiEntryTest, RefusedRowsKeepTheViewAndFocusWhatTheCheckNames) {
       {"free row left empty", 4, 5, "", "", panels::kMsgInvalidData.japanese, &EntryRow::data},
       {"unknown free AI", 4, 5, "05", "1", panels::kMsgUnknownAi.japanese, &EntryRow::ai},
       {"backslash in the data", 7, 5, "91", "A\\B",
-       panels::WithAi(panels::kMsgInvalidRowData.japanese, "91"), &EntryRow::data},
+       panels::WithAi(panels::kMsgInvalidRowData, "91"), &EntryRow::data},
       {"beyond 70 characters", 5, 5, "90", kAlphabet, panels::kMsgTooMuchData.japanese, nullptr},
   };
   constexpr char kCode[] = "(01)12345678901231(17)991231(10)L1(91)ABCDEFGHIJKLMNOPQRSTUVWXYZ";
