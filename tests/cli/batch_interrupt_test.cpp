@@ -8,6 +8,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -33,7 +34,7 @@ class BatchInterruptTest : public CommandTest {
     return path;
   }
 
-  // Starts the batch, waits until at least `started` files are written, sends the signal, and
+  // Starts the batch, waits until at least `started` files are whole, sends the signal, and
   // returns the exit status as waitpid reports it.
   int InterruptAfter(int started, int signal) {
     const std::string jobs = JobFile();
@@ -53,7 +54,7 @@ class BatchInterruptTest : public CommandTest {
     EXPECT_EQ(posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (Files().size() < static_cast<size_t>(started) &&
+    while (WholeFiles() < static_cast<size_t>(started) &&
            std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -69,6 +70,12 @@ class BatchInterruptTest : public CommandTest {
     for (const auto& entry : fs::directory_iterator(Output("out"), ignored))
       files.push_back(entry.path());
     return files;
+  }
+
+  size_t WholeFiles() {
+    const std::vector<fs::path> files = Files();
+    return static_cast<size_t>(std::count_if(files.begin(), files.end(),
+                                             [](const fs::path& f) { return !IsTemporary(f); }));
   }
 
   static bool IsTemporary(const fs::path& file) {
