@@ -10,8 +10,8 @@
 #include "panels/ai_entry.h"
 #include "panels/databar_form.h"
 #include "panels/expanded_form.h"
-#include "panels/expanded_messages.h"
 #include "panels/medical128_form.h"
+#include "panels/messages.h"
 
 namespace panels {
 namespace {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,9 +16,7 @@
 #include "emulator/win32/host_session.h"
 #include "emulator/win32/screen_capture.h"
 #include "emulator/win32/script_runner.h"
-#include "panels/databar_messages.h"
-#include "panels/expanded_messages.h"
-#include "tests/panels/medical128_messages.h"
+#include "panels/messages.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace {
@@ -289,57 +288,9 @@ TEST_F(AlertTexts, EveryMessageInTheAlertsFont) {
   // The GS1-128 panel's create button with no product code.
   ShowAlertOf(GetDlgItem(session_.PanelWindow(kMedical128), 1));
   ASSERT_TRUE(alertRead_) << "no message box showed the alert";
-  const char* messages[] = {panels::kLimitedItemNumberMessage,
-                            panels::kItemNumberMessage,
-                            panels::kCompositeTextMessage,
-                            panels::kModuleWidthMessage,
-                            panels::kHeightMessage,
-                            panels::kSeparatorHeightMessage,
-                            panels::kCompositeRowHeightMessage,
-                            panels::kStackedSeparatorHeightMessage,
-                            panels::kSecondRowHeightMessage,
-                            panels::kNoDocumentMessage,
-                            panels::kCompositeNotEncodableMessage,
-                            panels::kCompositeTooLongFormat,
-                            panels::kCompositeNoDataMessage,
-                            panels::kItemNumberNotEncodableMessage,
-                            panels::kMsgCodeCharacters,
-                            panels::kMsgCompositeCharacters,
-                            panels::kMsgExpandedHeight,
-                            panels::kMsgCompositeNeedsFourSegments,
-                            panels::kMsgCodeTooLong,
-                            panels::kMsgCodeNotEncodable,
-                            panels::kMsgExpandedCompositeTooLongFormat,
-                            panels::kMsgCompositeNotEncodable,
-                            panels::kMsgNoAi,
-                            panels::kMsgInvalidCodeData,
-                            panels::kMsgEmptyAi,
-                            panels::kMsgInvalidAi,
-                            panels::kMsgUnknownAi,
-                            panels::kMsgInvalidAiData,
-                            panels::kMsgDuplicateAi,
-                            panels::kMsgTooManyAis,
-                            panels::kMsgTooManyOtherAis,
-                            panels::kMsgItemCode,
-                            panels::kMsgExpiryDate,
-                            panels::kMsgQuantity,
-                            panels::kMsgDuplicateOrder,
-                            panels::kMsgInvalidRowData,
-                            panels::kMsgInvalidData,
-                            panels::kMsgTooMuchData,
-                            medical128_test::kProductCodeMessage,
-                            medical128_test::kExpiryMessage,
-                            medical128_test::kQuantityMessage,
-                            medical128_test::kLotAMessage,
-                            medical128_test::kLotBMessage,
-                            medical128_test::kLotCMessage,
-                            medical128_test::kCapacityMessage,
-                            medical128_test::kHeightMessage,
-                            medical128_test::kNarrowWidthMessage,
-                            medical128_test::kNoDocumentMessage};
-  for (const char* message : messages)
-    check_.Check("message", session_.window().handle(), messageFont_, Wide(message));
-  check_.Expect(50);
+  for (const panels::Message* message : panels::kAllMessages)
+    check_.Check("message", session_.window().handle(), messageFont_, Wide(message->japanese));
+  check_.Expect(static_cast<int>(std::size(panels::kAllMessages)));
 }
 
 }  // namespace
