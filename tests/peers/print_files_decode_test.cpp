@@ -6,7 +6,6 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <zlib.h>
 
 #include <cmath>
 #include <cstdint>
@@ -17,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/emulator/page_description.h"
 #include "tests/peers/peer_support.h"
 
 namespace peers {
@@ -72,24 +72,6 @@ std::vector<Form> Forms() {
 std::string Contents(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The inflated content streams of a PDF file this project wrote.
-std::string PdfContent(const std::string& pdf) {
-  std::string content;
-  const std::regex stream("/Length (\\d+) /Filter /FlateDecode >>\nstream\n");
-  for (auto match = std::sregex_iterator(pdf.begin(), pdf.end(), stream);
-       match != std::sregex_iterator(); ++match) {
-    const std::string compressed =
-        pdf.substr(match->position() + match->length(), std::stoul((*match)[1]));
-    std::string inflated(1 << 22, '\0');
-    uLongf size = inflated.size();
-    EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(inflated.data()), &size,
-                         reinterpret_cast<const Bytef*>(compressed.data()), compressed.size()),
-              Z_OK);
-    content += inflated.substr(0, size);
-  }
-  return content;
 }
 
 // Each token of a page description that is an operator (not a number).
@@ -184,7 +166,7 @@ TEST(PrintFiles, DecodeInGreyAndOnWholePixels) {
     }
     const std::string pdf = Contents(base.string() + ".pdf");
     const std::string eps = Contents(base.string() + ".eps");
-    const std::vector<std::string> pdfOperators = Operators(PdfContent(pdf));
+    const std::vector<std::string> pdfOperators = Operators(emulator::PdfContent(pdf));
     ExpectNoRgb(pdfOperators, form.arguments + " (PDF)");
     EXPECT_NE(std::find(pdfOperators.begin(), pdfOperators.end(), "g"), pdfOperators.end());
     EXPECT_EQ(pdf.find("/Font"), std::string::npos) << "the text is outlined";
