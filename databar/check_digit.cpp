@@ -1,20 +1,17 @@
 #include "databar/check_digit.h"
 
 #include <cstring>
+#include <string_view>
+
+#include "gs1/content_checks.h"
 
 namespace databar {
 
 int32_t ComputeCheckDigit(const char* text) {
-  int32_t sum = 0;
-  int32_t weight = 3;
-  for (size_t i = std::strlen(text); i-- > 0;) {
-    const char c = text[i];
-    if (c < '0' || c > '9')
-      return -1;
-    sum += weight * (c - '0');
-    weight = 4 - weight;
-  }
-  return (10 - sum % 10) % 10;
+  const std::string_view digits(text, std::strlen(text));
+  if (digits.find_first_not_of("0123456789") != std::string_view::npos)
+    return -1;
+  return gs1::CheckDigitOf(digits) - '0';
 }
 
 }  // namespace databar

@@ -5,8 +5,8 @@
 
 namespace databar {
 
-// Weights 3, 1, 3, 1, ... from the rightmost digit; the digit is (10 - sum mod 10) mod 10.
-// Returns -1 when a character is not a decimal digit.
+// Weights 3, 1, 3, 1, ... from the rightmost digit, as gs1::CheckDigitOf computes it for every
+// symbology; -1 when a character is not a decimal digit.
 int32_t ComputeCheckDigit(const char* text);
 
 }  // namespace databar
