@@ -16,10 +16,10 @@
 namespace {
 
 constexpr cli::OptionDefinition kSymbolOptions[] = {
-    {"type", "", "TYPE", ""},
-    {"code", "", "DIGITS", ""},
-    {"cc", "", "TEXT", ""},
-    {"module-width", "-x", "MM", ""},
+    {"type", "", "TYPE", "", ""},
+    {"code", "", "DIGITS", "", ""},
+    {"cc", "", "TEXT", "", ""},
+    {"module-width", "-x", "MM", "", ""},
 };
 
 constexpr auto kOptions = cli::JoinOptions(kSymbolOptions, cli::kTextOptions, cli::kOutputOptions);
@@ -34,7 +34,7 @@ bool SameOptions(const cli::ParsedOptions& a, const cli::ParsedOptions& b) {
 
 void CheckTextOptions(const cli::ParsedOptions& options) {
   const cli::TextOptionsReading reading = cli::ReadTextOptions(options);
-  if (!reading.error.empty()) {
+  if (reading.error) {
     FUZZ_CHECK(!reading.option.empty());
     return;
   }
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     arguments.push_back(in.Text());
 
   const cli::ParseResult parsed = cli::ParseOptions(arguments, kOptions);
-  if (!parsed.error.empty())
+  if (parsed.error)
     return 0;
   std::vector<std::string> canonical;
   for (const cli::OptionDefinition& definition : kOptions) {
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(canonical.size() <= arguments.size());
   const std::vector<std::string_view> again(canonical.begin(), canonical.end());
   const cli::ParseResult reparsed = cli::ParseOptions(again, kOptions);
-  FUZZ_CHECK(reparsed.error.empty());
+  FUZZ_CHECK(!reparsed.error);
   FUZZ_CHECK(SameOptions(parsed.options, reparsed.options));
   CheckTextOptions(parsed.options);
   return 0;
