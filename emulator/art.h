@@ -34,6 +34,9 @@ struct PointText {
   TextExtent extent;  // measured from the font whenever text, font or size change
 };
 
+// Gives the memory kept for this thread's next arts back to the system.
+void ReleaseFreeArts() noexcept;
+
 struct Art {
   Art(ArtKind artKind, Art* parentArt) : kind(artKind), parent(parentArt) {}
 

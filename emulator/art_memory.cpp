@@ -1,53 +1,35 @@
 // The memory of arts: a free list per thread. The general allocator keeps few blocks of an
 // art's size at hand, so without it most arts cost a search of its bins and their destruction a
 // merge of neighbouring blocks.
+//
+// The list runs through the free blocks themselves, so this thread's state is one plain pointer:
+// a thread_local object with a destructor is unsafe where thread-local storage is emulated
+// (mingw-w64 can free the storage before the destructor runs when a thread ends). The blocks go
+// back to the system when the thread's last emulator ends; an art destroyed while no emulator is
+// current is given back at once.
 #include <new>
-#include <vector>
 
 #include "emulator/art.h"
+#include "emulator/emulator.h"
 
 namespace emulator {
 
 namespace {
 
-// The blocks of the arts this thread destroyed, given back to the system when it ends.
-class FreeBlocks {
- public:
-  ~FreeBlocks() {
-    for (void* block : blocks_)
-      ::operator delete(block);
-  }
-
-  void* Take() {
-    if (blocks_.empty())
-      return nullptr;
-    void* block = blocks_.back();
-    blocks_.pop_back();
-    return block;
-  }
-
-  // False when the block cannot be kept.
-  bool Keep(void* block) noexcept {
-    try {
-      blocks_.push_back(block);
-      return true;
-    } catch (const std::bad_alloc&) {
-      return false;
-    }
-  }
-
- private:
-  std::vector<void*> blocks_;
+struct FreeBlock {
+  FreeBlock* next;
 };
+static_assert(sizeof(FreeBlock) <= sizeof(Art));
 
-thread_local FreeBlocks tFreeArts;
+constinit thread_local FreeBlock* tFreeArts = nullptr;
 
 }  // namespace
 
 void* Art::operator new(size_t size) {
-  if (size == sizeof(Art)) {
-    if (void* block = tFreeArts.Take())
-      return block;
+  if (size == sizeof(Art) && tFreeArts != nullptr) {
+    FreeBlock* block = tFreeArts;
+    tFreeArts = block->next;
+    return block;
   }
   return ::operator new(size);
 }
@@ -55,8 +37,19 @@ void* Art::operator new(size_t size) {
 void Art::operator delete(void* art, size_t size) noexcept {
   if (art == nullptr)
     return;
-  if (size != sizeof(Art) || !tFreeArts.Keep(art))
+  if (size != sizeof(Art) || Emulator::Current() == nullptr) {
     ::operator delete(art);
+    return;
+  }
+  tFreeArts = new (art) FreeBlock{tFreeArts};
+}
+
+void ReleaseFreeArts() noexcept {
+  while (tFreeArts != nullptr) {
+    FreeBlock* block = tFreeArts;
+    tFreeArts = block->next;
+    ::operator delete(block);
+  }
 }
 
 }  // namespace emulator

@@ -1,5 +1,6 @@
 #include "emulator/emulator.h"
 
+#include "emulator/art.h"
 #include "emulator/emulator_state.h"
 #include "emulator/suite_tables.h"
 
@@ -12,6 +13,9 @@ Emulator::Emulator() : state_(std::make_unique<State>()), previous_(current_) {
 Emulator::~Emulator() {
   if (current_ == this)
     current_ = previous_;
+  state_.reset();
+  if (current_ == nullptr)
+    ReleaseFreeArts();
 }
 
 const host::BasicSuite* Emulator::basic() const {
