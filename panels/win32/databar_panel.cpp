@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "frame/plugin_factory.h"
 #include "panels/win32/control_entry.h"
 #include "panels/win32/control_values.h"
 #include "panels/win32/panel_actions.h"
@@ -292,9 +293,9 @@ HWND DataBarPanel::ControlOf(DataBarField field) const {
   return nullptr;
 }
 
-std::unique_ptr<frame::Panel> MakeDataBarPanel(host::PluginHandle plugin,
-                                               host::MenuItemHandle menuItem) {
-  return MakePanel<DataBarPanel>(plugin, menuItem);
-}
-
 }  // namespace panels
+
+std::unique_ptr<frame::Panel> frame::MakeDataBarPanel(host::PluginHandle plugin,
+                                                      host::MenuItemHandle menuItem) {
+  return panels::MakePanel<panels::DataBarPanel>(plugin, menuItem);
+}

@@ -129,8 +129,4 @@ class DataBarPanel final : public PanelShell {
   HWND showCompositeText_ = nullptr;
 };
 
-// The factory the plug-in object builds the panel with; null when out of memory.
-std::unique_ptr<frame::Panel> MakeDataBarPanel(host::PluginHandle plugin,
-                                               host::MenuItemHandle menuItem);
-
 }  // namespace panels

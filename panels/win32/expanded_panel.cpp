@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "frame/plugin_factory.h"
 #include "host/suite_pointers.h"
 #include "panels/form_host.h"
 #include "panels/win32/control_values.h"
@@ -357,9 +358,9 @@ HWND ExpandedPanel::ControlOf(ExpandedField field) const {
   return nullptr;
 }
 
-std::unique_ptr<frame::Panel> MakeExpandedPanel(host::PluginHandle plugin,
-                                                host::MenuItemHandle menuItem) {
-  return MakePanel<ExpandedPanel>(plugin, menuItem);
-}
-
 }  // namespace panels
+
+std::unique_ptr<frame::Panel> frame::MakeExpandedPanel(host::PluginHandle plugin,
+                                                       host::MenuItemHandle menuItem) {
+  return panels::MakePanel<panels::ExpandedPanel>(plugin, menuItem);
+}

@@ -127,8 +127,4 @@ class ExpandedPanel final : public PanelShell {
   HWND showCompositeText_ = nullptr;
 };
 
-// The factory the plug-in object builds the panel with; null when out of memory.
-std::unique_ptr<frame::Panel> MakeExpandedPanel(host::PluginHandle plugin,
-                                                host::MenuItemHandle menuItem);
-
 }  // namespace panels

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "frame/plugin_factory.h"
 #include "panels/win32/control_entry.h"
 #include "panels/win32/control_values.h"
 #include "panels/win32/panel_actions.h"
@@ -213,9 +214,9 @@ HWND Medical128Panel::ControlOf(Medical128Control control) const {
   return nullptr;
 }
 
-std::unique_ptr<frame::Panel> MakeMedical128Panel(host::PluginHandle plugin,
-                                                  host::MenuItemHandle menuItem) {
-  return MakePanel<Medical128Panel>(plugin, menuItem);
-}
-
 }  // namespace panels
+
+std::unique_ptr<frame::Panel> frame::MakeMedical128Panel(host::PluginHandle plugin,
+                                                         host::MenuItemHandle menuItem) {
+  return panels::MakePanel<panels::Medical128Panel>(plugin, menuItem);
+}

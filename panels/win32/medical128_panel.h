@@ -67,8 +67,4 @@ class Medical128Panel final : public PanelShell {
   HWND barWidthReduction_ = nullptr;
 };
 
-// The factory the plug-in object builds the panel with; null when out of memory.
-std::unique_ptr<frame::Panel> MakeMedical128Panel(host::PluginHandle plugin,
-                                                  host::MenuItemHandle menuItem);
-
 }  // namespace panels
