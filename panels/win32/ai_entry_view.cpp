@@ -5,7 +5,6 @@
 #include "databar/check_digit.h"
 #include "panels/character_rules.h"
 #include "panels/win32/control_values.h"
-#include "panels/win32/wide_text.h"
 
 namespace panels {
 

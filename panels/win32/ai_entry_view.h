@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "panels/ai_entry.h"
-#include "panels/win32/control_entry.h"
+#include "panels/win32/panel_shell.h"
 
 namespace panels {
 

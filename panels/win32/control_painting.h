@@ -1,4 +1,7 @@
-// Drawing the panels' owner-drawn controls.
+// The panels' owner-drawn controls: drawing the push buttons, the bitmap buttons and the group
+// frames, and the group frame's own procedure. A group frame is an owner-drawn button that only
+// frames a block of fields: clicks fall through it to the controls it surrounds, and dialog
+// navigation takes it for a static.
 #pragma once
 
 #include <windows.h>
@@ -16,5 +19,10 @@ void DrawBitmapButton(const DRAWITEMSTRUCT& item, HBITMAP bitmap);
 // of the caption, and the caption 7 pixels in from the left on the panel colour.
 void DrawGroupFrame(const DRAWITEMSTRUCT& item, HFONT font, COLORREF panelColour,
                     HBRUSH panelBrush);
+
+// Subclasses the group frame's button; false when it cannot be.
+bool AttachGroupFrame(HWND frame);
+// Gives the button its own procedure back.
+void DetachGroupFrame(HWND frame);
 
 }  // namespace panels

@@ -3,10 +3,7 @@
 #include <vector>
 
 #include "frame/plugin_factory.h"
-#include "panels/win32/control_entry.h"
 #include "panels/win32/control_values.h"
-#include "panels/win32/panel_actions.h"
-#include "panels/win32/wide_text.h"
 
 namespace panels {
 

@@ -6,8 +6,6 @@
 #include "host/suite_pointers.h"
 #include "panels/form_host.h"
 #include "panels/win32/control_values.h"
-#include "panels/win32/panel_actions.h"
-#include "panels/win32/wide_text.h"
 
 namespace panels {
 

@@ -17,7 +17,6 @@
 #include "host/handles.h"
 #include "panels/expanded_form.h"
 #include "panels/win32/ai_entry_view.h"
-#include "panels/win32/control_entry.h"
 #include "panels/win32/length_fields.h"
 #include "panels/win32/panel_shell.h"
 

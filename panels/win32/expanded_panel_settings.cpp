@@ -8,8 +8,6 @@
 #include "panels/settings_record.h"
 #include "panels/win32/expanded_panel.h"
 #include "panels/win32/registry_store.h"
-#include "panels/win32/settings_version.h"
-#include "panels/win32/stored_reduction.h"
 
 namespace panels {
 

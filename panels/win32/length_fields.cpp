@@ -2,7 +2,6 @@
 
 #include "panels/length_field.h"
 #include "panels/win32/control_values.h"
-#include "panels/win32/wide_text.h"
 
 namespace panels {
 

@@ -1,9 +1,12 @@
 // The panels' colours. Buttons have colours of their own; text on the panel follows the host's
 // panel background, sampled from the panel window, so that it reads on a light and on a dark host
-// interface alike.
+// interface alike. A panel answers colour requests with brushes made once per colour.
 #pragma once
 
 #include <windows.h>
+
+#include <utility>
+#include <vector>
 
 namespace panels {
 
@@ -19,5 +22,23 @@ COLORREF SamplePanelColour(HWND panel);
 // Black text on a background whose colour value (red in the low byte) exceeds 0x525252, else
 // white.
 COLORREF InkOn(COLORREF background);
+
+// The brushes a panel answers colour requests with: one per colour, made when first asked for,
+// kept for the panel's life and deleted with it.
+class BrushCache {
+ public:
+  BrushCache() = default;
+  ~BrushCache();
+  BrushCache(const BrushCache&) = delete;
+  BrushCache& operator=(const BrushCache&) = delete;
+
+  // The brush of the colour; null when GDI cannot make one.
+  HBRUSH Get(COLORREF colour);
+  // Deletes every brush.
+  void Clear();
+
+ private:
+  std::vector<std::pair<COLORREF, HBRUSH>> brushes_;
+};
 
 }  // namespace panels

@@ -9,10 +9,9 @@
 #include "host/suite_pointers.h"
 #include "host/unicode_string.h"
 #include "panels/win32/bmp_bitmap.h"
-#include "panels/win32/control_entry.h"
-#include "panels/win32/group_frame.h"
+#include "panels/win32/control_painting.h"
+#include "panels/win32/control_values.h"
 #include "panels/win32/plugin_resource.h"
-#include "panels/win32/wide_text.h"
 
 namespace panels {
 
@@ -305,6 +304,16 @@ void PanelShell::OnStateChanged(host::PanelHandle panel, int16_t state) {
   } catch (...) {
     // The fields keep their enabled states.
   }
+}
+
+void InsertAtSelection(HWND field, const wchar_t* text) {
+  SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  SetFocus(field);
+}
+
+void FocusIfAny(HWND control) {
+  if (control != nullptr)
+    SetFocus(control);
 }
 
 }  // namespace panels

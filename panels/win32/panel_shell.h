@@ -2,7 +2,9 @@
 // panel font, the child controls with their roles (owner-drawn buttons, bitmap button, group
 // frame, labels whose colours follow the host's panel background), the tab ring, the panel
 // window's subclassing through a window property naming the panel object, showing and hiding
-// from the menu, and the tear-down in reverse order.
+// from the menu, and the tear-down in reverse order; and what the panels' commands share: the
+// create action run inside the host's application context, text put into a field as typing puts
+// it, and the focus moved to the control a form names.
 //
 // A panel kind derives from PanelShell, describes itself with a PanelKind, makes its controls in
 // CreateControls and answers their commands in OnCommand. Its constructor calls Construct() and
@@ -17,11 +19,13 @@
 #include <span>
 #include <vector>
 
+#include "frame/app_context.h"
 #include "frame/panel.h"
 #include "host/error.h"
 #include "host/geometry.h"
 #include "host/handles.h"
-#include "panels/win32/brush_cache.h"
+#include "host/suite_pointers.h"
+#include "panels/win32/panel_colours.h"
 #include "panels/win32/tab_ring.h"
 
 namespace panels {
@@ -65,7 +69,15 @@ struct ControlSpec {
   ControlRole role;
 };
 
-struct ControlEntry;  // control_entry.h
+// One control of a panel's layout table: how to make it, where the panel keeps it, what the
+// keyboard may put into it, the bitmap it shows and whether Tab reaches it through the ring.
+struct ControlEntry {
+  ControlSpec spec;
+  HWND* slot = nullptr;          // where the panel keeps the control, or null
+  int textLimit = 0;             // characters an edit field takes from the keyboard; 0: no limit
+  const char* bitmap = nullptr;  // the 'BMPI' resource a bitmap button shows
+  bool inTabRing = false;
+};
 
 class PanelShell : public frame::Panel {
  public:
@@ -177,5 +189,25 @@ LRESULT CALLBACK PanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
   return PanelShell::HandleMessage(static_cast<PanelShell*>(GetPropW(window, kProperty)), window,
                                    message, wParam, lParam);
 }
+
+// Runs the action inside an application context for the plug-in. While the plug-in is unloaded
+// it holds no host suites and can make nothing, and without a context the host takes no work:
+// then nothing runs.
+template <typename Action>
+void RunInAppContext(host::PluginHandle plugin, Action&& action) {
+  if (host::sContext == nullptr)
+    return;
+  const frame::AppContext context(plugin);
+  if (context.result() != host::kNoError)
+    return;
+  action();
+}
+
+// Replaces the field's selection with the text as typing does, so that the user can undo it, and
+// focuses the field.
+void InsertAtSelection(HWND field, const wchar_t* text);
+
+// Focuses the control, when there is one.
+void FocusIfAny(HWND control);
 
 }  // namespace panels

@@ -1,8 +1,10 @@
 #include "panels/win32/registry_store.h"
 
+#include <array>
 #include <string>
 
-#include "panels/win32/wide_text.h"
+#include "panels/settings_record.h"
+#include "panels/win32/control_values.h"
 
 namespace panels {
 
@@ -42,6 +44,26 @@ std::optional<size_t> RegistryStore::ReadBinary(const char* name, std::span<uint
 bool RegistryStore::WriteBinary(const char* name, std::span<const uint8_t> bytes) {
   return key_ != nullptr && RegSetValueExW(key_, Wide(name).c_str(), 0, REG_BINARY, bytes.data(),
                                            static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+}
+
+bool HasCurrentVersion(const RegistryStore& store) {
+  std::array<uint8_t, kSettingsVersion.size()> value{};
+  const std::optional<size_t> size = store.ReadBinary(kVersionValueName, value);
+  return size && IsCurrentVersion(std::span<const uint8_t>(value.data(), *size));
+}
+
+std::string ReadStoredReduction(const RegistryStore& store, std::string_view recordName) {
+  BarWidthReductionValue value{};
+  const std::optional<size_t> size =
+      store.ReadBinary(BarWidthReductionName(recordName).c_str(), value);
+  if (!size)
+    return DecodeBarWidthReduction(std::nullopt);
+  return DecodeBarWidthReduction(std::span<const uint8_t>(value.data(), *size));
+}
+
+void WriteStoredReduction(RegistryStore& store, std::string_view recordName,
+                          std::string_view text) {
+  store.WriteBinary(BarWidthReductionName(recordName).c_str(), EncodeBarWidthReduction(text));
 }
 
 }  // namespace panels

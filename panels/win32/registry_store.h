@@ -1,7 +1,8 @@
-// A key of the current user's registry hive holding binary values: the panels keep their
-// settings there. The key is opened for reading or created (or opened) for writing, and closed
-// when the object goes. Failures are quiet: a key that could not be opened reads nothing and
-// writes nothing, so that the panels fall back to their defaults.
+// Where the panels keep their settings: a key of the current user's registry hive holding binary
+// values, and what the DataBar panels keep beside their settings records in it (the version
+// marker and the bar width reduction). The key is opened for reading or created (or opened) for
+// writing, and closed when the object goes. Failures are quiet: a key that could not be opened
+// reads nothing and writes nothing, so that the panels fall back to their defaults.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace panels {
 
@@ -34,5 +37,15 @@ class RegistryStore {
  private:
   HKEY key_ = nullptr;
 };
+
+// The key holds "version" with exactly the marker this program writes: a key without it holds
+// nothing this program can read, and the panel opens with its defaults.
+bool HasCurrentVersion(const RegistryStore& store);
+
+// The bar width reduction is kept in a value of its own beside a settings record, so that the
+// records keep the layout earlier versions wrote. Its text; no reduction when the value is
+// missing, as beside a record an earlier version wrote, or is not one this program writes.
+std::string ReadStoredReduction(const RegistryStore& store, std::string_view recordName);
+void WriteStoredReduction(RegistryStore& store, std::string_view recordName, std::string_view text);
 
 }  // namespace panels
