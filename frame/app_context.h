@@ -4,13 +4,18 @@
 
 #include "host/error.h"
 #include "host/handles.h"
+#include "host/suite_pointers.h"
 
 namespace frame {
 
 class AppContext {
  public:
-  explicit AppContext(host::PluginHandle plugin);
-  ~AppContext();
+  explicit AppContext(host::PluginHandle plugin)
+      : result_(host::sContext->PushAppContext(plugin, &context_)) {}
+  ~AppContext() {
+    if (result_ == host::kNoError)
+      host::sContext->PopAppContext(context_);
+  }
   AppContext(const AppContext&) = delete;
   AppContext& operator=(const AppContext&) = delete;
 

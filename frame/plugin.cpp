@@ -6,10 +6,57 @@
 #include <new>
 #include <utility>
 
-#include "frame/suite_holder.h"
+#include "host/suite_acquisition.h"
+#include "host/suite_list.h"
 #include "host/suite_pointers.h"
 
 namespace frame {
+
+// Holds the host suites the plug-in uses while it is loaded: the framework suites, then the
+// plug-in's own list. Acquires them when created and releases them when destroyed.
+class SuiteHolder {
+ public:
+  // Acquires every suite unless another holder already holds them. Acquisition stops at the
+  // first failure; result() gives its code, and destroying the holder releases what was
+  // acquired before it.
+  SuiteHolder();
+  ~SuiteHolder();
+  SuiteHolder(const SuiteHolder&) = delete;
+  SuiteHolder& operator=(const SuiteHolder&) = delete;
+
+  host::ErrorCode result() const { return result_; }
+
+ private:
+  bool owner_ = false;  // this holder acquired the suites and releases them
+  host::ErrorCode result_ = host::kNoError;
+};
+
+namespace {
+
+// Whether a holder holds the suites; a second holder shares them instead of acquiring again. The
+// host delivers every message on its one thread.
+thread_local bool suitesHeld = false;
+
+}  // namespace
+
+SuiteHolder::SuiteHolder() {
+  if (suitesHeld)
+    return;
+  suitesHeld = owner_ = true;
+  result_ = host::AcquireSuiteList(host::sBasic, host::kFrameworkSuites);
+  if (result_ == host::kNoError) {
+    result_ = host::AcquireSuiteList(host::sBasic, host::kPluginSuites);
+  }
+}
+
+SuiteHolder::~SuiteHolder() {
+  if (!owner_)
+    return;
+  suitesHeld = false;
+  // A release the host refuses does not keep the other suites held.
+  host::ReleaseSuiteList(host::sBasic, host::kFrameworkSuites);
+  host::ReleaseSuiteList(host::sBasic, host::kPluginSuites);
+}
 
 Plugin::Plugin(host::PluginHandle self) : self_(self) {
   SetName("Plugin");

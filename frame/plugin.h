@@ -1,6 +1,12 @@
 // The plug-in frame: the Plugin base class receives every host message after PluginMain, holds
 // the host suites while the plug-in runs and routes each message to an overridable operation.
 // The virtual operations are declared in their dispatch-slot order.
+//
+// frame/ holds the export (plugin_main), this base class with the suites it holds (plugin.cpp)
+// and its message dispatch (plugin_dispatch.cpp), the plug-in's object with its menu and panels
+// (veltra_plugin; veltra_factory.cpp builds it in the product), the interface it reaches the
+// panels through (panel.h, and plugin_factory.h, which declares what the plug-in supplies), the
+// application context (app_context.h) and which failures are reported (error_report).
 #pragma once
 
 #include <cstddef>
