@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "cli/exit_codes.h"
 
@@ -37,6 +38,21 @@ int CommandReport::BadInput(std::string_view option, const Message& message,
 int CommandReport::Refused(std::string_view option, std::string_view japanese,
                            std::string_view english) const {
   return BadInput(option, FromPanel(japanese, english));
+}
+
+std::optional<int> ReadArguments(const CommandReport& report,
+                                 std::span<const std::string_view> arguments,
+                                 std::span<const OptionDefinition> definitions, void (*printHelp)(),
+                                 ParsedOptions& options) {
+  ParseResult parsed = ParseOptions(arguments, definitions);
+  if (parsed.error)
+    return report.Unusable(*parsed.error);
+  options = std::move(parsed.options);
+  if (options.has("help")) {
+    printHelp();
+    return kExitOk;
+  }
+  return std::nullopt;
 }
 
 int CommandReport::Unusable(const panels::MessageLines& message) const {

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
+#include <span>
 #include <string_view>
 
 #include "cli/command_messages.h"
+#include "cli/options.h"
 #include "host/error.h"
 #include "panels/messages.h"
 
@@ -41,6 +44,14 @@ class CommandReport {
 
   std::string_view command_;
 };
+
+// Reads a subcommand's arguments against its options into `options`: the exit status to end
+// with when they cannot be read, or when --help asked for the help, which printHelp prints; else
+// nothing.
+std::optional<int> ReadArguments(const CommandReport& report,
+                                 std::span<const std::string_view> arguments,
+                                 std::span<const OptionDefinition> definitions, void (*printHelp)(),
+                                 ParsedOptions& options);
 
 // A message that a panel's form gave in Japanese, with its English text: the one given, else the
 // catalogue's, blanks filled; where neither is, the Japanese stands alone.

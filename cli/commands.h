@@ -1,4 +1,13 @@
-// The subcommands of the barquill command. Each lives in its own file and is listed in main.cpp.
+// The subcommands of the barquill command. Each lives in its own file (databar_command,
+// expanded_command, gs1_128_command, batch_command) and is listed in main.cpp.
+//
+// What the subcommands share: options (parsing, the text options), length_options (the symbol
+// subcommands' length options and their minimums), form_actions (dumping or creating a form's
+// symbol), host_session (the stand-in host a subcommand runs on), pixel_module_width (a PNG
+// file's module), document_output (writing the document), command_report and command_messages.h
+// (what a subcommand tells, in both languages, with its exit status from exit_codes.h), and
+// interrupt_cleanup. The batch is in batch_jobs, batch_runner, worker_host, output_capture,
+// progress_bar and sheet_layout.
 #pragma once
 
 #include <span>

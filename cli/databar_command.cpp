@@ -10,7 +10,7 @@
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
 #include "cli/form_actions.h"
-#include "cli/minimum_lengths.h"
+#include "cli/length_options.h"
 #include "cli/options.h"
 #include "cli/pixel_module_width.h"
 #include "databar/gs1_databar_symbol.h"
@@ -30,22 +30,16 @@ constexpr OptionDefinition kSymbolOptions[] = {
     {"cc", "", "TEXT", "--cc \"(17)991231(10)LOT1\"",
      "the 2D data as typed into the panel: AIs and data, ( ) shown only, # FNC1, ^ separator "
      "character, $ line break of the 2D text; at most 100 characters (default: no 2D part)"},
-    {"module-width", "", "MM", "--module-width 0.33mm",
-     "module width X, 0.1 to 9.999 (default 0.353); every length is in millimetres and may end "
-     "in mm"},
+    kModuleWidthOption,
     {"height", "", "MM", "--height 20",
      "height of the (upper) linear row, 0.1 to 200 (default: the minimum)"},
-    {"separator-height", "", "MM", "--separator-height 0.5",
-     "separator between the linear part and the 2D part, 0.1 to 9.999 (default X)"},
-    {"cc-row-height", "", "MM", "--cc-row-height 0.7",
-     "height of one 2D row, 0.1 to 9.999 (default 2X)"},
+    kSeparatorHeightOption,
+    kCompositeRowHeightOption,
     {"stacked-separator-height", "", "MM", "--stacked-separator-height 0.4",
      "stacked types: separator between the two linear rows, 0.1 to 9.999 (default X)"},
     {"second-row-height", "", "MM", "--second-row-height 8",
      "stacked types: height of the lower linear row, 0.1 to 200 (default: the minimum)"},
-    {"bar-width-reduction", "", "MM", "--bar-width-reduction 0.02",
-     "every bar drawn this much narrower, half at each edge, for printing that spreads ink; "
-     "0 up to below X (default 0)"},
+    kBarWidthReductionOption,
 };
 
 constexpr auto kOptions = JoinOptions(kSymbolOptions, kTextOptions, kStrictOptions, kOutputOptions);
@@ -66,51 +60,15 @@ constexpr TypeName kTypes[] = {
     {"limited", databar::kLimited},
 };
 
-// The length options and the form fields they fill.
-struct LengthOption {
-  std::string_view option;
-  std::string panels::DataBarLengthTexts::*field;
-  panels::DataBarField focus;
-};
-
-constexpr LengthOption kLengthOptions[] = {
-    {"height", &panels::DataBarLengthTexts::height, panels::DataBarField::kHeight},
-    {"separator-height", &panels::DataBarLengthTexts::separatorHeight,
-     panels::DataBarField::kSeparatorHeight},
-    {"cc-row-height", &panels::DataBarLengthTexts::compositeRowHeight,
-     panels::DataBarField::kCompositeRowHeight},
-    {"stacked-separator-height", &panels::DataBarLengthTexts::stackedSeparatorHeight,
-     panels::DataBarField::kStackedSeparatorHeight},
-    {"second-row-height", &panels::DataBarLengthTexts::secondRowHeight,
-     panels::DataBarField::kSecondRowHeight},
-    {"bar-width-reduction", &panels::DataBarLengthTexts::barWidthReduction,
-     panels::DataBarField::kBarWidthReduction},
-};
-
-std::string_view OptionOf(panels::DataBarField field) {
+std::string OptionOf(panels::DataBarField field) {
   switch (field) {
     case panels::DataBarField::kItemNumber:
       return "--code";
     case panels::DataBarField::kCompositeText:
       return "--cc";
-    case panels::DataBarField::kModuleWidth:
-      return "--module-width";
-    case panels::DataBarField::kHeight:
-      return "--height";
-    case panels::DataBarField::kSeparatorHeight:
-      return "--separator-height";
-    case panels::DataBarField::kCompositeRowHeight:
-      return "--cc-row-height";
-    case panels::DataBarField::kStackedSeparatorHeight:
-      return "--stacked-separator-height";
-    case panels::DataBarField::kSecondRowHeight:
-      return "--second-row-height";
-    case panels::DataBarField::kBarWidthReduction:
-      return "--bar-width-reduction";
-    case panels::DataBarField::kNone:
-      break;
+    default:
+      return LengthOptionOf(field);
   }
-  return "";
 }
 
 constexpr CommandReport kReport("databar");
@@ -164,88 +122,30 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
     form.ApplyMinimums();
   }
   for (const LengthOption& length : kLengthOptions) {
-    std::optional<std::string> value = options.value(length.option);
-    if (!value)
+    std::optional<std::string> value = options.value(length.name);
+    if (!value || length.dataBarField == panels::DataBarField::kModuleWidth)
       continue;
     value = LengthFieldText(*value);
-    const std::string option = "--" + std::string(length.option);
-    const bool stackedOnly = length.focus == panels::DataBarField::kStackedSeparatorHeight ||
-                             length.focus == panels::DataBarField::kSecondRowHeight;
+    const std::string option = length.option();
+    const bool stackedOnly = length.dataBarField == panels::DataBarField::kStackedSeparatorHeight ||
+                             length.dataBarField == panels::DataBarField::kSecondRowHeight;
     if (stackedOnly && !form.IsStackedType()) {
       return kReport.BadInput(option, kMsgStackedOnly);
     }
     if (value->size() > panels::kLengthFieldCharacters) {
-      return kReport.Refused(option, form.MessageFor(length.focus));
+      return kReport.Refused(option, form.MessageFor(length.dataBarField));
     }
-    form.lengths.*length.field = *value;
+    form.lengths.*length.text = *value;
   }
   return std::nullopt;
-}
-
-// The lengths the form accepts against the minimums it shows; the 2D part's lengths only with 2D
-// data, the stacked rows' only for the stacked types (whose minimums are empty otherwise).
-std::optional<int> CheckAgainstMinimums(const panels::DataBarForm& form, bool strict) {
-  panels::DataBarForm validated = form;
-  panels::DataBarLengths accepted;
-  if (validated.Validate(accepted))
-    return std::nullopt;  // refused with the form's message when it is run
-  const panels::DataBarLengthTexts& minimum = form.minimums;
-  const bool composite = !form.compositeText.empty();
-  const LengthAgainstMinimum lengths[] = {
-      {"--module-width", accepted.moduleWidth, minimum.moduleWidth},
-      {"--height", accepted.height, minimum.height},
-      {"--separator-height", accepted.separatorHeight, composite ? minimum.separatorHeight : ""},
-      {"--cc-row-height", accepted.compositeRowHeight, composite ? minimum.compositeRowHeight : ""},
-      {"--stacked-separator-height", accepted.stackedSeparatorHeight,
-       minimum.stackedSeparatorHeight},
-      {"--second-row-height", accepted.secondRowHeight, minimum.secondRowHeight},
-  };
-  return cli::CheckMinimums(kReport, lengths, strict);
-}
-
-int Dump(panels::DataBarForm& form) {
-  panels::DataBarLengths accepted;
-  if (const auto failure = form.Validate(accepted))
-    return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
-  PrintGs1Warnings(kReport, form.Gs1Warnings());
-  return DumpModuleRows(
-      kReport,
-      [&](databar::CGS1DataBarSymbol& symbol) { return form.Encode(symbol, accepted, {}); },
-      [&](int32_t result) -> std::optional<int> {
-        if (const auto failure = form.EncodedFailure(result))
-          return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
-        return std::nullopt;
-      });
-}
-
-int Create(panels::DataBarForm& form, OutputChoice& output) {
-  return CreateAndWrite<panels::DataBarResult>(
-      kReport, output,
-      [&] {
-        const auto result = form.CreateSymbol();
-        // The module width the form accepted, in points.
-        if (result.outcome == panels::DataBarOutcome::kCreated) {
-          FitModuleToPixels(output, *panels::ReadDecimal(form.lengths.moduleWidth) * 72 / 25.4);
-          PrintGs1Warnings(kReport, form.Gs1Warnings());
-        }
-        return result;
-      },
-      [&](const panels::DataBarResult& result) {
-        return DataBarRefusal(kReport, result, OptionOf(form.focus));
-      });
 }
 
 }  // namespace
 
 int RunDataBar(std::span<const std::string_view> arguments) {
-  const ParseResult parsed = ParseOptions(arguments, kOptions);
-  if (parsed.error)
-    return kReport.Unusable(*parsed.error);
-  const ParsedOptions& options = parsed.options;
-  if (options.has("help")) {
-    PrintHelp();
-    return kExitOk;
-  }
+  ParsedOptions options;
+  if (const auto ended = ReadArguments(kReport, arguments, kOptions, PrintHelp, options))
+    return *ended;
 
   const std::string type = options.value("type").value_or("omnidirectional");
   bool knownType = false;
@@ -261,9 +161,11 @@ int RunDataBar(std::span<const std::string_view> arguments) {
   panels::DataBarForm form;
   if (const auto refused = FillForm(options, output, form))
     return *refused;
-  if (const auto refused = CheckAgainstMinimums(form, options.has("strict")))
+  if (const auto refused =
+          CheckAgainstMinimums<panels::DataBarLengths>(kReport, form, options.has("strict")))
     return *refused;
-  return output.dump ? Dump(form) : Create(form, output);
+  return output.dump ? DumpFormSymbol<panels::DataBarLengths>(kReport, form, OptionOf)
+                     : CreateFormSymbol(kReport, form, output, OptionOf);
 }
 
 }  // namespace cli

@@ -11,7 +11,7 @@
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
 #include "cli/form_actions.h"
-#include "cli/minimum_lengths.h"
+#include "cli/length_options.h"
 #include "cli/options.h"
 #include "cli/pixel_module_width.h"
 #include "databar/gs1_databar_symbol.h"
@@ -33,19 +33,13 @@ constexpr OptionDefinition kSymbolOptions[] = {
     {"cc", "", "TEXT", "--cc \"(21)X1\"",
      "the 2D data as typed into the panel: AIs and data, ( ) shown only, # FNC1, ^ separator "
      "character, $ line break of the 2D text; at most 100 characters (default: no 2D part)"},
-    {"module-width", "", "MM", "--module-width 0.33mm",
-     "module width X, 0.1 to 9.999 (default 0.353); every length is in millimetres and may end "
-     "in mm"},
+    kModuleWidthOption,
     {"height", "", "MM", "--height 13", "height of every linear row, 1 to 200 (default 34X)"},
-    {"separator-height", "", "MM", "--separator-height 0.5",
-     "separator between the linear part and the 2D part, 0.1 to 9.999 (default X)"},
-    {"cc-row-height", "", "MM", "--cc-row-height 0.7",
-     "height of one 2D row, 0.1 to 9.999 (default 2X)"},
+    kSeparatorHeightOption,
+    kCompositeRowHeightOption,
     {"stacked-separator-height", "", "MM", "--stacked-separator-height 0.4",
      "each of the three separator rows between stacked rows, 0.1 to 9.999 (default X)"},
-    {"bar-width-reduction", "", "MM", "--bar-width-reduction 0.02",
-     "every bar drawn this much narrower, half at each edge, for printing that spreads ink; "
-     "0 up to below X (default 0)"},
+    kBarWidthReductionOption,
     {"text", "", "MODE", "--text none",
      "the element strings under the symbol: frame or none (default frame)"},
     {"cc-text", "", "", "--cc-text", "show the 2D text above the 2D part"},
@@ -56,26 +50,6 @@ constexpr auto kOptions = JoinOptions(kSymbolOptions, kStrictOptions, kOutputOpt
 // The panel's code and 2D fields hold no more.
 constexpr size_t kCompositeTextCharacters = 100;
 
-// The length options and the form fields they fill, the module width first.
-struct LengthOption {
-  std::string_view option;
-  std::string panels::DataBarLengthTexts::*field;
-  panels::ExpandedField focus;
-};
-
-constexpr LengthOption kLengthOptions[] = {
-    {"module-width", &panels::DataBarLengthTexts::moduleWidth, panels::ExpandedField::kModuleWidth},
-    {"height", &panels::DataBarLengthTexts::height, panels::ExpandedField::kHeight},
-    {"separator-height", &panels::DataBarLengthTexts::separatorHeight,
-     panels::ExpandedField::kSeparatorHeight},
-    {"cc-row-height", &panels::DataBarLengthTexts::compositeRowHeight,
-     panels::ExpandedField::kCompositeRowHeight},
-    {"stacked-separator-height", &panels::DataBarLengthTexts::stackedSeparatorHeight,
-     panels::ExpandedField::kStackedSeparatorHeight},
-    {"bar-width-reduction", &panels::DataBarLengthTexts::barWidthReduction,
-     panels::ExpandedField::kBarWidthReduction},
-};
-
 std::string OptionOf(panels::ExpandedField field) {
   switch (field) {
     case panels::ExpandedField::kCode:
@@ -84,14 +58,8 @@ std::string OptionOf(panels::ExpandedField field) {
       return "--cc";
     case panels::ExpandedField::kSegments:
       return "--segments";
-    case panels::ExpandedField::kNone:
-      return "";
     default:
-      for (const LengthOption& length : kLengthOptions) {
-        if (length.focus == field)
-          return "--" + std::string(length.option);
-      }
-      return "";
+      return LengthOptionOf(field);
   }
 }
 
@@ -144,13 +112,13 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
   form.showCompositeText = options.has("cc-text");
 
   for (const LengthOption& length : kLengthOptions) {
-    std::optional<std::string> value = options.value(length.option);
-    if (value)
-      value = LengthFieldText(*value);
-    if (value && value->size() > panels::kLengthFieldCharacters)
-      return kReport.BadInput("--" + std::string(length.option), kMsgFieldCharacters,
-                              {std::to_string(panels::kLengthFieldCharacters)});
-    const bool isModuleWidth = length.focus == panels::ExpandedField::kModuleWidth;
+    if (length.expandedField == panels::ExpandedField::kNone)
+      continue;
+    std::optional<std::string> value;
+    if (const auto refused =
+            ReadLengthOption(kReport, options, length.name, panels::kLengthFieldCharacters, value))
+      return refused;
+    const bool isModuleWidth = length.expandedField == panels::ExpandedField::kModuleWidth;
     if (isModuleWidth) {
       const std::string& current = form.lengths.moduleWidth;
       const std::string width =
@@ -160,7 +128,7 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
     }
     if (!value)
       continue;
-    form.lengths.*length.field = *value;
+    form.lengths.*length.text = *value;
     if (isModuleWidth) {
       // The other lengths default to the minimums of this module width.
       form.RefreshMinimums();
@@ -170,69 +138,12 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
   return std::nullopt;
 }
 
-// The lengths the form accepts against the minimums it shows; the 2D part's lengths only with 2D
-// data.
-std::optional<int> CheckAgainstMinimums(const panels::ExpandedForm& form, bool strict) {
-  panels::ExpandedForm validated = form;
-  panels::ExpandedRequest accepted;
-  if (validated.Validate(accepted))
-    return std::nullopt;  // refused with the form's message when it is run
-  const panels::DataBarLengths& value = accepted.lengths;
-  const panels::DataBarLengthTexts& minimum = form.minimums;
-  const bool composite = !form.compositeText.empty();
-  const LengthAgainstMinimum lengths[] = {
-      {"--module-width", value.moduleWidth, minimum.moduleWidth},
-      {"--height", value.height, minimum.height},
-      {"--separator-height", value.separatorHeight, composite ? minimum.separatorHeight : ""},
-      {"--cc-row-height", value.compositeRowHeight, composite ? minimum.compositeRowHeight : ""},
-      {"--stacked-separator-height", value.stackedSeparatorHeight, minimum.stackedSeparatorHeight},
-  };
-  return CheckMinimums(kReport, lengths, strict);
-}
-
-int Dump(panels::ExpandedForm& form) {
-  panels::ExpandedRequest accepted;
-  if (const auto failure = form.Validate(accepted))
-    return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
-  PrintGs1Warnings(kReport, form.Gs1Warnings());
-  return DumpModuleRows(
-      kReport,
-      [&](databar::CGS1DataBarSymbol& symbol) { return form.Encode(symbol, accepted, {}); },
-      [&](int32_t result) -> std::optional<int> {
-        if (const auto failure = form.EncodedFailure(accepted, result))
-          return kReport.Refused(OptionOf(failure->focus), failure->message, failure->english);
-        return std::nullopt;
-      });
-}
-
-int Create(panels::ExpandedForm& form, OutputChoice& output) {
-  return CreateAndWrite<panels::DataBarResult>(
-      kReport, output,
-      [&] {
-        const auto result = form.CreateSymbol();
-        // The module width the form accepted, in points.
-        if (result.outcome == panels::DataBarOutcome::kCreated) {
-          FitModuleToPixels(output, *panels::ReadDecimal(form.lengths.moduleWidth) * 72 / 25.4);
-          PrintGs1Warnings(kReport, form.Gs1Warnings());
-        }
-        return result;
-      },
-      [&](const panels::DataBarResult& result) {
-        return DataBarRefusal(kReport, result, OptionOf(form.focus));
-      });
-}
-
 }  // namespace
 
 int RunExpanded(std::span<const std::string_view> arguments) {
-  const ParseResult parsed = ParseOptions(arguments, kOptions);
-  if (parsed.error)
-    return kReport.Unusable(*parsed.error);
-  const ParsedOptions& options = parsed.options;
-  if (options.has("help")) {
-    PrintHelp();
-    return kExitOk;
-  }
+  ParsedOptions options;
+  if (const auto ended = ReadArguments(kReport, arguments, kOptions, PrintHelp, options))
+    return *ended;
   if (!options.has("code"))
     return kReport.BadInput("--code", kMsgRequired);
   OutputChoice output = ReadOutputOptions(options);
@@ -242,9 +153,11 @@ int RunExpanded(std::span<const std::string_view> arguments) {
   panels::ExpandedForm form;
   if (const auto refused = FillForm(options, output, form))
     return *refused;
-  if (const auto refused = CheckAgainstMinimums(form, options.has("strict")))
+  if (const auto refused =
+          CheckAgainstMinimums<panels::ExpandedRequest>(kReport, form, options.has("strict")))
     return *refused;
-  return output.dump ? Dump(form) : Create(form, output);
+  return output.dump ? DumpFormSymbol<panels::ExpandedRequest>(kReport, form, OptionOf)
+                     : CreateFormSymbol(kReport, form, output, OptionOf);
 }
 
 }  // namespace cli

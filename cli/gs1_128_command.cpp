@@ -10,6 +10,7 @@
 #include "cli/document_output.h"
 #include "cli/exit_codes.h"
 #include "cli/form_actions.h"
+#include "cli/length_options.h"
 #include "cli/options.h"
 #include "cli/pixel_module_width.h"
 #include "gs1_128/medical128_symbol.h"
@@ -106,31 +107,31 @@ std::optional<int> FillForm(const ParsedOptions& options, OutputChoice& output,
   else
     return kReport.BadInput("--lot-code-set", kMsgExpectedCodeSet);
 
-  const std::string fieldCharacters = std::to_string(kNumberFieldCharacters);
-  if (auto height = options.value("height")) {
-    height = LengthFieldText(*height);
-    if (height->size() > kNumberFieldCharacters)
-      return kReport.BadInput("--height", kMsgFieldCharacters, {fieldCharacters});
+  std::optional<std::string> height;
+  std::optional<std::string> narrowWidth;
+  std::optional<std::string> reduction;
+  if (const auto refused =
+          ReadLengthOption(kReport, options, "height", kNumberFieldCharacters, height))
+    return refused;
+  if (const auto refused =
+          ReadLengthOption(kReport, options, "narrow-width", kNumberFieldCharacters, narrowWidth))
+    return refused;
+  if (const auto refused = ReadLengthOption(kReport, options, "bar-width-reduction",
+                                            kNumberFieldCharacters, reduction))
+    return refused;
+  if (height)
     form.height = *height;
-  }
-  if (auto width = options.value("narrow-width")) {
-    width = LengthFieldText(*width);
-    if (width->size() > kNumberFieldCharacters)
-      return kReport.BadInput("--narrow-width", kMsgFieldCharacters, {fieldCharacters});
+  if (narrowWidth) {
     // A value of the list selects its entry; any other is typed into the list's edit part.
     form.narrowWidthEntry = -1;
     for (int entry = 0; entry < panels::kNarrowWidthEntryCount; ++entry) {
-      if (*width == panels::kNarrowWidthEntries[entry])
+      if (*narrowWidth == panels::kNarrowWidthEntries[entry])
         form.narrowWidthEntry = entry;
     }
-    form.narrowWidthText = *width;
+    form.narrowWidthText = *narrowWidth;
   }
-  if (auto reduction = options.value("bar-width-reduction")) {
-    reduction = LengthFieldText(*reduction);
-    if (reduction->size() > kNumberFieldCharacters)
-      return kReport.BadInput("--bar-width-reduction", kMsgFieldCharacters, {fieldCharacters});
+  if (reduction)
     form.barWidthReduction = *reduction;
-  }
   const std::string& chosen = form.narrowWidthEntry >= 0
                                   ? panels::kNarrowWidthEntries[form.narrowWidthEntry]
                                   : form.narrowWidthText;
@@ -203,14 +204,9 @@ int Create(panels::Medical128Form& form, OutputChoice& output) {
 }  // namespace
 
 int RunGs1128(std::span<const std::string_view> arguments) {
-  const ParseResult parsed = ParseOptions(arguments, kOptions);
-  if (parsed.error)
-    return kReport.Unusable(*parsed.error);
-  const ParsedOptions& options = parsed.options;
-  if (options.has("help")) {
-    PrintHelp();
-    return kExitOk;
-  }
+  ParsedOptions options;
+  if (const auto ended = ReadArguments(kReport, arguments, kOptions, PrintHelp, options))
+    return *ended;
   if (!options.has("gtin"))
     return kReport.BadInput("--gtin", kMsgRequired);
   OutputChoice output = ReadOutputOptions(options);

@@ -9,7 +9,6 @@
 #include "databar/composite_attachment.h"
 #include "databar/encode_error.h"
 #include "panels/character_rules.h"
-#include "panels/form_host.h"
 #include "panels/gs1_message.h"
 #include "panels/length_field.h"
 #include "panels/messages.h"
@@ -19,10 +18,7 @@ namespace panels {
 namespace {
 
 constexpr size_t kItemNumberLength = 13;
-constexpr double kThinLengthLimit = 9.999;  // module width, separators, 2D rows
 constexpr double kRowHeightLimit = 200;     // the linear rows
-constexpr char kDefaultModuleWidth[] = "0.353";
-constexpr char kMinimumModuleWidth[] = "0.170";
 
 bool IsValidItemNumber(std::string_view text, int32_t type) {
   if (text.size() != kItemNumberLength || !IsDigits(text))
@@ -30,7 +26,6 @@ bool IsValidItemNumber(std::string_view text, int32_t type) {
   return type != databar::kLimited || text[0] == '0' || text[0] == '1';
 }
 
-// A text longer than the field holds is refused rather than cut.
 // Minimum of the height, in module widths, per type.
 int HeightModules(int32_t type) {
   switch (type) {
@@ -141,12 +136,16 @@ void DataBarForm::RefreshMinimums() {
   }
 }
 
-void DataBarForm::ApplyMinimums() {
+void CopyMinimums(const DataBarLengthTexts& minimums, DataBarLengthTexts& lengths) {
   lengths.height = minimums.height;
   lengths.separatorHeight = minimums.separatorHeight;
   lengths.compositeRowHeight = minimums.compositeRowHeight;
   lengths.stackedSeparatorHeight = minimums.stackedSeparatorHeight;
   lengths.secondRowHeight = minimums.secondRowHeight;
+}
+
+void DataBarForm::ApplyMinimums() {
+  CopyMinimums(minimums, lengths);
 }
 
 void DataBarForm::ApplyDefaults() {
@@ -195,10 +194,6 @@ std::optional<DataBarFailure> DataBarForm::Validate(DataBarLengths& accepted) {
   return std::nullopt;
 }
 
-bool DataBarForm::HasCompositeData() const {
-  return !compositeText.empty() && !CompositeHoldsNoData(compositeText);
-}
-
 Gs1Message DataBarForm::Gs1Data(std::optional<Gs1DataFault>& readFault) const {
   Gs1Message message;
   const int itemField = static_cast<int>(DataBarField::kItemNumber);
@@ -210,7 +205,7 @@ Gs1Message DataBarForm::Gs1Data(std::optional<Gs1DataFault>& readFault) const {
 }
 
 std::optional<Gs1DataFault> DataBarForm::CompositeFault() const {
-  if (!HasCompositeData())
+  if (!HasCompositeData(compositeText))
     return std::nullopt;
   std::optional<Gs1DataFault> fault;
   const Gs1Message message = Gs1Data(fault);
@@ -218,7 +213,7 @@ std::optional<Gs1DataFault> DataBarForm::CompositeFault() const {
 }
 
 std::vector<gs1::UserMessage> DataBarForm::Gs1Warnings() const {
-  if (!HasCompositeData())
+  if (!HasCompositeData(compositeText))
     return {};
   std::optional<Gs1DataFault> fault;
   return Gs1Data(fault).UnmetRequirements();
@@ -234,7 +229,7 @@ int32_t DataBarForm::Encode(databar::CGS1DataBarSymbol& symbol, const DataBarLen
                               textAsFrame, showCompositeText, placement.h, placement.v);
 }
 
-DataBarFailure DataBarForm::EncodeFailure(int32_t error) const {
+DataBarFailure DataBarForm::EncodeFailure(const DataBarLengths& /*accepted*/, int32_t error) const {
   if (compositeText.empty())
     return {kMsgCodeNotEncodable.japanese, DataBarField::kItemNumber};
   if (error == databar::kDataTooLong || error == databar::kInternalOverflow)
@@ -259,37 +254,8 @@ host::ErrorCode DataBarForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtH
   return host::kNoError;
 }
 
-std::optional<DataBarFailure> DataBarForm::EncodedFailure(int32_t result) const {
-  if (databar::IsEncodeErrorCode(result))
-    return EncodeFailure(result);
-  if (result == 0 && CompositeHoldsNoData(compositeText))
-    return DataBarFailure{kMsgCompositeNoData.japanese, DataBarField::kCompositeText};
-  return std::nullopt;
-}
-
 DataBarResult DataBarForm::CreateSymbol() {
-  focus = DataBarField::kNone;
-
-  const Placement placement = DocumentViewCentre();
-
-  DataBarLengths accepted;
-  if (const std::optional<DataBarFailure> failure = Validate(accepted)) {
-    focus = failure->focus;
-    return Refused(DataBarOutcome::kFieldRejected, failure->message, failure->english);
-  }
-  host::ArtHandle firstArt = nullptr;
-  if (const std::optional<DataBarResult> ended = FindSymbolContainer(placement, firstArt))
-    return *ended;
-
-  databar::CGS1DataBarSymbol symbol;
-  const int32_t result = Encode(symbol, accepted, placement.point);
-  if (const std::optional<DataBarFailure> failure = EncodedFailure(result)) {
-    focus = failure->focus;
-    return Refused(DataBarOutcome::kNotEncodable, failure->message);
-  }
-  if (result != 0)
-    return HostFailure(result);
-  return DrawInNewGroup(firstArt, [&](host::ArtHandle group) { return Draw(symbol, group); });
+  return CreateEncodedSymbol<DataBarLengths>(*this);
 }
 
 }  // namespace panels

@@ -45,6 +45,10 @@ struct DataBarLengthTexts {
   std::string barWidthReduction;
 };
 
+// Copies the minimums into the fields other than the module width and the bar width reduction:
+// the heights and separators that the form's minimums button resets.
+void CopyMinimums(const DataBarLengthTexts& minimums, DataBarLengthTexts& lengths);
+
 // Validated lengths in millimetres; the two stacked-only lengths are 0 for the other types.
 struct DataBarLengths {
   double moduleWidth = 0;
@@ -56,11 +60,7 @@ struct DataBarLengths {
   double barWidthReduction = 0;
 };
 
-struct DataBarFailure {
-  std::string message;
-  DataBarField focus;
-  std::string english = {};  // the message in English, where it has one
-};
+using DataBarFailure = FormFailure<DataBarField>;
 
 // The labels of the type list, indexed by DataBarType.
 constexpr const char* kDataBarTypeLabels[] = {"Omnidirectional", "Truncated", "Stacked",
@@ -121,11 +121,9 @@ struct DataBarForm {
   int32_t Encode(databar::CGS1DataBarSymbol& symbol, const DataBarLengths& accepted,
                  host::FixedPoint placement) const;
   // What the panel tells the user when Encode refused the data (its EncodeError 1, 2 or 3):
-  // for 2D data too long, the largest capacity of the type's component.
-  DataBarFailure EncodeFailure(int32_t error) const;
-  // What the panel tells the user after Encode returned the result: its refusal, or a 2D text
-  // that holds no data; nothing for a symbol to draw or a host failure.
-  std::optional<DataBarFailure> EncodedFailure(int32_t result) const;
+  // for 2D data too long, the largest capacity of the type's component. The lengths play no part;
+  // they are taken as the Expanded form's request is, so that both forms share one create flow.
+  DataBarFailure EncodeFailure(const DataBarLengths& accepted, int32_t error) const;
   // Draws the encoded symbol into the group in the panel's order, the text as the options say.
   // Returns 0 or the code of the host call that failed, which ends the drawing; throws
   // ATE::Exception with the host's code when a text frame cannot be made.
@@ -140,9 +138,6 @@ struct DataBarForm {
   DataBarResult CreateSymbol();
 
  private:
-  // Whether the 2D text holds data to check: a text of spaces and markers only is left to the
-  // panel's own message.
-  bool HasCompositeData() const;
   // The item number's (01) and the 2D text's element strings; readFault is set when the 2D text
   // is not a sequence of element strings.
   Gs1Message Gs1Data(std::optional<Gs1DataFault>& readFault) const;

@@ -7,7 +7,6 @@
 #include "composite/size_tables.h"
 #include "databar/encode_error.h"
 #include "panels/character_rules.h"
-#include "panels/form_host.h"
 #include "panels/gs1_message.h"
 #include "panels/length_field.h"
 #include "panels/messages.h"
@@ -16,14 +15,11 @@ namespace panels {
 
 namespace {
 
-constexpr double kThinLengthLimit = 9.999;  // module width, separators, 2D rows
 constexpr double kShortestRow = 1;
 constexpr double kTallestRow = 200;
 constexpr int kMinSegmentsWithComposite = 4;
 constexpr int kHeightModules = 34;  // the minimum height, in module widths
 constexpr int kCompositeColumns = 4;
-constexpr char kDefaultModuleWidth[] = "0.353";
-constexpr char kMinimumModuleWidth[] = "0.170";
 
 // The length fields in the order they are checked.
 struct LengthRule {
@@ -77,16 +73,12 @@ ExpandedFailure Gs1Failure(const Gs1DataFault& fault) {
 
 }  // namespace
 
-bool ExpandedForm::HasCompositeData() const {
-  return !compositeText.empty() && !CompositeHoldsNoData(compositeText);
-}
-
 std::vector<gs1::UserMessage> ExpandedForm::Gs1Warnings() const {
   ParsedCode parsed;
   if (!ParseCodeText(code, parsed).ok)
     return {};
   Gs1Message message = CodeElements(parsed);
-  if (HasCompositeData())
+  if (HasCompositeData(compositeText))
     message.AddCompositeText(compositeText, kCompositeField);
   return message.UnmetRequirements();
 }
@@ -109,10 +101,8 @@ void ExpandedForm::RefreshMinimums() {
 }
 
 void ExpandedForm::ApplyMinimums() {
-  lengths.height = minimums.height;
-  lengths.separatorHeight = minimums.separatorHeight;
-  lengths.compositeRowHeight = minimums.compositeRowHeight;
-  lengths.stackedSeparatorHeight = minimums.stackedSeparatorHeight;
+  // The Expanded form shows no second row height: its minimum stays empty, as its field.
+  CopyMinimums(minimums, lengths);
 }
 
 void ExpandedForm::ApplyDefaults() {
@@ -138,7 +128,7 @@ std::optional<ExpandedFailure> ExpandedForm::Validate(ExpandedRequest& accepted)
     return Gs1Failure(*fault);
   if (!IsValidCompositeText(compositeText))
     return ExpandedFailure{kMsgExpandedCompositeCharacters.japanese, ExpandedField::kCompositeText};
-  if (HasCompositeData()) {
+  if (HasCompositeData(compositeText)) {
     std::optional<Gs1DataFault> fault = message.AddCompositeText(compositeText, kCompositeField);
     if (!fault)
       fault = message.FirstFault();
@@ -201,37 +191,8 @@ host::ErrorCode ExpandedForm::Draw(databar::CGS1DataBarSymbol& symbol,
   return host::kNoError;
 }
 
-std::optional<ExpandedFailure> ExpandedForm::EncodedFailure(const ExpandedRequest& accepted,
-                                                            int32_t result) const {
-  if (databar::IsEncodeErrorCode(result))
-    return EncodeFailure(accepted, result);
-  if (result == 0 && CompositeHoldsNoData(compositeText))
-    return ExpandedFailure{kMsgCompositeNoData.japanese, ExpandedField::kCompositeText};
-  return std::nullopt;
-}
-
 DataBarResult ExpandedForm::CreateSymbol() {
-  focus = ExpandedField::kNone;
-  const Placement placement = DocumentViewCentre();
-
-  ExpandedRequest accepted;
-  if (const std::optional<ExpandedFailure> failure = Validate(accepted)) {
-    focus = failure->focus;
-    return Refused(DataBarOutcome::kFieldRejected, failure->message, failure->english);
-  }
-  host::ArtHandle firstArt = nullptr;
-  if (const std::optional<DataBarResult> ended = FindSymbolContainer(placement, firstArt))
-    return *ended;
-
-  databar::CGS1DataBarSymbol symbol;
-  const int32_t result = Encode(symbol, accepted, placement.point);
-  if (const std::optional<ExpandedFailure> failure = EncodedFailure(accepted, result)) {
-    focus = failure->focus;
-    return Refused(DataBarOutcome::kNotEncodable, failure->message);
-  }
-  if (result != 0)
-    return HostFailure(result);
-  return DrawInNewGroup(firstArt, [&](host::ArtHandle group) { return Draw(symbol, group); });
+  return CreateEncodedSymbol<ExpandedRequest>(*this);
 }
 
 }  // namespace panels

@@ -32,11 +32,7 @@ enum class ExpandedField {
   kBarWidthReduction,       // 31
 };
 
-struct ExpandedFailure {
-  std::string message;
-  ExpandedField focus;
-  std::string english = {};  // the message in English, where it has one
-};
+using ExpandedFailure = FormFailure<ExpandedField>;
 
 // What the create action encodes once every field has passed.
 struct ExpandedRequest {
@@ -87,10 +83,6 @@ struct ExpandedForm {
   // What the panel tells the user when Encode refused the data (its EncodeError 1, 2 or 3):
   // which part did not fit, and the limit it exceeds.
   ExpandedFailure EncodeFailure(const ExpandedRequest& accepted, int32_t error) const;
-  // What the panel tells the user after Encode returned the result: its refusal, or a 2D text
-  // that holds no data; nothing for a symbol to draw or a host failure.
-  std::optional<ExpandedFailure> EncodedFailure(const ExpandedRequest& accepted,
-                                                int32_t result) const;
   // Draws the encoded symbol into the group in the panel's order: the element strings, the
   // background, the rows, the 2D text. Returns 0 or the code of the host call that failed, which
   // ends the drawing; throws ATE::Exception with the host's code when a text frame cannot be
@@ -103,11 +95,6 @@ struct ExpandedForm {
   // ends the drawing, leaves what was drawn before it and is reported as kHostFailure. The caller
   // holds the application context.
   DataBarResult CreateSymbol();
-
- private:
-  // Whether the 2D text holds data to check: a text of spaces and markers only is left to the
-  // panel's own message.
-  bool HasCompositeData() const;
 };
 
 }  // namespace panels

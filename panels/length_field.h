@@ -10,6 +10,11 @@ namespace panels {
 
 constexpr std::size_t kLengthFieldCharacters = 7;
 constexpr double kSmallestLength = 0.1;
+// The DataBar forms' bounds and module widths: the module width, the separators and the 2D rows
+// go up to 9.999; a new form's module width, and the smallest one shown beside the field.
+constexpr double kThinLengthLimit = 9.999;
+inline constexpr char kDefaultModuleWidth[] = "0.353";
+inline constexpr char kMinimumModuleWidth[] = "0.170";
 // The bar width reduction's text when none is set.
 inline constexpr char kNoBarWidthReduction[] = "0.000";
 

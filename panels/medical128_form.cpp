@@ -11,10 +11,10 @@
 #include "host/geometry.h"
 #include "host/suite_pointers.h"
 #include "panels/character_rules.h"
-#include "panels/form_host.h"
 #include "panels/gs1_message.h"
 #include "panels/length_field.h"
 #include "panels/messages.h"
+#include "panels/symbol_creation.h"
 #include "textengine/exception.h"
 
 namespace panels {

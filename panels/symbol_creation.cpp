@@ -1,10 +1,12 @@
 #include "panels/symbol_creation.h"
 
 #include <algorithm>
+#include <string_view>
 
+#include "host/ai_error.h"
 #include "host/suite_pointers.h"
+#include "host/unicode_string.h"
 #include "panels/character_rules.h"
-#include "panels/messages.h"
 #include "textengine/exception.h"
 
 namespace panels {
@@ -18,6 +20,27 @@ constexpr std::string_view kMarkersAndSpace = "#^$() ";
 
 }  // namespace
 
+void ShowMessageAlert(const char* message) {
+  try {
+    const ai::UnicodeString text{std::string_view(message)};
+    host::sUser->MessageAlert(text.handle());
+  } catch (const ai::Error&) {
+    // Nothing more can be told to the user when the host cannot show a message.
+  }
+}
+
+Placement DocumentViewCentre() {
+  Placement placement;
+  host::DocumentViewHandle view = nullptr;
+  host::RealPoint centre;
+  placement.error = host::sDocumentView->GetNthDocumentView(0, &view);
+  if (placement.error == host::kNoError)
+    placement.error = host::sDocumentView->GetDocumentViewCenter(view, &centre);
+  if (placement.error == host::kNoError)
+    host::sRealMath->RealPointToFixedPoint(&centre, &placement.point);
+  return placement;
+}
+
 bool IsValidCompositeText(std::string_view text) {
   return text.size() <= kCompositeTextCapacity && Valid2DText(text);
 }
@@ -26,6 +49,10 @@ bool CompositeHoldsNoData(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
     return kMarkersAndSpace.find(c) != std::string_view::npos;
   });
+}
+
+bool HasCompositeData(std::string_view text) {
+  return !text.empty() && !CompositeHoldsNoData(text);
 }
 
 DataBarResult HostFailure(host::ErrorCode error) {

@@ -4,7 +4,7 @@
 
 #include "frame/plugin_factory.h"
 #include "host/suite_pointers.h"
-#include "panels/form_host.h"
+#include "panels/symbol_creation.h"
 #include "panels/win32/control_values.h"
 
 namespace panels {

@@ -9,6 +9,15 @@
 // A panel kind derives from PanelShell, describes itself with a PanelKind, makes its controls in
 // CreateControls and answers their commands in OnCommand. Its constructor calls Construct() and
 // its destructor TearDown(), so that the shell's steps reach the panel's own.
+//
+// panels/win32/ holds the three views (databar_panel with its settings in databar_panel_settings,
+// expanded_panel with expanded_panel_settings and the AI entry view ai_entry_view,
+// medical128_panel), this shell (its window messages in panel_messages.cpp), and what the views
+// are made of: control_values (UTF-16 texts and control values), control_painting (the
+// owner-drawn controls and the group frame), panel_colours (colours and brushes), tab_ring,
+// length_fields (the DataBar panels' length rows), registry_store (the stored settings),
+// plugin_resource and bmp_bitmap (the plug-in's icon and button bitmaps). The views define the
+// panel factories that frame/plugin_factory.h declares.
 #pragma once
 
 #include <windows.h>
