@@ -1,19 +1,16 @@
 // barquill databar: one GS1 DataBar symbol, made exactly as the GS1 DataBar panel's create button
 // makes it: the options fill the panel's form, which validates them with the panel's rules and
 // messages and creates the symbol at the centre of the document view.
-#include <array>
 #include <iostream>
 #include <string>
 
 #include "cli/command_report.h"
 #include "cli/commands.h"
 #include "cli/document_output.h"
-#include "cli/exit_codes.h"
 #include "cli/form_actions.h"
 #include "cli/length_options.h"
 #include "cli/options.h"
 #include "cli/pixel_module_width.h"
-#include "databar/gs1_databar_symbol.h"
 #include "panels/databar_form.h"
 #include "panels/length_field.h"
 

@@ -4,17 +4,14 @@
 // view.
 #include <iostream>
 #include <string>
-#include <vector>
 
 #include "cli/command_report.h"
 #include "cli/commands.h"
 #include "cli/document_output.h"
-#include "cli/exit_codes.h"
 #include "cli/form_actions.h"
 #include "cli/length_options.h"
 #include "cli/options.h"
 #include "cli/pixel_module_width.h"
-#include "databar/gs1_databar_symbol.h"
 #include "panels/element_string.h"
 #include "panels/expanded_form.h"
 #include "panels/length_field.h"
