@@ -14,8 +14,6 @@ constexpr wchar_t kProperty[] = L"TYLB";
 constexpr PanelKind kDataBarKind{
     "GS1DataBar", "GS1DataBar", kProperty, &PanelProcedure<kProperty>, 2, {{300, 154}, {300, 450}}};
 
-constexpr char kClearBitmap[] = "bmpClear";
-
 constexpr int kItemNumberCharacters = 13;
 constexpr int kCompositeTextCharacters = 100;
 

@@ -70,7 +70,7 @@ std::vector<ControlEntry> ExpandedPanel::MainLayout() {
       {{L"BUTTON", nullptr, kExpandedClear, 272, 23, 18, 18, BS_OWNERDRAW, kBitmapButton},
        nullptr,
        0,
-       "bmpClear"},
+       kClearBitmap},
       {{L"STATIC", "二次元ｺｰﾄﾞ", 0, 5, 46, 50, 14, SS_RIGHT, kLabel}},
       {{L"EDIT", nullptr, kExpandedCompositeText, 57, 43, 210, 33, kTextAreaStyle, kField},
        &compositeText_,

@@ -18,7 +18,6 @@ constexpr PanelKind kMedical128Kind{"Medical128",
                                     1,
                                     {{300, 200}, {300, 200}}};
 
-constexpr char kClearBitmap[] = "bmpClear";
 // Indexed by LotCodeSet.
 constexpr const char* kLotCodeSets[] = {"A", "B", "C", "自動"};
 

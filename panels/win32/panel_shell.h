@@ -42,6 +42,9 @@ namespace panels {
 // A window the panel needed could not be made (or the host panel has none).
 inline constexpr host::ErrorCode kPanelWindowFailure = host::FourCharCode("PWN!");
 
+// The 'BMPI' resource the panels' clear buttons show.
+inline constexpr char kClearBitmap[] = "bmpClear";
+
 // The flyout item that switches between the two states.
 inline constexpr uint32_t kOptionsFlyoutItem = 1;
 
