@@ -14,6 +14,7 @@
 #include "emulator/panel_host.h"
 #include "emulator/resource_store.h"
 #include "emulator/string_key.h"
+#include "emulator/svg_writer.h"
 #include "emulator/text_objects.h"
 
 namespace emulator {
@@ -30,6 +31,7 @@ struct Emulator::State {
   FontSystem fonts;
   TextObjects text;
   std::unique_ptr<Document> document;
+  SvgBuffersPointer svgBuffers;  // made by the first SVG file written
 };
 
 }  // namespace emulator

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "emulator/document_painting.h"
+#include "emulator/emulator_state.h"
 #include "emulator/svg_number.h"
 #include "emulator/whole_file.h"
 #include "host/utf.h"
@@ -303,8 +304,8 @@ class SharedShapes {
   std::vector<double> coordinates_;
 };
 
-// What a thread keeps from one file to the next, so that a run of files neither allocates nor
-// grows its buffers for each.
+}  // namespace
+
 struct SvgBuffers {
   std::string body;
   std::string definitions;
@@ -314,6 +315,21 @@ struct SvgBuffers {
   SharedShapes shared;
   uint64_t files = 0;
 };
+
+void SvgBuffersDeleter::operator()(SvgBuffers* buffers) const {
+  delete buffers;
+}
+
+namespace {
+
+// The buffers of the emulator current on this thread, made when first needed; else `own`'s.
+SvgBuffers& BuffersFor(SvgBuffersPointer& own) {
+  Emulator* emulator = Emulator::Current();
+  SvgBuffersPointer& buffers = emulator != nullptr ? emulator->state().svgBuffers : own;
+  if (!buffers)
+    buffers.reset(new SvgBuffers);
+  return *buffers;
+}
 
 // Writes the document's shapes and texts into the body; an outline of more than a few points is
 // written once per file as a definition and placed with <use> wherever it recurs.
@@ -455,7 +471,8 @@ struct ViewBox {
 // Writes one SVG page, its art painted by `paint` on the canvas, in one write.
 template <typename Paint>
 WriteResult WriteSvgFile(const std::string& path, const ViewBox& box, Paint paint) {
-  thread_local SvgBuffers buffers;
+  SvgBuffersPointer own;
+  SvgBuffers& buffers = BuffersFor(own);
   SvgCanvas canvas(buffers);
   paint(canvas);
   std::string& file = buffers.file;
