@@ -51,7 +51,10 @@ class CallLog {
     host::ErrorCode code;
   };
   // A counter found again by the address of the operation's name, which only a literal of the
-  // same text can have; this spares hashing and comparing the name on every call.
+  // same text can have; this spares hashing and comparing the name on every call. The entries
+  // are an open-addressed table probed in turn from the address's slot: two operations whose
+  // addresses share a slot, called in alternation (a bar's style and its coordinates), each keep
+  // an entry. The table has room for many more literals than the emulator names.
   struct CacheEntry {
     const char* name = nullptr;
     int* count = nullptr;
@@ -64,10 +67,18 @@ class CallLog {
   int& CachedCounter(OperationName operation) {
     const std::string_view name = operation.view();
     const auto address = reinterpret_cast<uintptr_t>(name.data());
-    CacheEntry& cached = cache_[(address * 0x9E3779B97F4A7C15u) >> (64 - kCacheBits)];
-    if (cached.name != name.data()) [[unlikely]]
-      cached = {name.data(), &Counter(name)};
-    return *cached.count;
+    size_t slot = (address * 0x9E3779B97F4A7C15u) >> (64 - kCacheBits);
+    for (size_t probes = 0; probes < kCacheSize; ++probes) {
+      CacheEntry& cached = cache_[slot];
+      if (cached.name == name.data()) [[likely]]
+        return *cached.count;
+      if (cached.name == nullptr) {
+        cached = {name.data(), &Counter(name)};
+        return *cached.count;
+      }
+      slot = (slot + 1) & (kCacheSize - 1);
+    }
+    return Counter(name);
   }
   // The failure injected for this call of the operation, or kNoError.
   host::ErrorCode Injected(std::string_view operation, int call) const;
