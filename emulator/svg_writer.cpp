@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -133,28 +134,39 @@ struct Command {
 };
 
 // Path data: commands and their numbers, a straight edge along an axis as H or V, numbers
-// separated by a space unless a minus sign separates them already.
+// separated by a space unless a minus sign separates them already. Relative data (lower-case
+// commands, each point less the current one) is written only for whole numbers, whose sums are
+// exact.
 class PathData {
  public:
   PathData(std::string& out, NumberWriter& numbers) : out_(out), numbers_(numbers) {}
 
   // The outline moved by -origin.
-  void Append(const std::vector<Command>& commands, PagePoint origin) {
+  void Append(const std::vector<Command>& commands, PagePoint origin) { Write(commands, origin); }
+  // The outline, of whole numbers, in relative commands.
+  void AppendRelative(const std::vector<Command>& commands) {
+    relative_ = true;
+    Write(commands, {});
+  }
+
+ private:
+  void Write(const std::vector<Command>& commands, PagePoint origin) {
     used_ = 0;
     for (const Command& command : commands) {
+      const PagePoint from = relative_ ? current_ : PagePoint{};
       switch (command.op) {
         case 'M':
           start_ = current_ = Moved(command.points[0], origin);
-          Put('M', {current_.x, current_.y});
+          Put('M', {current_.x - from.x, current_.y - from.y});
           break;
         case 'L': {
           const PagePoint p = Moved(command.points[0], origin);
           if (p.y == current_.y) {
-            Put('H', {p.x});
+            Put('H', {p.x - from.x});
           } else if (p.x == current_.x) {
-            Put('V', {p.y});
+            Put('V', {p.y - from.y});
           } else {
-            Put('L', {p.x, p.y});
+            Put('L', {p.x - from.x, p.y - from.y});
           }
           current_ = p;
           break;
@@ -163,11 +175,12 @@ class PathData {
           const PagePoint c1 = Moved(command.points[0], origin);
           const PagePoint c2 = Moved(command.points[1], origin);
           current_ = Moved(command.points[2], origin);
-          Put('C', {c1.x, c1.y, c2.x, c2.y, current_.x, current_.y});
+          Put('C', {c1.x - from.x, c1.y - from.y, c2.x - from.x, c2.y - from.y, current_.x - from.x,
+                    current_.y - from.y});
           break;
         }
         default:
-          *Room() = 'Z';
+          *Room() = relative_ ? 'z' : 'Z';
           ++used_;
           current_ = start_;  // closing returns to the contour's start
       }
@@ -191,7 +204,7 @@ class PathData {
   void Put(char op, std::initializer_list<double> numbers) {
     char* const first = Room();
     char* out = first;
-    *out++ = op;
+    *out++ = relative_ ? static_cast<char>(op - 'A' + 'a') : op;
     for (const double number : numbers) {
       char written[kMostNumberCharacters];
       const char* end = numbers_.Write(written, number);
@@ -208,6 +221,7 @@ class PathData {
   NumberWriter& numbers_;
   PagePoint current_;
   PagePoint start_;
+  bool relative_ = false;
   char text_[4096];
   size_t used_ = 0;
 };
@@ -218,6 +232,40 @@ bool SubtractsExactly(double p, double origin) {
   const double difference = p - origin;
   const double originPart = difference - p;
   return (p - (difference - originPart)) + (-origin - originPart) == 0;
+}
+
+// The smallest exponent e > 0 that makes every value times 2^e a whole number of at most 23 bits,
+// whose differences single-precision arithmetic holds exactly; 0 when the values are whole already
+// or no exponent up to kMostScaleBits does it. A glyph's coordinates relative to its first point
+// are multiples of the single-precision spacing at the glyph's place, so such whole numbers take
+// about half the characters of the decimals.
+constexpr int kMostScaleBits = 30;
+constexpr double kMostWholeNumber = 1 << 23;
+
+int WholeNumberExponent(const std::vector<double>& values) {
+  int exponent = 0;
+  double largest = 0;
+  for (const double value : values) {
+    if (value == 0)
+      continue;
+    int binaryExponent = 0;
+    const double fraction = std::frexp(value, &binaryExponent);  // value = fraction * 2^exp
+    const auto mantissa = static_cast<uint64_t>(std::ldexp(std::fabs(fraction), 53));
+    const int fractionBits = 53 - std::countr_zero(mantissa) - binaryExponent;
+    exponent = std::max(exponent, fractionBits);
+    largest = std::max(largest, std::fabs(value));
+  }
+  if (exponent > kMostScaleBits || std::ldexp(largest, exponent) >= kMostWholeNumber)
+    return 0;
+  return exponent;
+}
+
+// 2^exponent (exponent < 0) in full: a power of two has as many decimals as its exponent.
+std::string PowerOfTwoText(int exponent) {
+  char text[2 + kMostScaleBits + 1];
+  const auto written = std::to_chars(text, text + sizeof text, std::ldexp(1.0, exponent),
+                                     std::chars_format::fixed, -exponent);
+  return {text, written.ptr};
 }
 
 // The outlines of many shapes and their data texts, kept across the files a thread writes: the
@@ -231,14 +279,16 @@ class SharedShapes {
     std::vector<double> coordinates;
     std::string paint;
     std::string data;   // the path data, relative to the first point
+    std::string scale;  // the exact power of two its data's whole numbers are scaled by, or empty
     uint64_t file = 0;  // the file it was last defined in
     int id = 0;         // its id in that file
   };
 
   // The shape of these commands and paint, made if it is new. Null when its coordinates cannot
-  // be moved exactly.
+  // be moved exactly. The data of an unstroked shape is written in whole numbers where a power
+  // of two scales them to its coordinates exactly (see WholeNumberExponent).
   Shape* Find(const std::vector<Command>& commands, PagePoint origin, const std::string& paint,
-              NumberWriter& numbers) {
+              bool scalable, NumberWriter& numbers) {
     uint64_t hash = 0;
     if (!Relative(commands, origin, hash))
       return nullptr;
@@ -256,7 +306,13 @@ class SharedShapes {
     shape.ops = ops_;
     shape.coordinates = coordinates_;
     shape.paint = paint;
-    PathData(shape.data, numbers).Append(commands, origin);
+    const int exponent = scalable ? WholeNumberExponent(coordinates_) : 0;
+    if (exponent > 0) {
+      shape.scale = PowerOfTwoText(-exponent);
+      PathData(shape.data, numbers).AppendRelative(Scaled(commands, origin, exponent));
+    } else {
+      PathData(shape.data, numbers).Append(commands, origin);
+    }
     slots_[hash & (kSlots - 1)].push_back(shapes_.size() - 1);
     return &shape;
   }
@@ -298,10 +354,24 @@ class SharedShapes {
     return true;
   }
 
+  // The commands moved by -origin and multiplied by 2^exponent, exactly.
+  const std::vector<Command>& Scaled(const std::vector<Command>& commands, PagePoint origin,
+                                     int exponent) {
+    scaled_ = commands;
+    for (Command& command : scaled_) {
+      for (PagePoint& p : command.points) {
+        p.x = std::ldexp(p.x - origin.x, exponent);
+        p.y = std::ldexp(p.y - origin.y, exponent);
+      }
+    }
+    return scaled_;
+  }
+
   std::vector<Shape> shapes_;
   std::vector<std::vector<size_t>> slots_ = std::vector<std::vector<size_t>>(kSlots);
   std::vector<char> ops_;
   std::vector<double> coordinates_;
+  std::vector<Command> scaled_;
 };
 
 }  // namespace
@@ -419,7 +489,7 @@ class SvgCanvas : public Canvas {
   bool PlaceShared() {
     const PagePoint origin = buffers_.shape.front().points[0];
     SharedShapes::Shape* shape =
-        buffers_.shared.Find(buffers_.shape, origin, paintText_, buffers_.numbers);
+        buffers_.shared.Find(buffers_.shape, origin, paintText_, !paint_.stroke, buffers_.numbers);
     if (shape == nullptr)
       return false;
     if (shape->file != buffers_.files) {
@@ -428,6 +498,8 @@ class SvgCanvas : public Canvas {
       std::string& definitions = buffers_.definitions;
       definitions += "<path id=\"s";
       definitions += std::to_string(shape->id);
+      if (!shape->scale.empty())
+        definitions.append("\" transform=\"scale(").append(shape->scale).append(")");
       definitions += "\" d=\"";
       definitions += shape->data;
       definitions += '"';

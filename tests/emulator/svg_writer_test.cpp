@@ -33,12 +33,14 @@ struct Contour {
   std::vector<std::vector<Point>> controls;
 };
 
-// Reads path data (M, L, H, V, C, Z with absolute numbers) moved by (dx, dy).
-std::vector<Contour> ReadPathData(const std::string& data, Point offset) {
+// Reads path data (M, L, H, V, C, Z, absolute or relative in lower case) scaled by `scale`, then
+// moved by the offset.
+std::vector<Contour> ReadPathData(const std::string& data, Point offset, double scale = 1) {
   std::vector<Contour> contours;
   const char* p = data.c_str();
   char command = 0;
-  Point current;
+  Point current;  // in the data's own units
+  Point start;
   bool failed = false;
   const auto number = [&] {
     char* end = nullptr;
@@ -52,44 +54,46 @@ std::vector<Contour> ReadPathData(const std::string& data, Point offset) {
       ++p;
     return value;
   };
+  bool lowerCase = false;
   const auto point = [&] {
-    const double x = number();
-    const double y = number();
-    return Point{x + offset.x, y + offset.y};
+    const double x = number() + (lowerCase ? current.x : 0);
+    const double y = number() + (lowerCase ? current.y : 0);
+    return Point{x, y};
+  };
+  const auto placed = [&](Point q) {
+    return Point{q.x * scale + offset.x, q.y * scale + offset.y};
+  };
+  const auto addEdge = [&](Point to, std::vector<Point> controls) {
+    current = to;
+    contours.back().anchors.push_back(placed(to));
+    contours.back().controls.push_back(std::move(controls));
   };
   while (*p != '\0' && !failed) {
     if (std::isalpha(static_cast<unsigned char>(*p)))
       command = *p++;
-    switch (command) {
+    lowerCase = std::islower(static_cast<unsigned char>(command));
+    switch (std::toupper(static_cast<unsigned char>(command))) {
       case 'M':
-        current = point();
-        contours.push_back({{current}, {}});
+        start = current = point();
+        contours.push_back({{placed(current)}, {}});
         break;
       case 'L':
-        current = point();
-        contours.back().anchors.push_back(current);
-        contours.back().controls.push_back({});
+        addEdge(point(), {});
         break;
       case 'H':
-        current.x = number() + offset.x;
-        contours.back().anchors.push_back(current);
-        contours.back().controls.push_back({});
+        addEdge({number() + (lowerCase ? current.x : 0), current.y}, {});
         break;
       case 'V':
-        current.y = number() + offset.y;
-        contours.back().anchors.push_back(current);
-        contours.back().controls.push_back({});
+        addEdge({current.x, number() + (lowerCase ? current.y : 0)}, {});
         break;
       case 'C': {
         const Point c1 = point();
         const Point c2 = point();
-        current = point();
-        contours.back().anchors.push_back(current);
-        contours.back().controls.push_back({c1, c2});
+        addEdge(point(), {placed(c1), placed(c2)});
         break;
       }
       case 'Z':
-        current = contours.back().anchors.front();
+        current = start;
         break;
       default:
         failed = true;
@@ -102,10 +106,13 @@ std::vector<Contour> ReadPathData(const std::string& data, Point offset) {
 // Every contour of the file in paint order, uses resolved through their definitions.
 std::vector<Contour> ReadContours(const std::string& svg) {
   std::map<std::string, std::string> definitions;
-  const std::regex definition(R"re(<path id="([^"]+)" d="([^"]*)")re");
+  std::map<std::string, double> scales;
+  const std::regex definition(
+      R"re(<path id="([^"]+)"(?: transform="scale\(([^)]+)\)")? d="([^"]*)")re");
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), definition);
        it != std::sregex_iterator(); ++it) {
-    definitions[(*it)[1]] = (*it)[2];
+    definitions[(*it)[1]] = (*it)[3];
+    scales[(*it)[1]] = (*it)[2].matched ? std::strtod((*it)[2].str().c_str(), nullptr) : 1.0;
   }
   std::vector<Contour> contours;
   const std::regex shape(
@@ -117,7 +124,8 @@ std::vector<Contour> ReadContours(const std::string& svg) {
         match[1].matched ? ReadPathData(match[1], {})
                          : ReadPathData(definitions.at(match[2]),
                                         {std::strtof(match[3].str().c_str(), nullptr),
-                                         std::strtof(match[4].str().c_str(), nullptr)});
+                                         std::strtof(match[4].str().c_str(), nullptr)},
+                                        scales.at(match[2]));
     contours.insert(contours.end(), read.begin(), read.end());
   }
   return contours;
@@ -213,6 +221,9 @@ TEST_F(SvgWriter, RepeatedGlyphsArePlacedFromOneDefinition) {
   EXPECT_EQ(count("<use "), 18u);
   EXPECT_LT(count("<path id="), 18u);
   EXPECT_GE(count("<path id="), 4u);
+  // Each glyph's outline is whole numbers in relative commands, scaled by a power of two.
+  EXPECT_EQ(count("\" transform=\"scale(0.0000"), count("<path id="));
+  EXPECT_EQ(count(" d=\"m0 0"), count("<path id="));
   // A second file defines its own glyphs again: each file stands alone.
   EXPECT_EQ(Written("again.svg"), svg);
 }
