@@ -96,9 +96,11 @@ char32_t NextCodePoint(std::u16string_view text, size_t& i) {
 #if defined(__SANITIZE_ADDRESS__) || defined(BARQUILL_ADDRESS_SANITIZER)
 // fontconfig loses a few bytes of its process-wide configuration on first use (they are never
 // freed before exit, and calling FcFini would break other threads). Every program that resolves
-// fonts through the emulator links this file, so the leak checker is told here, once for all.
+// fonts through the emulator links this file, so the leak checker is told here, once for all:
+// by the shared library's name, or where fontconfig is linked from its archive, by its
+// functions' prefix.
 extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
+  return "leak:libfontconfig.so\nleak:Fc\n";
 }
 // The expected suppression is not reported either, so that the programs' error output holds
 // only their own messages.
