@@ -1,140 +1,187 @@
-// The bar art of the DataBar symbol object: one rectangle per bar, row after row upward from
-// cursorY. Positions are host fixed point; each element's length is fixed(X) multiplied by its
-// width through the host's fixed math, so the sum of the truncated element lengths, not
-// modules x X, decides where a bar ends, and adjacent bars share their edge coordinates exactly.
-// A bar width reduction moves both edges of every bar inward by half of it, in fixed point, so
-// that every element keeps its centre.
-// The first host call that fails ends the drawing; its code is passed up.
-#include "art/gs1_databar_art.h"
-#include "databar/gs1_databar_symbol.h"
+#include "art/databar_drawing.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "art/text_line.h"
 #include "host/suite_pointers.h"
 
-namespace databar {
+namespace art {
 
-host::ErrorCode CGS1DataBarSymbol::DrawRow(art::CGS1DataBarArt& target, const ElementWidth* widths,
-                                           int32_t count, host::Real height) {
+namespace {
+
+using databar::Band;
+using databar::CGS1DataBarSymbol;
+
+constexpr size_t kItemNumberDigits = 13;
+constexpr size_t kItemLineLength = 18;  // "(01)", 13 digits, the check digit
+// The art above the item line or the field strings starts this much below the top of their
+// frames.
+constexpr double kTextLineFixUp = 0.11;
+// Between the top of the 2D component and its lowest text line.
+constexpr double kCompositeTextGap = 2.1;
+constexpr char kLineBreak = '$';
+
+// One band from the left edge, bars only; moves cursorY to its top.
+host::ErrorCode DrawBand(const CGS1DataBarSymbol& symbol, CGS1DataBarArt& target,
+                         host::Real& cursorY, const Band& band) {
   const host::FixedMathSuite& math = *host::sFixedMath;
-  const host::Fixed moduleWidth = host::FixedFromReal(request_.dimensions.moduleWidth);
-  const host::Fixed bottom = host::FixedFromReal(geometry_.cursorY);
-  const host::Fixed top = math.FixedAdd(bottom, host::FixedFromReal(height));
-  const host::Fixed inset = host::FixedFromReal(request_.barWidthReduction) / 2;
-  host::Fixed x = host::FixedFromReal(geometry_.left);
-  for (int32_t i = 0; i < count; ++i) {
+  const databar::DataBarRequest& request = symbol.request();
+  const databar::SymbolGeometry& geometry = symbol.geometry();
+  const host::Fixed moduleWidth = host::FixedFromReal(request.dimensions.moduleWidth);
+  const host::Fixed bottom = host::FixedFromReal(cursorY);
+  const host::Fixed top = math.FixedAdd(bottom, host::FixedFromReal(band.height));
+  const host::Fixed inset = host::FixedFromReal(request.barWidthReduction) / 2;
+  host::Fixed x = host::FixedFromReal(geometry.left);
+  for (int32_t i = 0; i < band.count; ++i) {
     const host::Fixed next =
-        math.FixedAdd(x, math.FixedMul(moduleWidth, host::FixedFromInt(widths[i])));
+        math.FixedAdd(x, math.FixedMul(moduleWidth, host::FixedFromInt(band.widths[i])));
     if (i % 2 == 1) {
       if (const host::ErrorCode error =
               target.AddRectangle(math.FixedAdd(x, inset), bottom, math.FixedAdd(next, -inset), top,
-                                  geometry_.barColor)) {
+                                  geometry.barColor)) {
         return error;
       }
     }
     x = next;
   }
-  geometry_.cursorY = math.FixedToReal(top);
+  cursorY = math.FixedToReal(top);
   return host::kNoError;
 }
 
-host::ErrorCode CGS1DataBarSymbol::DrawBackground(art::CGS1DataBarArt target) {
-  if (!hasRecord())
+host::ErrorCode DrawBands(const CGS1DataBarSymbol& symbol, CGS1DataBarArt& target,
+                          host::Real& cursorY, const databar::BandList& list) {
+  for (const Band& band : list.bands()) {
+    if (const host::ErrorCode error = DrawBand(symbol, target, cursorY, band))
+      return error;
+  }
+  return host::kNoError;
+}
+
+struct ItemLine {
+  char text[kItemLineLength + 1] = {};
+
+  std::string_view view() const { return text; }
+};
+
+// "(01)", the item number padded on the left with '0' to 13 digits, and its check digit.
+ItemLine FormatItemLine(const char* itemNumber, int32_t checkDigit) {
+  constexpr std::string_view kPrefix = "(01)";
+  const size_t length = strnlen(itemNumber, kItemNumberDigits);
+  ItemLine line;
+  char* out = std::copy(kPrefix.begin(), kPrefix.end(), line.text);
+  out = std::fill_n(out, kItemNumberDigits - length, '0');
+  out = std::copy_n(itemNumber, length, out);
+  *out = static_cast<char>('0' + checkDigit);
+  return line;
+}
+
+host::Real Raised(host::Real y, double by) {
+  return static_cast<host::Real>(y + by);
+}
+
+// One text frame at (textLeft, cursorY); cursorY moves above it.
+void MakeLine(const CGS1DataBarSymbol& symbol, host::ArtHandle group, host::Real& cursorY,
+              std::string_view line) {
+  cursorY += MakeTextLine(group, host::FixedFromReal(symbol.geometry().textLeft),
+                          host::FixedFromReal(cursorY), line);
+}
+
+}  // namespace
+
+host::ErrorCode DrawBackground(const CGS1DataBarSymbol& symbol, CGS1DataBarArt target,
+                               host::Real cursorY) {
+  if (!symbol.hasRecord())
     return host::kNoError;
   const host::FixedMathSuite& math = *host::sFixedMath;
-  const host::Fixed bottom = host::FixedFromReal(geometry_.cursorY);
-  return target.AddRectangle(geometry_.originX, bottom,
-                             math.FixedAdd(geometry_.originX, host::FixedFromReal(geometry_.width)),
-                             math.FixedAdd(bottom, host::FixedFromReal(geometry_.height)),
+  const databar::SymbolGeometry& geometry = symbol.geometry();
+  const host::Fixed bottom = host::FixedFromReal(cursorY);
+  return target.AddRectangle(geometry.originX, bottom,
+                             math.FixedAdd(geometry.originX, host::FixedFromReal(geometry.width)),
+                             math.FixedAdd(bottom, host::FixedFromReal(geometry.height)),
                              host::GreyColour(0.0f));
 }
 
-host::ErrorCode CGS1DataBarSymbol::DrawSymbol(art::CGS1DataBarArt target) {
-  if (!hasRecord())
-    return host::kNoError;
-  switch (request_.layout) {
-    case DataBarLayout::kStacked:
-      return DrawStacked(target);
-    case DataBarLayout::kStackedOmni:
-      return DrawStackedOmni(target);
-    case DataBarLayout::kExpanded:
-      return DrawExpanded(target);
-    case DataBarLayout::kLinear:
-    case DataBarLayout::kLimitedLinear:
-      break;
-  }
-  return DrawLinear(target);
+host::ErrorCode DrawSymbol(const CGS1DataBarSymbol& symbol, CGS1DataBarArt target,
+                           host::Real& cursorY) {
+  return DrawBands(symbol, target, cursorY, symbol.Bands());
 }
 
-host::ErrorCode CGS1DataBarSymbol::DrawLinear(art::CGS1DataBarArt target) {
-  const auto& s = record<LinearSymbol>();
-  if (const host::ErrorCode error =
-          DrawRow(target, s.row, s.rowLength, request_.dimensions.rowHeight))
-    return error;
-  return DrawComposite(target, s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength,
-                       s.ccRowCount);
+host::ErrorCode DrawComposite(const CGS1DataBarSymbol& symbol, CGS1DataBarArt target,
+                              host::Real& cursorY, const databar::ElementWidth* separator,
+                              int32_t separatorLength, const databar::CompositeRowBuffer& ccRows,
+                              int32_t ccRowLength, int32_t ccRowCount) {
+  databar::BandList list;
+  list.AddComposite(separator, separatorLength, ccRows, ccRowLength, ccRowCount,
+                    symbol.request().dimensions);
+  return DrawBands(symbol, target, cursorY, list);
 }
 
-host::ErrorCode CGS1DataBarSymbol::DrawStacked(art::CGS1DataBarArt target) {
-  const auto& s = record<StackedSymbol>();
-  const SymbolDimensions& d = request_.dimensions;
-  host::ErrorCode error = DrawRow(target, s.bottomRow, s.bottomRowLength, d.secondRowHeight);
-  if (error == host::kNoError)
-    error = DrawRow(target, s.rowSeparator, s.rowSeparatorLength, d.separatorHeight);
-  if (error == host::kNoError)
-    error = DrawRow(target, s.topRow, s.topRowLength, d.rowHeight);
-  if (error == host::kNoError) {
-    error = DrawComposite(target, s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength,
-                          s.ccRowCount);
-  }
-  return error;
+void DrawItemText(const CGS1DataBarSymbol& symbol, host::ArtHandle group, host::Real& cursorY) {
+  if (!symbol.hasRecord() || !symbol.request().showText)
+    return;
+  const ItemLine line = FormatItemLine(symbol.request().primaryText, symbol.request().checkDigit);
+  if (line.view().empty())
+    return;
+  MakeLine(symbol, group, cursorY, line.view());
+  cursorY = Raised(cursorY, -kTextLineFixUp);
 }
 
-host::ErrorCode CGS1DataBarSymbol::DrawStackedOmni(art::CGS1DataBarArt target) {
-  const auto& s = record<StackedOmniSymbol>();
-  const SymbolDimensions& d = request_.dimensions;
-  host::ErrorCode error = DrawRow(target, s.bottomRow, s.bottomRowLength, d.secondRowHeight);
-  for (int i = 0; i < 3 && error == host::kNoError; ++i) {
-    error = DrawRow(target, s.rowSeparators[i], s.rowSeparatorLengths[i], d.separatorHeight);
+void DrawElementStrings(const CGS1DataBarSymbol& symbol, host::ArtHandle group,
+                        host::Real& cursorY) {
+  if (!symbol.hasRecord() || !symbol.request().showText)
+    return;
+  for (int i = databar::kFieldStringCount - 1; i >= 0; --i) {
+    const std::string_view field = symbol.request().fieldStrings[i];
+    if (!field.empty())
+      MakeLine(symbol, group, cursorY, field);
   }
-  if (error == host::kNoError)
-    error = DrawRow(target, s.topRow, s.topRowLength, d.rowHeight);
-  if (error == host::kNoError) {
-    error = DrawComposite(target, s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength,
-                          s.ccRowCount);
-  }
-  return error;
+  cursorY = Raised(cursorY, -kTextLineFixUp);
 }
 
-host::ErrorCode CGS1DataBarSymbol::DrawExpanded(art::CGS1DataBarArt target) {
-  const auto& s = record<ExpandedSymbol>();
-  const SymbolDimensions& d = request_.dimensions;
-  for (int32_t r = 0; r < s.rowCount; ++r) {
-    if (r > 0) {
-      for (int32_t k = 3 * (r - 1); k < 3 * r; ++k) {
-        if (const host::ErrorCode error =
-                DrawRow(target, s.separators[k], s.separatorLengths[k], d.separatorHeight)) {
-          return error;
-        }
-      }
+// The lines are made from the last to the first, so that the text reads top to bottom; '$' at
+// either end or twice in a row makes no empty line.
+void DrawCompositeText(const CGS1DataBarSymbol& symbol, host::ArtHandle group,
+                       host::Real& cursorY) {
+  if (!symbol.hasRecord() || !symbol.request().showCompositeText)
+    return;
+  cursorY = Raised(cursorY, kCompositeTextGap);
+  const auto makeLine = [&](std::string_view line) {
+    if (!line.empty())
+      MakeLine(symbol, group, cursorY, line);
+  };
+  const std::string_view text = symbol.request().compositeText;
+  size_t end = text.size();
+  for (size_t i = text.size(); i-- > 0;) {
+    if (text[i] == kLineBreak) {
+      makeLine(text.substr(i + 1, end - i - 1));
+      end = i;
     }
-    if (const host::ErrorCode error = DrawRow(target, s.rows[r], s.rowLengths[r], d.rowHeight))
-      return error;
   }
-  const int32_t ccSeparator = 3 * (s.rowCount - 1);
-  return DrawComposite(target, s.separators[ccSeparator], s.separatorLengths[ccSeparator], s.ccRows,
-                       s.ccRowLength, s.ccRowCount);
+  makeLine(text.substr(0, end));
 }
 
-host::ErrorCode CGS1DataBarSymbol::DrawComposite(art::CGS1DataBarArt target,
-                                                 const ElementWidth* separator,
-                                                 int32_t separatorLength,
-                                                 const CompositeRowBuffer& ccRows,
-                                                 int32_t ccRowLength, int32_t ccRowCount) {
-  if (ccRowCount <= 0)
+// The glyphs stand centred in 18 cells of textAdvance on the baseline cursorY; textLeft is the
+// centre of the first cell. The bars then start above the text band.
+host::ErrorCode DrawItemOutlines(const CGS1DataBarSymbol& symbol, CTextPathGS1DataBarArt target,
+                                 host::Real& cursorY) {
+  if (!symbol.hasRecord() || !symbol.request().showText)
     return host::kNoError;
-  const SymbolDimensions& d = request_.dimensions;
-  host::ErrorCode error = DrawRow(target, separator, separatorLength, d.ccSeparatorHeight);
-  for (int32_t r = 0; r < ccRowCount && error == host::kNoError; ++r)
-    error = DrawRow(target, ccRows[r], ccRowLength, d.ccRowHeight);
-  return error;
+  const databar::SymbolGeometry& geometry = symbol.geometry();
+  const host::Fixed advance = host::FixedFromReal(geometry.textAdvance);
+  host::Fixed x = host::FixedFromReal(geometry.textLeft);
+  const host::Fixed y = host::FixedFromReal(cursorY);
+  const ItemLine line = FormatItemLine(symbol.request().primaryText, symbol.request().checkDigit);
+  for (const char character : line.view()) {
+    if (const host::ErrorCode error = target.DrawGlyph(x, y, target.GlyphForHriChar(character),
+                                                       geometry.barColor, geometry.textUnit)) {
+      return error;
+    }
+    x = host::sFixedMath->FixedAdd(x, advance);
+  }
+  cursorY += geometry.textHeight + geometry.textGap;
+  return host::kNoError;
 }
 
-}  // namespace databar
+}  // namespace art

@@ -17,7 +17,7 @@
 #include "bench/benchmark_inputs.h"
 #include "bench/encoder_benchmarks.h"
 #include "bench/zint_peer.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "databar/gs1_databar_symbol.h"
 #include "emulator/emulator.h"
 #include "gs1_128/medical128_symbol.h"

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <vector>
 
-#include "databar/module_rows.h"
+#include "databar/gs1_databar_symbol.h"
 
 namespace cli {
 

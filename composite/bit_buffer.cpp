@@ -1,6 +1,6 @@
 #include "composite/bit_buffer.h"
 
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 
 namespace composite {
 

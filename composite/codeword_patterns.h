@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace composite {
 

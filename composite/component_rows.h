@@ -4,7 +4,7 @@
 
 #include "composite/codewords.h"
 #include "composite/size_tables.h"
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace composite {
 

@@ -7,7 +7,7 @@
 #include "composite/error_correction.h"
 #include "composite/general_purpose_encoder.h"
 #include "composite/size_tables.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 
 namespace composite {
 namespace {
@@ -35,48 +35,44 @@ int DataCodewords(const CompositeSizeTable& table, int sizeIndex, const BitBuffe
 
 }  // namespace
 
-int EncodeComposite(int columns, const char* text, databar::CompositeRowBuffer& rows) {
-  databar::EncodeError = databar::kEncodeOk;
+int32_t BuildComposite(int columns, const char* text, databar::CompositeRowBuffer& rows,
+                       int& rowCount) {
+  rowCount = 0;
   const CompositeSizeTable* table = SizeTableFor(columns);
-  if (table == nullptr) {
-    databar::EncodeError = databar::kInternalOverflow;
-    return 0;
-  }
-  if (text == nullptr) {
-    databar::EncodeError = databar::kInvalidData;
-    return 0;
-  }
+  if (table == nullptr)
+    return databar::kInternalOverflow;
+  if (text == nullptr)
+    return databar::kInvalidData;
   std::array<char, kMaxTextLength + 1> copy;
-  if (!CopyText(text, copy)) {
-    databar::EncodeError = databar::kDataTooLong;
-    return 0;
-  }
-  databar::EncodeError = ValidateData(copy.data());
-  if (databar::EncodeError != databar::kEncodeOk)
-    return 0;
+  if (!CopyText(text, copy))
+    return databar::kDataTooLong;
+  if (const int32_t error = ValidateData(copy.data()))
+    return error;
 
   BitBuffer bits{};
   int sizeIndex = -1;
-  databar::EncodeError = EncodeDataBits(EncodeTarget::Composite(table->capacities.data()),
-                                        copy.data(), bits, sizeIndex);
-  if (databar::EncodeError != databar::kEncodeOk)
-    return 0;
-  if (sizeIndex < 0 || sizeIndex >= table->count) {
-    databar::EncodeError = databar::kDataTooLong;
-    return 0;
+  if (const int32_t error = EncodeDataBits(EncodeTarget::Composite(table->capacities.data()),
+                                           copy.data(), bits, sizeIndex)) {
+    return error;
   }
+  if (sizeIndex < 0 || sizeIndex >= table->count)
+    return databar::kDataTooLong;
 
   const CompositeSize& size = table->sizes[sizeIndex];
   CodewordArray codewords{};
-  if (DataCodewords(*table, sizeIndex, bits, codewords) != size.dataCodewords) {
-    databar::EncodeError = databar::kInternalOverflow;
-    return 0;
-  }
-  ComputeErrorCorrection(size.dataCodewords, size.ecCodewords, codewords);
-  if (databar::EncodeError != databar::kEncodeOk)
-    return 0;
+  if (DataCodewords(*table, sizeIndex, bits, codewords) != size.dataCodewords)
+    return databar::kInternalOverflow;
+  if (const int32_t error = ComputeErrorCorrection(size.dataCodewords, size.ecCodewords, codewords))
+    return error;
   BuildRows(*table, sizeIndex, codewords, rows);
-  return size.rows;
+  rowCount = size.rows;
+  return databar::kEncodeOk;
+}
+
+int EncodeComposite(int columns, const char* text, databar::CompositeRowBuffer& rows) {
+  int rowCount = 0;
+  databar::EncodeError = BuildComposite(columns, text, rows, rowCount);
+  return rowCount;
 }
 
 }  // namespace composite

@@ -3,7 +3,9 @@
 // Omnidirectional, Truncated and Expanded.
 #pragma once
 
-#include "databar/symbol_records.h"
+#include <cstdint>
+
+#include "core/symbol_records.h"
 
 namespace composite {
 
@@ -13,6 +15,12 @@ namespace composite {
 // Returns the number of rows; 0 with EncodeError set (kInvalidData for a character that cannot
 // be encoded or no text, kDataTooLong when no size holds the data, kInternalOverflow for a
 // column count other than 2, 3 or 4), in which case `rows` is left untouched.
+// An encoder entry point: the code is left in EncodeError.
 int EncodeComposite(int columns, const char* text, databar::CompositeRowBuffer& rows);
+
+// The same for the encoders that attach a component: returns the code (kEncodeOk or the
+// reason) and sets rowCount to the number of rows, 0 when the code is not kEncodeOk.
+int32_t BuildComposite(int columns, const char* text, databar::CompositeRowBuffer& rows,
+                       int& rowCount);
 
 }  // namespace composite

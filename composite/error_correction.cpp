@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "composite/composite_tables.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 
 namespace composite {
 namespace {
@@ -63,11 +63,10 @@ int32_t Reduce(int32_t value) {
 
 }  // namespace
 
-void ComputeErrorCorrection(int dataCount, int ecCount, CodewordArray& codewords) {
+int32_t ComputeErrorCorrection(int dataCount, int ecCount, CodewordArray& codewords) {
   if (dataCount < 0 || ecCount < 1 || ecCount > kMaxEcCodewords ||
       dataCount + ecCount > static_cast<int>(codewords.size())) {
-    databar::EncodeError = databar::kInternalOverflow;
-    return;
+    return databar::kInternalOverflow;
   }
   const int k = ecCount;
   const auto& g = kReversedGenerators[k];
@@ -83,6 +82,7 @@ void ComputeErrorCorrection(int dataCount, int ecCount, CodewordArray& codewords
   uint16_t* ec = codewords.data() + dataCount;
   for (int j = 0; j < k; ++j)
     ec[j] = static_cast<uint16_t>(Negate(Reduce(places[j])));
+  return databar::kEncodeOk;
 }
 
 }  // namespace composite

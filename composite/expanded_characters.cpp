@@ -7,9 +7,8 @@
 #include "composite/bit_buffer.h"
 #include "composite/expanded_method.h"
 #include "composite/general_purpose_encoder.h"
-#include "databar/character_group.h"
-#include "databar/element_widths.h"
-#include "databar/encode_error.h"
+#include "core/element_widths.h"
+#include "core/encode_error.h"
 
 namespace composite {
 namespace {
@@ -121,38 +120,29 @@ void WriteVariableLengthBits(BitBuffer& bits, int dataCharacters) {
   PutBits(bits, position + 1, 1, dataCharacters > 13 ? 1 : 0);
 }
 
-// Writes the padded bit string of the text after the linkage flag. Returns its number of data
-// characters, or -1 with EncodeError set. The separator character belongs to the 2D component
-// alone.
-int EncodeBits(const char* text, int segmentsPerRow, bool linkage, BitBuffer& bits) {
-  databar::EncodeError = databar::kEncodeOk;
-  if (text == nullptr || std::strchr(text, kSeparatorCharacter) != nullptr) {
-    databar::EncodeError = databar::kInvalidData;
-    return -1;
-  }
-  databar::EncodeError = ValidateData(text);
-  if (databar::EncodeError != databar::kEncodeOk)
-    return -1;
+// Writes the padded bit string of the text after the linkage flag and sets dataCharacters to its
+// number of data characters. Returns kEncodeOk or why the text cannot be encoded. The separator
+// character belongs to the 2D component alone.
+int32_t EncodeBits(const char* text, int segmentsPerRow, bool linkage, BitBuffer& bits,
+                   int& dataCharacters) {
+  if (text == nullptr || std::strchr(text, kSeparatorCharacter) != nullptr)
+    return databar::kInvalidData;
+  if (const int32_t error = ValidateData(text))
+    return error;
   const size_t length = strnlen(text, kMaxTextLength + 1);
-  if (length > kMaxTextLength) {
-    databar::EncodeError = databar::kDataTooLong;
-    return -1;
-  }
+  if (length > kMaxTextLength)
+    return databar::kDataTooLong;
   char copy[kMaxTextLength + 1];
   std::memcpy(copy, text, length + 1);
 
   PutBits(bits, 0, 1, linkage ? 1 : 0);
   const EncodeTarget target = EncodeTarget::Expanded(segmentsPerRow, &ChooseExpandedMethod);
-  int dataCharacters = -1;
-  databar::EncodeError = EncodeDataBits(target, copy, bits, dataCharacters);
-  if (databar::EncodeError != databar::kEncodeOk)
-    return -1;
-  if (dataCharacters < kMinExpandedDataCharacters || dataCharacters > kMaxExpandedDataCharacters) {
-    databar::EncodeError = databar::kInternalOverflow;
-    return -1;
-  }
+  if (const int32_t error = EncodeDataBits(target, copy, bits, dataCharacters))
+    return error;
+  if (dataCharacters < kMinExpandedDataCharacters || dataCharacters > kMaxExpandedDataCharacters)
+    return databar::kInternalOverflow;
   WriteVariableLengthBits(bits, dataCharacters);
-  return dataCharacters;
+  return databar::kEncodeOk;
 }
 
 }  // namespace
@@ -166,12 +156,13 @@ int ExpandedCharacterWidths(ElementWidth* out, int value, bool forward) {
   return pattern.weightedSum;
 }
 
-int FormExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
-                           ExpandedPairs& pairs) {
+int32_t BuildExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
+                                ExpandedPairs& pairs, int& symbolCharacters) {
+  symbolCharacters = 0;
   BitBuffer bits{};
-  const int dataCharacters = EncodeBits(text, segmentsPerRow, linkage, bits);
-  if (dataCharacters < 0)
-    return 0;
+  int dataCharacters = -1;
+  if (const int32_t error = EncodeBits(text, segmentsPerRow, linkage, bits, dataCharacters))
+    return error;
 
   const int pairCount = (dataCharacters + 2) / 2;
   const int* sequence = kFinderSequences[pairCount - 2];
@@ -195,7 +186,16 @@ int FormExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
   const int checkValue =
       kChecksumModulus * (dataCharacters - kMinExpandedDataCharacters) + sum % kChecksumModulus;
   ExpandedCharacterWidths(pairs.data(), checkValue, true);
-  return dataCharacters + 1;
+  symbolCharacters = dataCharacters + 1;
+  return databar::kEncodeOk;
+}
+
+int FormExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
+                           ExpandedPairs& pairs) {
+  int symbolCharacters = 0;
+  databar::EncodeError =
+      BuildExpandedCharacters(text, segmentsPerRow, linkage, pairs, symbolCharacters);
+  return symbolCharacters;
 }
 
 }  // namespace composite

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace composite {
 
@@ -36,9 +37,15 @@ int ExpandedCharacterWidths(databar::ElementWidth* out, int value, bool forward)
 // Encodes the element string `text` ('#' for FNC1) into `pairs`. linkage is set when a 2D
 // component follows. segmentsPerRow (2..22) decides whether one more data character is needed
 // to keep a stacked symbol's last row from holding a single character. Returns the number of
-// symbol characters, data characters and check character; 0 with EncodeError set when the text
-// cannot be encoded (kInvalidData) or does not fit in 252 bits (kDataTooLong).
+// symbol characters, data characters and check character; 0 when the text
+// cannot be encoded (kInvalidData) or does not fit in 252 bits (kDataTooLong). An encoder entry
+// point: the code is left in EncodeError.
 int FormExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
                            ExpandedPairs& pairs);
+
+// The same for the Expanded encoder: returns the code (kEncodeOk or the reason) and sets
+// symbolCharacters to the number of symbol characters, 0 when the code is not kEncodeOk.
+int32_t BuildExpandedCharacters(const char* text, int segmentsPerRow, bool linkage,
+                                ExpandedPairs& pairs, int& symbolCharacters);
 
 }  // namespace composite

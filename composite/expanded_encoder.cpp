@@ -3,7 +3,7 @@
 #include "composite/composite_component.h"
 #include "composite/expanded_characters.h"
 #include "composite/expanded_rows.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 
 namespace composite {
 namespace {
@@ -46,33 +46,36 @@ void StoreCompositeRows(const databar::CompositeRowBuffer& rows, int rowCount, i
   symbol.ccRowCount = rowCount;
 }
 
-}  // namespace
-
-int32_t EncodeExpanded(const databar::DataBarSource& source, databar::ExpandedSymbol& symbol) {
-  databar::EncodeError = databar::kEncodeOk;
-  if (!IsValidRequest(source)) {
-    databar::EncodeError = databar::kInvalidData;
-    return databar::EncodeError;
-  }
+// The encoder behind EncodeExpanded; returns its code.
+int32_t BuildExpanded(const databar::DataBarSource& source, databar::ExpandedSymbol& symbol) {
+  if (!IsValidRequest(source))
+    return databar::kInvalidData;
   const bool hasComposite = source.hasComposite != 0;
   ExpandedPairs pairs{};
-  const int symbolCharacters =
-      FormExpandedCharacters(source.linearText, source.segmentsPerRow, hasComposite, pairs);
-  if (symbolCharacters == 0)
-    return databar::EncodeError;
+  int symbolCharacters = 0;
+  if (const int32_t error = BuildExpandedCharacters(source.linearText, source.segmentsPerRow,
+                                                    hasComposite, pairs, symbolCharacters)) {
+    return error;
+  }
 
   databar::CompositeRowBuffer compositeRows;  // the first compositeRowCount rows are written
   int compositeRowCount = 0;
   int32_t compositeError = databar::kEncodeOk;
   if (hasComposite) {
-    compositeRowCount = EncodeComposite(kCompositeColumns, source.compositeText, compositeRows);
-    compositeError = databar::EncodeError;
+    compositeError =
+        BuildComposite(kCompositeColumns, source.compositeText, compositeRows, compositeRowCount);
   }
 
   LayOutExpandedRows(pairs, symbolCharacters, source.segmentsPerRow, hasComposite, symbol);
   StoreCompositeRows(compositeRows, compositeRowCount, symbol.symbolWidth, symbol);
-  databar::EncodeError = compositeError;
   return compositeError;
+}
+
+}  // namespace
+
+int32_t EncodeExpanded(const databar::DataBarSource& source, databar::ExpandedSymbol& symbol) {
+  databar::EncodeError = BuildExpanded(source, symbol);
+  return databar::EncodeError;
 }
 
 }  // namespace composite

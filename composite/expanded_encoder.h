@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace composite {
 

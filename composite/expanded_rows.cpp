@@ -4,7 +4,7 @@
 #include <cassert>
 #include <limits>
 
-#include "databar/separator.h"
+#include "core/separator.h"
 
 namespace composite {
 namespace {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "composite/expanded_characters.h"
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace composite {
 

@@ -16,7 +16,7 @@
 
 #include "composite/bit_buffer.h"
 #include "composite/encode_target.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 
 namespace composite {
 

@@ -2,7 +2,7 @@
 // indexed by row address - 1. Each is 6 widths, bar first, 10 modules.
 #pragma once
 
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace composite {
 

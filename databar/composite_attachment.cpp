@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include "composite/composite_component.h"
-#include "databar/encode_error.h"
-#include "databar/limited_characters.h"
-#include "databar/separator.h"
+#include "core/separator.h"
+#include "databar/limited_encoder.h"
 
 namespace databar {
 
@@ -32,17 +31,19 @@ constexpr ElementWidth kStackedRightPadding = 7;
 constexpr int kHalfRow = kInnerWidthCount / 2;  // inner widths of the upper stacked row
 
 // Builds the component of `columns` columns and stores its rows in the record in drawing order:
-// the row next to the linear part first. A component that cannot be built has no rows and
-// leaves its reason in EncodeError.
+// the row next to the linear part first. A component that cannot be built has no rows. Returns
+// the component's code.
 template <typename Record>
 int32_t StoreComponent(int columns, const DataBarSource& source, Record& symbol) {
   CompositeRowBuffer topFirst;
-  const int32_t n = std::clamp<int32_t>(
-      composite::EncodeComposite(columns, source.compositeText, topFirst), 0, kCompositeRowCount);
+  int rowCount = 0;
+  const int32_t result =
+      composite::BuildComposite(columns, source.compositeText, topFirst, rowCount);
+  const int32_t n = std::clamp<int32_t>(rowCount, 0, kCompositeRowCount);
   for (int32_t i = 0; i < n; ++i)
     std::copy(std::begin(topFirst[n - 1 - i]), std::end(topFirst[n - 1 - i]), symbol.ccRows[i]);
   symbol.ccRowCount = n;
-  return n;
+  return result;
 }
 
 // Lengthens a row's trailing light element. A row that ends with a bar gets the light element
@@ -80,28 +81,28 @@ int CompositeColumns(int32_t type) {
 
 int32_t AttachOmniComposite(const DataBarSource& source, const InnerWidths& inner,
                             LinearSymbol& symbol) {
-  StoreComponent(kOmniColumns, source, symbol);
+  const int32_t result = StoreComponent(kOmniColumns, source, symbol);
   symbol.ccRowLength = kOmniComponentRowLength;
   symbol.row[0] = static_cast<ElementWidth>(symbol.row[0] + kOmniShift);
   symbol.ccSeparatorLength = BuildSeparator(inner.data(), symbol.ccSeparator, kInnerWidthCount, 1);
   symbol.ccSeparator[0] = static_cast<ElementWidth>(symbol.ccSeparator[0] + kOmniShift);
-  return EncodeError;
+  return result;
 }
 
 int32_t AttachStackedComposite(const DataBarSource& source, const InnerWidths& inner,
                                StackedSymbol& symbol) {
-  StoreComponent(kStackedColumns, source, symbol);
+  const int32_t result = StoreComponent(kStackedColumns, source, symbol);
   symbol.ccRowLength = kStackedComponentRowLength;
   PadStackedRows(symbol);
   LengthenTrailingSpace(symbol.rowSeparator, symbol.rowSeparatorLength, kStackedRightPadding);
   symbol.ccSeparatorLength = BuildSeparator(inner.data(), symbol.ccSeparator, kHalfRow, 1);
   LengthenTrailingSpace(symbol.ccSeparator, symbol.ccSeparatorLength, kStackedRightPadding);
-  return EncodeError;
+  return result;
 }
 
 int32_t AttachStackedOmniComposite(const DataBarSource& source, const InnerWidths&,
                                    StackedOmniSymbol& symbol) {
-  StoreComponent(kStackedColumns, source, symbol);
+  const int32_t result = StoreComponent(kStackedColumns, source, symbol);
   symbol.ccRowLength = kStackedComponentRowLength;
   PadStackedRows(symbol);
   for (int i = 0; i < 3; ++i) {
@@ -112,19 +113,20 @@ int32_t AttachStackedOmniComposite(const DataBarSource& source, const InnerWidth
   std::copy(std::begin(symbol.rowSeparators[2]), std::end(symbol.rowSeparators[2]),
             symbol.ccSeparator);
   symbol.ccSeparatorLength = symbol.rowSeparatorLengths[2];
-  return EncodeError;
+  return result;
 }
 
 int32_t AttachLimitedComposite(const DataBarSource& source, const InnerWidths& inner,
                                LinearSymbol& symbol) {
-  const bool ccB = StoreComponent(kLimitedColumns, source, symbol) > kLimitedCcARows;
+  const int32_t result = StoreComponent(kLimitedColumns, source, symbol);
+  const bool ccB = symbol.ccRowCount > kLimitedCcARows;
   symbol.ccRowLength = ccB ? kLimitedCcBRowLength : kLimitedCcARowLength;
   symbol.ccSeparatorLength = BuildLimitedSeparator(inner, symbol.ccSeparator);
   if (ccB) {
     symbol.row[0] = static_cast<ElementWidth>(symbol.row[0] + kLimitedCcBShift);
     symbol.ccSeparator[0] = static_cast<ElementWidth>(symbol.ccSeparator[0] + kLimitedCcBShift);
   }
-  return EncodeError;
+  return result;
 }
 
 }  // namespace databar

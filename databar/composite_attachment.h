@@ -1,12 +1,12 @@
 // The step that attaches a 2D composite component to a linear record, run by the linear encoders
 // after their linear rows when the source asks for a component. Each takes the inner widths the
-// encoder built and returns the encoder's result: 0, or the EncodeError of the component.
+// encoder built and returns the component's code: 0, or why it could not be built (the record
+// then has no 2D rows).
 #pragma once
 
 #include <cstdint>
 
-#include "databar/inner_widths.h"
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace databar {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "composite/expanded_encoder.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "databar/limited_encoder.h"
 #include "databar/omnidirectional_encoders.h"
 #include "gs1/ai_syntax.h"
@@ -233,7 +233,7 @@ void CGS1DataBarSymbol::ComputeLayout(host::Fixed placeX, host::Fixed placeY) {
   const SymbolDimensions& d = request_.dimensions;
   geometry_ = SymbolGeometry{};
   geometry_.barColor = host::GreyColour(1.0f);
-  geometry_.cursorY = host::sFixedMath->FixedToReal(placeY);
+  geometry_.bottom = host::sFixedMath->FixedToReal(placeY);
   geometry_.originX = placeX;
   geometry_.left = host::sFixedMath->FixedToReal(placeX);
 
@@ -316,6 +316,84 @@ void CGS1DataBarSymbol::ReserveTextBand(int32_t modules, int32_t leading, int32_
     textLeft = g.left + (g.width - textWidth) / 2;
   }
   g.textLeft = static_cast<host::Real>(textLeft + g.textAdvance / 2.0);
+}
+
+void BandList::Add(const ElementWidth* widths, int32_t count, host::Real height) {
+  if (count_ < kMaxBands)
+    bands_[count_++] = {widths, count, height};
+}
+
+void BandList::AddComposite(const ElementWidth* separator, int32_t separatorLength,
+                            const CompositeRowBuffer& ccRows, int32_t ccRowLength,
+                            int32_t ccRowCount, const SymbolDimensions& dimensions) {
+  if (ccRowCount <= 0)
+    return;
+  Add(separator, separatorLength, dimensions.ccSeparatorHeight);
+  for (int32_t r = 0; r < ccRowCount; ++r)
+    Add(ccRows[r], ccRowLength, dimensions.ccRowHeight);
+}
+
+BandList CGS1DataBarSymbol::Bands() const {
+  BandList list;
+  if (!hasRecord())
+    return list;
+  const SymbolDimensions& d = request_.dimensions;
+  switch (request_.layout) {
+    case DataBarLayout::kLinear:
+    case DataBarLayout::kLimitedLinear: {
+      const auto& s = record<LinearSymbol>();
+      list.Add(s.row, s.rowLength, d.rowHeight);
+      list.AddComposite(s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength, s.ccRowCount,
+                        d);
+      break;
+    }
+    case DataBarLayout::kStacked: {
+      const auto& s = record<StackedSymbol>();
+      list.Add(s.bottomRow, s.bottomRowLength, d.secondRowHeight);
+      list.Add(s.rowSeparator, s.rowSeparatorLength, d.separatorHeight);
+      list.Add(s.topRow, s.topRowLength, d.rowHeight);
+      list.AddComposite(s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength, s.ccRowCount,
+                        d);
+      break;
+    }
+    case DataBarLayout::kStackedOmni: {
+      const auto& s = record<StackedOmniSymbol>();
+      list.Add(s.bottomRow, s.bottomRowLength, d.secondRowHeight);
+      for (int i = 0; i < 3; ++i)
+        list.Add(s.rowSeparators[i], s.rowSeparatorLengths[i], d.separatorHeight);
+      list.Add(s.topRow, s.topRowLength, d.rowHeight);
+      list.AddComposite(s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength, s.ccRowCount,
+                        d);
+      break;
+    }
+    case DataBarLayout::kExpanded: {
+      // The three separators between rows r - 1 and r come before row r; the one after the last
+      // row's separators lies under the 2D component.
+      const auto& s = record<ExpandedSymbol>();
+      for (int32_t r = 0; r < s.rowCount; ++r) {
+        for (int32_t k = 3 * (r - 1); r > 0 && k < 3 * r; ++k)
+          list.Add(s.separators[k], s.separatorLengths[k], d.separatorHeight);
+        list.Add(s.rows[r], s.rowLengths[r], d.rowHeight);
+      }
+      const int32_t ccSeparator = 3 * (s.rowCount - 1);
+      list.AddComposite(s.separators[ccSeparator], s.separatorLengths[ccSeparator], s.ccRows,
+                        s.ccRowLength, s.ccRowCount, d);
+      break;
+    }
+  }
+  return list;
+}
+
+std::vector<std::string> ModuleRows(const CGS1DataBarSymbol& symbol) {
+  const BandList list = symbol.Bands();
+  std::vector<std::string> rows;
+  for (auto band = list.bands().rbegin(); band != list.bands().rend(); ++band) {
+    std::string row;
+    for (int32_t i = 0; i < band->count; ++i)
+      row.append(band->widths[i], i % 2 == 1 ? '1' : '0');
+    rows.push_back(std::move(row));
+  }
+  return rows;
 }
 
 }  // namespace databar

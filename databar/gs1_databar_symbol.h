@@ -1,21 +1,26 @@
-// The symbol object of one create action: EncodeDataBar takes the panel's request, converts its
-// lengths to points, runs the encoder of the symbology into a record from the host's block
-// allocator and computes the layout that the art builder draws from.
+// The symbol object of one create action (databar/'s main header): EncodeDataBar takes the
+// panel's request, converts its lengths to points, runs the encoder of the symbology into a
+// record from the host's block allocator and computes the layout; Bands() lists the record's
+// rows and separators with their heights, from which art/databar_drawing.h draws and ModuleRows
+// dumps. Beside it in databar/: the linear encoders (omnidirectional_encoders.h,
+// limited_encoder.h, with the steps they share in item_number.h), their tables (omni_tables.h,
+// limited_tables.h) and the attachment of a 2D component to their records
+// (composite_attachment.h). The records themselves are core/'s, the Expanded encoder and the 2D
+// component composite/'s.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
 
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 #include "host/colour.h"
 #include "host/error.h"
 #include "host/fixed.h"
 #include "host/handles.h"
-
-namespace art {
-class CGS1DataBarArt;
-class CTextPathGS1DataBarArt;
-}  // namespace art
 
 namespace databar {
 
@@ -40,8 +45,33 @@ struct SymbolGeometry {
   host::Real textAdvance = 0;  // one text character cell
   host::Real left = 0;         // left edge of the rows
   host::Real textLeft = 0;     // centre of the first text cell (outline text), else the left edge
-  host::Real cursorY = 0;      // the bottom of the next band to draw
+  host::Real bottom = 0;       // the placement y, where drawing starts
   host::Fixed originX = 0;     // the placement x
+};
+
+// One band of a symbol: a linear row, a separator row or a 2D row, with its height in points.
+struct Band {
+  const ElementWidth* widths = nullptr;
+  int32_t count = 0;
+  host::Real height = 0;
+};
+
+// The bands of one symbol from the bottom up, in drawing order.
+class BandList {
+ public:
+  void Add(const ElementWidth* widths, int32_t count, host::Real height);
+  // The separator under a 2D component, then its rows; nothing when ccRowCount is 0 or less.
+  void AddComposite(const ElementWidth* separator, int32_t separatorLength,
+                    const CompositeRowBuffer& ccRows, int32_t ccRowLength, int32_t ccRowCount,
+                    const SymbolDimensions& dimensions);
+  std::span<const Band> bands() const { return {bands_.data(), static_cast<size_t>(count_)}; }
+
+ private:
+  // Expanded Stacked at most: 11 rows, 3 separators between each two, the 2D separator, 44 rows.
+  static constexpr int kMaxBands =
+      kExpandedRowCount + 3 * (kExpandedRowCount - 1) + 1 + kCompositeRowCount;
+  std::array<Band, kMaxBands> bands_{};
+  int32_t count_ = 0;
 };
 
 constexpr size_t kPrimaryTextLength = 300;
@@ -116,33 +146,9 @@ class CGS1DataBarSymbol {
   const DataBarRequest& request() const { return request_; }
   const SymbolGeometry& geometry() const { return geometry_; }
 
-  // Drawing into the art target (defined with the bar art builder). Each band moves cursorY up.
-  // Without a record nothing is drawn. Each returns 0, or the code of the first host call that
-  // failed: the drawing stops there, what was drawn before it stays, and no unfinished
-  // rectangle is left.
-  host::ErrorCode DrawBackground(art::CGS1DataBarArt target);
-  host::ErrorCode DrawSymbol(art::CGS1DataBarArt target);
-  host::ErrorCode DrawLinear(art::CGS1DataBarArt target);
-  host::ErrorCode DrawStacked(art::CGS1DataBarArt target);
-  host::ErrorCode DrawStackedOmni(art::CGS1DataBarArt target);
-  host::ErrorCode DrawExpanded(art::CGS1DataBarArt target);
-  host::ErrorCode DrawComposite(art::CGS1DataBarArt target, const ElementWidth* separator,
-                                int32_t separatorLength, const CompositeRowBuffer& ccRows,
-                                int32_t ccRowLength, int32_t ccRowCount);
-
-  // The human-readable text (defined with the text art); nothing without a record. The text
-  // frames are "MS-Gothic" 8 pt point text on top inside the group, each moving cursorY up by its
-  // measured height; they throw ATE::Exception with the host's code when a frame cannot be made.
-  // The "(01)" item line with its check digit as a text frame, when the text is shown.
-  void DrawItemText(host::ArtHandle group);
-  // The Expanded field strings as text frames, the last one lowest, when the text is shown.
-  void DrawElementStrings(host::ArtHandle group);
-  // The 2D text's lines ('$' breaks them) as text frames above the component, when the 2D text
-  // is shown.
-  void DrawCompositeText(host::ArtHandle group);
-  // The item line as outline glyphs in the text band under the bars, when the text is shown.
-  // Returns 0 or the code of the first host call that failed; the glyphs before it stay.
-  host::ErrorCode DrawItemOutlines(art::CTextPathGS1DataBarArt target);
+  // The record's rows and separators with their heights, from the bottom up; empty without a
+  // record.
+  BandList Bands() const;
 
  private:
   bool CopyRequestTexts(const char* primary, const FieldString* fields, const char* composite);
@@ -157,13 +163,14 @@ class CGS1DataBarSymbol {
   void ReserveTextBand(int32_t modules, int32_t leading, int32_t trailing);
   void CoverLimitedTrailingSpace(int32_t modules);
 
-  // One row of elements from the left edge, bars only, height h; moves cursorY to its top.
-  host::ErrorCode DrawRow(art::CGS1DataBarArt& target, const ElementWidth* widths, int32_t count,
-                          host::Real height);
-
   DataBarRequest request_;
   SymbolGeometry geometry_;
   void* record_ = nullptr;
 };
+
+// Top row first, separators and 2D rows included; '1' is a dark module, '0' a light one; every
+// row starts at the symbol's left edge. Empty without a record. For the command's text dump and
+// the tests.
+std::vector<std::string> ModuleRows(const CGS1DataBarSymbol& symbol);
 
 }  // namespace databar

@@ -1,10 +1,20 @@
 #include "databar/item_number.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
+#include "gs1/content_checks.h"
 
 namespace databar {
+
+int32_t ComputeCheckDigit(const char* text) {
+  const std::string_view digits(text, std::strlen(text));
+  if (digits.find_first_not_of("0123456789") != std::string_view::npos)
+    return -1;
+  return gs1::CheckDigitOf(digits) - '0';
+}
 
 bool ParseItemNumber(const char* text, ItemNumber& item) {
   if (text == nullptr)
@@ -27,15 +37,25 @@ bool ParseItemNumber(const char* text, ItemNumber& item) {
   return true;
 }
 
-bool BeginLinearEncoding(const DataBarSource& source, ItemNumber& item) {
-  EncodeError = kEncodeOk;
+int32_t BeginLinearEncoding(const DataBarSource& source, ItemNumber& item) {
   const bool missingComposite = source.hasComposite != 0 && (source.compositeText == nullptr ||
                                                              source.compositeText[0] == '\0');
-  if (missingComposite || !ParseItemNumber(source.linearText, item)) {
-    EncodeError = kInvalidData;
-    return false;
-  }
-  return true;
+  if (missingComposite || !ParseItemNumber(source.linearText, item))
+    return kInvalidData;
+  return kEncodeOk;
+}
+
+int32_t WriteGuardedRow(const ElementWidth* first, const ElementWidth* last, ElementWidth* row) {
+  row[0] = 1;
+  row[1] = 1;
+  ElementWidth* end = std::copy(first, last, row + 2);
+  end[0] = 1;
+  end[1] = 1;
+  return static_cast<int32_t>(end + 2 - row);
+}
+
+void WriteLinearRow(const InnerWidths& inner, LinearSymbol& symbol) {
+  symbol.rowLength = WriteGuardedRow(inner.data(), inner.data() + kInnerWidthCount, symbol.row);
 }
 
 }  // namespace databar

@@ -2,8 +2,8 @@
 // groups, checksum weights and check characters.
 #pragma once
 
-#include "databar/character_group.h"
-#include "databar/symbol_records.h"
+#include "core/element_widths.h"
+#include "core/symbol_records.h"
 
 namespace databar {
 

@@ -2,8 +2,8 @@
 // ISO/IEC 24724 gives them: the data character groups, checksum weights and finder patterns.
 #pragma once
 
-#include "databar/character_group.h"
-#include "databar/symbol_records.h"
+#include "core/element_widths.h"
+#include "core/symbol_records.h"
 
 namespace databar {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "databar/check_digit.h"
+#include "databar/item_number.h"
 #include "fuzz/check.h"
 #include "fuzz/input_fields.h"
 #include "panels/ai_entry.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "composite/composite_component.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "fuzz/check.h"
 #include "fuzz/input_fields.h"
 

@@ -8,11 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "art/gs1_databar_art.h"
-#include "art/text_path_art.h"
-#include "databar/encode_error.h"
+#include "art/databar_drawing.h"
+#include "core/encode_error.h"
 #include "databar/gs1_databar_symbol.h"
-#include "databar/module_rows.h"
 #include "emulator/document.h"
 #include "fuzz/check.h"
 #include "fuzz/host_run.h"
@@ -191,20 +189,21 @@ void Draw(databar::CGS1DataBarSymbol& symbol, const Request& r, emulator::Docume
   const host::ArtHandle group = emulator::HandleOf(&document.group());
   const art::CGS1DataBarArt target(group);
   const bool frames = Option(r, 2);
+  host::Real cursorY = symbol.geometry().bottom;
   if (frames) {
-    symbol.DrawItemText(group);
-    symbol.DrawElementStrings(group);
+    art::DrawItemText(symbol, group, cursorY);
+    art::DrawElementStrings(symbol, group, cursorY);
   }
-  symbol.DrawBackground(target);
+  art::DrawBackground(symbol, target, cursorY);
   if (!frames)
-    symbol.DrawItemOutlines(art::CTextPathGS1DataBarArt(group));
+    art::DrawItemOutlines(symbol, art::CTextPathGS1DataBarArt(group), cursorY);
   const size_t before = document.Paths().size();
-  symbol.DrawSymbol(target);
+  art::DrawSymbol(symbol, target, cursorY);
   // One rectangle for every bar.
   FUZZ_CHECK(document.Paths().size() - before ==
              static_cast<size_t>(DarkRuns(databar::ModuleRows(symbol))));
   if (frames)
-    symbol.DrawCompositeText(group);
+    art::DrawCompositeText(symbol, group, cursorY);
   FUZZ_CHECK(hardening::FindBrokenArt(document).empty());
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "composite/expanded_encoder.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "fuzz/check.h"
 #include "fuzz/input_fields.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 #include "fuzz/check.h"
 #include "panels/settings_record.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "databar/check_digit.h"
+#include "databar/item_number.h"
 #include "panels/character_rules.h"
 #include "panels/element_string.h"
 #include "panels/gs1_message.h"

@@ -2,12 +2,11 @@
 
 #include <string_view>
 
-#include "art/gs1_databar_art.h"
-#include "art/text_path_art.h"
+#include "art/databar_drawing.h"
 #include "composite/size_tables.h"
-#include "databar/check_digit.h"
+#include "core/encode_error.h"
 #include "databar/composite_attachment.h"
-#include "databar/encode_error.h"
+#include "databar/item_number.h"
 #include "panels/character_rules.h"
 #include "panels/gs1_message.h"
 #include "panels/length_field.h"
@@ -239,18 +238,20 @@ DataBarFailure DataBarForm::EncodeFailure(const DataBarLengths& /*accepted*/, in
 
 host::ErrorCode DataBarForm::Draw(databar::CGS1DataBarSymbol& symbol, host::ArtHandle group) const {
   const art::CGS1DataBarArt target(group);
+  host::Real cursorY = symbol.geometry().bottom;
   if (showText && textAsFrame)
-    symbol.DrawItemText(group);
-  if (const host::ErrorCode error = symbol.DrawBackground(target))
+    art::DrawItemText(symbol, group, cursorY);
+  if (const host::ErrorCode error = art::DrawBackground(symbol, target, cursorY))
     return error;
   if (showText && textAsOutlines) {
-    if (const host::ErrorCode error = symbol.DrawItemOutlines(art::CTextPathGS1DataBarArt(group)))
+    if (const host::ErrorCode error =
+            art::DrawItemOutlines(symbol, art::CTextPathGS1DataBarArt(group), cursorY))
       return error;
   }
-  if (const host::ErrorCode error = symbol.DrawSymbol(target))
+  if (const host::ErrorCode error = art::DrawSymbol(symbol, target, cursorY))
     return error;
   if (!compositeText.empty() && showCompositeText)
-    symbol.DrawCompositeText(group);
+    art::DrawCompositeText(symbol, group, cursorY);
   return host::kNoError;
 }
 

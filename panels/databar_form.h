@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/symbol_records.h"
 #include "databar/gs1_databar_symbol.h"
-#include "databar/symbol_records.h"
 #include "host/error.h"
 #include "host/geometry.h"
 #include "host/handles.h"

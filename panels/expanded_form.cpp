@@ -2,10 +2,10 @@
 
 #include <iterator>
 
-#include "art/gs1_databar_art.h"
+#include "art/databar_drawing.h"
 #include "composite/expanded_characters.h"
 #include "composite/size_tables.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "panels/character_rules.h"
 #include "panels/gs1_message.h"
 #include "panels/length_field.h"
@@ -180,14 +180,15 @@ ExpandedFailure ExpandedForm::EncodeFailure(const ExpandedRequest& accepted, int
 host::ErrorCode ExpandedForm::Draw(databar::CGS1DataBarSymbol& symbol,
                                    host::ArtHandle group) const {
   const art::CGS1DataBarArt target(group);
+  host::Real cursorY = symbol.geometry().bottom;
   if (showText)
-    symbol.DrawElementStrings(group);
-  if (const host::ErrorCode error = symbol.DrawBackground(target))
+    art::DrawElementStrings(symbol, group, cursorY);
+  if (const host::ErrorCode error = art::DrawBackground(symbol, target, cursorY))
     return error;
-  if (const host::ErrorCode error = symbol.DrawSymbol(target))
+  if (const host::ErrorCode error = art::DrawSymbol(symbol, target, cursorY))
     return error;
   if (!compositeText.empty() && showCompositeText)
-    symbol.DrawCompositeText(group);
+    art::DrawCompositeText(symbol, group, cursorY);
   return host::kNoError;
 }
 

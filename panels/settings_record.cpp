@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 #include "panels/length_field.h"
 
 namespace panels {

@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "databar/gs1_databar_symbol.h"
 #include "host/error.h"
 #include "host/geometry.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "databar/check_digit.h"
+#include "databar/item_number.h"
 #include "panels/character_rules.h"
 #include "panels/win32/control_values.h"
 

@@ -9,7 +9,7 @@
 
 #include "composite/composite_component.h"
 #include "composite/expanded_encoder.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "databar/limited_encoder.h"
 #include "databar/omnidirectional_encoders.h"
 #include "gs1_128/medical128_elements.h"

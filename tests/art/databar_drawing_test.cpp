@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "art/gs1_databar_art.h"
-#include "databar/gs1_databar_symbol.h"
+#include "art/databar_drawing.h"
 #include "emulator/emulator.h"
 #include "host/suite_acquisition.h"
 
@@ -28,8 +27,9 @@ class DataBarDrawingTest : public ::testing::Test {
                               1, 0, 0, 0, host::FixedFromInt(50), host::FixedFromInt(60)),
         0);
     const art::CGS1DataBarArt target(group());
-    symbol_.DrawBackground(target);
-    symbol_.DrawSymbol(target);
+    cursorY_ = symbol_.geometry().bottom;
+    art::DrawBackground(symbol_, target, cursorY_);
+    art::DrawSymbol(symbol_, target, cursorY_);
   }
 
   host::ArtHandle group() { return emulator::HandleOf(&emulator_.document()->group()); }
@@ -51,6 +51,7 @@ class DataBarDrawingTest : public ::testing::Test {
   emulator::Emulator emulator_;
   host::ScopedSuites suites_{emulator_.basic()};
   CGS1DataBarSymbol symbol_;
+  host::Real cursorY_ = 0;
 };
 
 TEST_F(DataBarDrawingTest, OmnidirectionalIsABackgroundAnd23Bars) {
@@ -70,7 +71,7 @@ TEST_F(DataBarDrawingTest, OmnidirectionalIsABackgroundAnd23Bars) {
     EXPECT_NEAR(boxes[i].top, 60.0f + symbol_.request().dimensions.rowHeight, 1e-3);
   }
   EXPECT_NEAR(boxes[1].left, 50.0f + x, 1e-3);  // after the 1-module guard space
-  EXPECT_EQ(symbol_.geometry().cursorY, boxes[1].top);
+  EXPECT_EQ(cursorY_, boxes[1].top);
 }
 
 TEST_F(DataBarDrawingTest, TruncatedElementLengthsDecideWhereTheLastBarEnds) {
@@ -99,8 +100,8 @@ TEST_F(DataBarDrawingTest, StackedOmnidirectionalRowsAreLaidUpward) {
   ASSERT_EQ(bottoms.size(), 5u);
   EXPECT_NEAR(bottoms[1] - bottoms[0], d.secondRowHeight, 1e-3);
   EXPECT_NEAR(bottoms[4] - bottoms[1], 3 * d.separatorHeight, 1e-3);
-  EXPECT_NEAR(symbol_.geometry().cursorY - bottoms[4], d.rowHeight, 1e-3);
-  EXPECT_NEAR(symbol_.geometry().cursorY - 60.0f, symbol_.geometry().height, 1e-3);
+  EXPECT_NEAR(cursorY_ - bottoms[4], d.rowHeight, 1e-3);
+  EXPECT_NEAR(cursorY_ - 60.0f, symbol_.geometry().height, 1e-3);
 }
 
 TEST_F(DataBarDrawingTest, TwoDComponentIsDrawnOnlyWhenItHasRows) {
@@ -111,14 +112,14 @@ TEST_F(DataBarDrawingTest, TwoDComponentIsDrawnOnlyWhenItHasRows) {
     std::fill(std::begin(row), std::end(row), 1);
   const ElementWidth separator[] = {4, 3, 4};
   const art::CGS1DataBarArt target(group());
-  const float y = symbol_.geometry().cursorY;
-  symbol_.DrawComposite(target, separator, 3, rows, 53, 0);
+  const float y = cursorY_;
+  art::DrawComposite(symbol_, target, cursorY_, separator, 3, rows, 53, 0);
   EXPECT_EQ(Boxes().size(), before);
-  EXPECT_EQ(symbol_.geometry().cursorY, y);
-  symbol_.DrawComposite(target, separator, 3, rows, 53, 2);
+  EXPECT_EQ(cursorY_, y);
+  art::DrawComposite(symbol_, target, cursorY_, separator, 3, rows, 53, 2);
   EXPECT_EQ(Boxes().size(), before + 1 + 2 * 26);
   const SymbolDimensions& d = symbol_.request().dimensions;
-  EXPECT_NEAR(symbol_.geometry().cursorY - y, d.ccSeparatorHeight + 2 * d.ccRowHeight, 1e-3);
+  EXPECT_NEAR(cursorY_ - y, d.ccSeparatorHeight + 2 * d.ccRowHeight, 1e-3);
 }
 
 }  // namespace

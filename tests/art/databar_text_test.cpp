@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "art/gs1_databar_art.h"
-#include "art/text_path_art.h"
-#include "databar/gs1_databar_symbol.h"
+#include "art/databar_drawing.h"
 #include "emulator/emulator.h"
 #include "host/suite_acquisition.h"
 #include "host/suite_pointers.h"
@@ -39,6 +37,7 @@ class DataBarTextTest : public ::testing::Test {
                               0.353, 10, 0, o.showText, !o.textAsFrame, o.fitText, o.textAsFrame,
                               o.showCompositeText, host::FixedFromInt(50), host::FixedFromInt(60)),
         0);
+    cursorY_ = symbol_.geometry().bottom;
   }
 
   host::ArtHandle group() { return emulator::HandleOf(&emulator_.document()->group()); }
@@ -58,11 +57,12 @@ class DataBarTextTest : public ::testing::Test {
     return bounds.top - bounds.bottom;
   }
 
-  host::Real cursorY() const { return symbol_.geometry().cursorY; }
+  host::Real cursorY() const { return cursorY_; }
 
   emulator::Emulator emulator_;
   host::ScopedSuites suites_{emulator_.basic()};
   CGS1DataBarSymbol symbol_;
+  host::Real cursorY_ = 0;
 };
 
 TEST_F(DataBarTextTest, ItemLineIsPaddedAndEndsWithTheCheckDigit) {
@@ -77,7 +77,7 @@ TEST_F(DataBarTextTest, ItemLineIsPaddedAndEndsWithTheCheckDigit) {
     options.primary = c.primary;
     Encode(options);
     const host::Real before = cursorY();
-    symbol_.DrawItemText(group());
+    art::DrawItemText(symbol_, group(), cursorY_);
     const emulator::Art* frame = Frames().back();
     EXPECT_EQ(frame->text.text, c.line);
     EXPECT_EQ(frame->text.requestedFont, "MS-Gothic");
@@ -96,10 +96,10 @@ TEST_F(DataBarTextTest, NothingIsDrawnWhenTheTextIsNotShown) {
   options.composite = "(10)LOT";
   Encode(options);
   const host::Real before = cursorY();
-  symbol_.DrawItemText(group());
-  symbol_.DrawElementStrings(group());
-  symbol_.DrawCompositeText(group());
-  symbol_.DrawItemOutlines(art::CTextPathGS1DataBarArt(group()));
+  art::DrawItemText(symbol_, group(), cursorY_);
+  art::DrawElementStrings(symbol_, group(), cursorY_);
+  art::DrawCompositeText(symbol_, group(), cursorY_);
+  art::DrawItemOutlines(symbol_, art::CTextPathGS1DataBarArt(group()), cursorY_);
   EXPECT_TRUE(emulator_.document()->group().children.empty());
   EXPECT_EQ(cursorY(), before);
 }
@@ -119,7 +119,7 @@ TEST_F(DataBarTextTest, TwoDLinesReadTopToBottomWithoutEmptyLines) {
     options.composite = c.composite;
     Encode(options);
     const host::Real before = cursorY();
-    symbol_.DrawCompositeText(group());
+    art::DrawCompositeText(symbol_, group(), cursorY_);
     const std::vector<const emulator::Art*> frames = Frames();
     ASSERT_EQ(frames.size(), c.lowestFirst.size()) << c.composite;
     double y = before + 2.1;
@@ -140,7 +140,7 @@ TEST_F(DataBarTextTest, FieldStringsAreDrawnLastFieldLowest) {
   options.fields = fields;
   Encode(options);
   const host::Real before = cursorY();
-  symbol_.DrawElementStrings(group());
+  art::DrawElementStrings(symbol_, group(), cursorY_);
   const std::vector<const emulator::Art*> frames = Frames();
   ASSERT_EQ(frames.size(), 2u);
   EXPECT_EQ(frames[0]->text.text, u"(17)251231");
@@ -159,7 +159,7 @@ TEST_F(DataBarTextTest, OutlineItemLineStandsCentredUnderTheBars) {
     const SymbolGeometry& g = symbol_.geometry();
     const host::Real before = cursorY();
     const art::CGS1DataBarArt target(group());
-    symbol_.DrawItemOutlines(art::CTextPathGS1DataBarArt(group()));
+    art::DrawItemOutlines(symbol_, art::CTextPathGS1DataBarArt(group()), cursorY_);
     EXPECT_FLOAT_EQ(cursorY(), before + g.textHeight + g.textGap);
     ASSERT_EQ(emulator_.document()->group().children.size(), 18u) << type;
 
@@ -171,7 +171,7 @@ TEST_F(DataBarTextTest, OutlineItemLineStandsCentredUnderTheBars) {
         EXPECT_LT(s.p.v, cursorY() - g.textGap / 2) << type;  // below the bars
       }
     }
-    symbol_.DrawSymbol(target);
+    art::DrawSymbol(symbol_, target, cursorY_);
     float barsLeft = 1e9f, barsRight = -1e9f;
     const auto& children = emulator_.document()->group().children;
     for (size_t i = 18; i < children.size(); ++i) {

@@ -10,7 +10,7 @@
 
 #include "composite/codeword_patterns.h"
 #include "composite/row_address_patterns.h"
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace composite::testing {
 

@@ -14,7 +14,7 @@
 #include "composite/encode_target.h"
 #include "composite/general_purpose_encoder.h"
 #include "composite/size_tables.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "tests/composite/component_decoder.h"
 
 namespace composite::testing {

@@ -23,7 +23,7 @@
 
 #include "composite/composite_component.h"
 #include "composite/size_tables.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "tests/composite/component_decoder.h"
 #include "tests/composite/component_reader.h"
 #include "tests/composite/composite_peer_cases.h"

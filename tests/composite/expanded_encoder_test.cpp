@@ -16,8 +16,8 @@
 #include "composite/expanded_encoder.h"
 #include "composite/expanded_method.h"
 #include "composite/general_purpose_encoder.h"
-#include "databar/encode_error.h"
-#include "databar/separator.h"
+#include "core/encode_error.h"
+#include "core/separator.h"
 #include "tests/composite/expanded_reader.h"
 
 namespace composite {

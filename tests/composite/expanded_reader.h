@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "composite/expanded_characters.h"
-#include "databar/check_digit.h"
+#include "databar/item_number.h"
 #include "tests/composite/component_decoder.h"
 
 namespace composite::testing {

@@ -10,7 +10,7 @@
 #include "composite/bit_buffer.h"
 #include "composite/encode_target.h"
 #include "composite/general_purpose_encoder.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 
 namespace composite {
 namespace {

@@ -7,7 +7,7 @@
 #include <numeric>
 #include <string>
 
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "databar/limited_encoder.h"
 #include "databar/omnidirectional_encoders.h"
 

@@ -8,8 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "databar/data_character.h"
-#include "databar/element_widths.h"
+#include "core/element_widths.h"
 #include "databar/limited_tables.h"
 #include "databar/omni_tables.h"
 

@@ -6,9 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "databar/gs1_databar_symbol.h"
-#include "databar/module_rows.h"
 #include "emulator/emulator.h"
 #include "host/suite_acquisition.h"
 
@@ -161,7 +160,7 @@ TEST_F(EncodeDataBarTest, LayoutWithoutTextIsTheRowsAlone) {
   EXPECT_FLOAT_EQ(g.height, 3 * d.separatorHeight + d.rowHeight + d.secondRowHeight);
   EXPECT_EQ(g.left, 100.0f);
   EXPECT_EQ(g.textLeft, 100.0f);
-  EXPECT_EQ(g.cursorY, 200.0f);
+  EXPECT_EQ(g.bottom, 200.0f);
 }
 
 TEST_F(EncodeDataBarTest, TextWiderThanTheRowsCentresTheRowsUnderIt) {

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "databar/encode_error.h"
-#include "databar/limited_characters.h"
+#include "core/encode_error.h"
 #include "databar/limited_encoder.h"
 
 namespace databar {

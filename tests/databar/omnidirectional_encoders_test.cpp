@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "databar/encode_error.h"
-#include "databar/omni_characters.h"
+#include "core/encode_error.h"
+#include "core/separator.h"
 #include "databar/omni_tables.h"
 #include "databar/omnidirectional_encoders.h"
-#include "databar/separator.h"
 
 namespace databar {
 namespace {

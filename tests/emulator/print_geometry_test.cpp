@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "databar/check_digit.h"
+#include "databar/item_number.h"
 #include "emulator/document_writer.h"
 #include "gs1_128/medical128_elements.h"
 #include "gs1_128/mod10_check.h"

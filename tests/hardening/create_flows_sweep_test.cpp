@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 #include "emulator/emulator.h"
 #include "host/suite_acquisition.h"
 #include "host/suite_pointers.h"

@@ -9,9 +9,9 @@
 #include <random>
 #include <vector>
 
-#include "databar/inner_widths.h"
-#include "databar/limited_characters.h"
-#include "databar/separator.h"
+#include "core/separator.h"
+#include "core/symbol_records.h"
+#include "databar/limited_encoder.h"
 
 namespace databar {
 namespace {

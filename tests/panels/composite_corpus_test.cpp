@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "emulator/emulator.h"
 #include "gs1/element_checker.h"
 #include "host/suite_acquisition.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "databar/check_digit.h"
+#include "databar/item_number.h"
 #include "panels/ai_entry.h"
 #include "panels/ai_table.h"
 #include "panels/element_string.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "emulator/emulator.h"
 #include "host/suite_acquisition.h"
 #include "host/suite_pointers.h"

@@ -18,10 +18,9 @@
 
 #include "composite/composite_component.h"
 #include "composite/size_tables.h"
+#include "core/encode_error.h"
 #include "databar/composite_attachment.h"
-#include "databar/encode_error.h"
 #include "databar/gs1_databar_symbol.h"
-#include "databar/module_rows.h"
 #include "tests/composite/component_decoder.h"
 #include "tests/composite/component_reader.h"
 #include "tests/composite/composite_peer_cases.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "databar/check_digit.h"
+#include "databar/item_number.h"
 #include "tests/peers/databar_symbols.h"
 #include "tests/peers/peer_support.h"
 

@@ -1,7 +1,6 @@
 #include "tests/peers/databar_symbols.h"
 
 #include "databar/gs1_databar_symbol.h"
-#include "databar/module_rows.h"
 #include "emulator/document_writer.h"
 #include "panels/databar_form.h"
 

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "databar/check_digit.h"
 #include "databar/gs1_databar_symbol.h"
-#include "databar/module_rows.h"
+#include "databar/item_number.h"
 #include "emulator/document_writer.h"
 #include "gs1/ai_syntax.h"
 #include "panels/ai_table.h"

@@ -30,7 +30,7 @@
 #include "composite/bit_buffer.h"
 #include "composite/expanded_method.h"
 #include "composite/general_purpose_encoder.h"
-#include "databar/encode_error.h"
+#include "core/encode_error.h"
 #include "panels/expanded_form.h"
 #include "panels/messages.h"
 #include "tests/composite/component_decoder.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "databar/module_rows.h"
+#include "databar/gs1_databar_symbol.h"
 #include "emulator/win32/host_session.h"
 #include "emulator/win32/script_runner.h"
 #include "host/suite_acquisition.h"

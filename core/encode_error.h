@@ -1,5 +1,5 @@
-// The error code that the GS1 DataBar and composite encoders share. Entry points clear it and
-// test it after each step. It is per thread, so that symbols can be encoded in parallel.
+// The error code that the GS1 DataBar and composite encoders share. It is per thread, so that
+// symbols can be encoded in parallel.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +13,10 @@ enum EncodeErrorCode : int32_t {
   kInternalOverflow = 3,  // a bit write out of range or an unknown mode
 };
 
-extern thread_local int32_t EncodeError;
+// Set by the encoder entry points only (EncodeOmnidirectional, EncodeStacked,
+// EncodeStackedOmnidirectional, EncodeLimited, EncodeExpanded and EncodeComposite): each clears it
+// and leaves there the code it returns. Their helpers return their codes instead.
+inline thread_local int32_t EncodeError = kEncodeOk;
 
 // Whether a result is one of the encoders' codes 1 to 3, as opposed to 0 or a host error code
 // that EncodeDataBar passes on.

@@ -1,12 +1,17 @@
 // Turning a character value into element widths: the combinatorial width-from-value method that
-// every GS1 DataBar data character uses. Everything here is constexpr, so that character tables
-// can be built at compile time.
+// every GS1 DataBar data character uses, and the character groups that split a data character's
+// value into the values of its two element sets. The width search is constexpr, so that
+// character tables can be built at compile time.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
+#include <span>
+
+#include "core/symbol_records.h"
 
 namespace databar {
 
@@ -130,6 +135,52 @@ constexpr SetWidths ElementWidths(int32_t value, int32_t modules, int32_t elemen
                       [maxWidth](int32_t left, int32_t remaining, bool mustHaveNarrow) {
                         return ComputeCompletions(left, remaining, maxWidth, mustHaveNarrow);
                       });
+}
+
+// One row of a DataBar character group table. For Omnidirectional inside characters the first
+// set is the even elements and the divisor is T(odd); everywhere else the first set is the odd
+// elements and the divisor is T(even).
+struct CharacterGroup {
+  int32_t firstModules;
+  int32_t firstWidest;
+  int32_t secondModules;
+  int32_t secondWidest;
+  int32_t divisor;
+  int32_t size;
+};
+
+// The element sets of one data character: its value picks a group of the symbology's table, the
+// group splits it into the values of the two sets, and each set becomes widths.
+struct CharacterSets {
+  SetWidths first;   // noNarrow 1: the set need not have an element of width 1
+  SetWidths second;  // must have an element of width 1
+};
+
+// value must be below the sum of the group sizes.
+inline CharacterSets EncodeCharacterSets(int32_t value, std::span<const CharacterGroup> groups,
+                                         int32_t elementsPerSet) {
+  size_t g = 0;
+  while (value >= groups[g].size) {
+    value -= groups[g].size;
+    ++g;
+    assert(g < groups.size());
+  }
+  const CharacterGroup& group = groups[g];
+  return {ElementWidths(value / group.divisor, group.firstModules, elementsPerSet,
+                        group.firstWidest, 1),
+          ElementWidths(value % group.divisor, group.secondModules, elementsPerSet,
+                        group.secondWidest, 0)};
+}
+
+// The character's elements in reading order: odd[0], even[0], odd[1], even[1], ...
+template <size_t N>
+std::array<ElementWidth, N> InterleaveOddEven(const SetWidths& odd, const SetWidths& even) {
+  std::array<ElementWidth, N> elements{};
+  for (size_t k = 0; k < N / 2; ++k) {
+    elements[2 * k] = static_cast<ElementWidth>(odd[k]);
+    elements[2 * k + 1] = static_cast<ElementWidth>(even[k]);
+  }
+  return elements;
 }
 
 }  // namespace databar

@@ -1,11 +1,16 @@
-// The vocabulary shared by the GS1 DataBar encoders and the art builder: symbology codes, layout
-// classes, the encoder input and the encoded-symbol records the encoders fill.
+// The model that every layer above shares (core/): the vocabulary of the GS1 DataBar encoders,
+// the composite component encoder and the art builder. Symbology codes, layout classes, the
+// encoder input and the encoded-symbol records the encoders fill live here; beside this header,
+// element_widths.h turns character values into widths, separator.h builds the separator rows
+// and encode_error.h holds the encoders' error code. core/ includes nothing above it: composite/
+// builds on it, databar/ on both, art/ draws what databar/ encodes.
 //
 // Every row of bars is an array of element widths in modules with a count of the elements used.
 // Element 0 is always a space and elements alternate, so odd indices are bars. A row that must
 // begin with a bar begins with a space of width 0.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace databar {
@@ -30,7 +35,20 @@ enum class DataBarLayout : int32_t {
 };
 
 // Any code outside 0..5 is treated as Omnidirectional.
-DataBarLayout LayoutOf(int32_t type);
+constexpr DataBarLayout LayoutOf(int32_t type) {
+  switch (type) {
+    case kStacked:
+      return DataBarLayout::kStacked;
+    case kStackedOmnidirectional:
+      return DataBarLayout::kStackedOmni;
+    case kLimited:
+      return DataBarLayout::kLimitedLinear;
+    case kExpanded:
+      return DataBarLayout::kExpanded;
+    default:  // Omnidirectional, Truncated and every unknown code
+      return DataBarLayout::kLinear;
+  }
+}
 
 // Capacities of the element rows.
 constexpr int kLinearRowCapacity = 46;
@@ -44,6 +62,11 @@ constexpr int kExpandedSeparatorCount = 31;
 
 // The rows of a 2D component, top row first, as the component encoder writes them.
 using CompositeRowBuffer = ElementWidth[kCompositeRowCount][kCompositeRowCapacity];
+
+// The 42 element widths between the guards of an Omnidirectional or Limited linear row. Index 0
+// is a space.
+constexpr int kInnerWidthCount = 42;
+using InnerWidths = std::array<ElementWidth, kInnerWidthCount>;
 
 // Encoder input.
 struct DataBarSource {

@@ -1,4 +1,4 @@
-#include "databar/separator.h"
+#include "core/separator.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,11 +1,10 @@
-// Separator rows of the Omnidirectional family: the rows of single-module height between two
+// Separator rows of the DataBar symbols: the rows of single-module height between two
 // linear rows or between a linear row and a 2D component.
 #pragma once
 
 #include <cstdint>
 
-#include "databar/inner_widths.h"
-#include "databar/symbol_records.h"
+#include "core/symbol_records.h"
 
 namespace databar {
 

@@ -1,7 +1,0 @@
-#include "databar/encode_error.h"
-
-namespace databar {
-
-thread_local int32_t EncodeError = kEncodeOk;
-
-}  // namespace databar
