@@ -3,6 +3,10 @@
 // text is text frames (the item line, the Expanded field strings, the 2D lines) or the item line
 // as outline glyphs. Every piece goes on top inside the symbol's group.
 //
+// art/'s main header. Beside it: the art target and its rectangles (gs1_databar_art.h,
+// rectangle.h), text frames (text_line.h), the outline-glyph art target (text_path_art.h) and
+// the glyph table with its directory (glyph_table.h, glyph_directory.h).
+//
 // cursorY is where the next band goes, in points: the caller starts it at the symbol's
 // geometry().bottom, and each band, text frame or text band moves it up above itself. Nothing is
 // drawn without a record.

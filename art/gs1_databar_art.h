@@ -8,13 +8,17 @@
 #include "host/error.h"
 #include "host/fixed.h"
 #include "host/handles.h"
+#include "host/suite_pointers.h"
 
 namespace art {
 
 class CGS1DataBarArt {
  public:
   // Fills the style scratch and its map with the document's current path style.
-  explicit CGS1DataBarArt(host::ArtHandle group);
+  explicit CGS1DataBarArt(host::ArtHandle group) {
+    target_.group = group;
+    host::sPathStyle->GetCurrentPathStyle(&target_.style, &map_);
+  }
 
   host::ArtHandle group() const { return target_.group; }
 

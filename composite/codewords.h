@@ -1,5 +1,6 @@
-// Conversion of the padded bit string into data codewords: base 928 for CC-A, the byte
-// compaction of base 900 for CC-B.
+// The codewords of a composite component: the padded bit string as data codewords (base 928 for
+// CC-A, the byte compaction of base 900 for CC-B), then the Reed-Solomon error correction
+// codewords over GF(929).
 #pragma once
 
 #include <array>
@@ -23,5 +24,12 @@ int BitsToBase928(const BitBuffer& bits, int bitCount, CodewordArray& codewords)
 // CC-B: 920, then 924 or 901, then five base-900 codewords for every six bytes and one codeword
 // per byte left over. Returns the number of codewords written.
 int BytesToBase900(const BitBuffer& bits, int byteCount, CodewordArray& codewords);
+
+constexpr int kMaxEcCodewords = 50;
+
+// Appends `ecCount` error correction codewords after the first `dataCount` codewords, with the
+// generator polynomial (x - 3)(x - 3^2)...(x - 3^ecCount), and returns kEncodeOk. Counts that do
+// not fit the array return kInternalOverflow and write nothing.
+int32_t ComputeErrorCorrection(int dataCount, int ecCount, CodewordArray& codewords);
 
 }  // namespace composite

@@ -4,7 +4,6 @@
 
 #include "composite/codewords.h"
 #include "composite/component_rows.h"
-#include "composite/error_correction.h"
 #include "composite/general_purpose_encoder.h"
 #include "composite/size_tables.h"
 #include "core/encode_error.h"

@@ -1,6 +1,15 @@
 // Builds the two-dimensional composite component (CC-A or CC-B) that sits above a GS1 DataBar
 // symbol: 2 data columns over Stacked and Stacked Omnidirectional, 3 over Limited, 4 over
 // Omnidirectional, Truncated and Expanded.
+//
+// composite/'s main header. The component is built from the files beside it: the method field
+// (method_field.h), the general-purpose encodation and its bit string (general_purpose_encoder.h,
+// bit_buffer.h, encode_target.h), the sizes (size_tables.h), the codewords and their error
+// correction (codewords.h), and the rows (component_rows.h with the generated
+// codeword_patterns and row_address_patterns). The GS1 DataBar Expanded encoder shares the
+// general-purpose encodation and lives here too: expanded_encoder.h with its method field,
+// characters and rows (expanded_method, expanded_characters, expanded_rows). Everything here
+// builds on core/ alone.
 #pragma once
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // composite component or of a DataBar Expanded symbol: which characters each mode can carry, the
 // state of one run, the numeric, alphanumeric and ISO/IEC 646 modes with the latches between
 // them, and the padding to the size the target chooses. The method fields that come first live
-// beside it (method_field, ai90_method, expanded_method); the sizes in encode_target.
+// beside it (method_field, expanded_method); the sizes in encode_target.
 //
 // The text holds application identifiers and their data without parentheses; '#' stands for
 // FNC1 and '^' for the separator character. It must be writable: the date and AI 90 methods

@@ -1,5 +1,5 @@
-// The sizes of the composite component for 2, 3 and 4 data columns: CC-A sizes first, then
-// CC-B, in order of capacity.
+// The sizes of the composite component for 2, 3 and 4 data columns, as the CC-A and CC-B symbol
+// size tables of ISO/IEC 24723 give them: CC-A sizes first, then CC-B, in order of capacity.
 #pragma once
 
 #include <array>

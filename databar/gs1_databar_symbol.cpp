@@ -333,6 +333,47 @@ void BandList::AddComposite(const ElementWidth* separator, int32_t separatorLeng
     Add(ccRows[r], ccRowLength, dimensions.ccRowHeight);
 }
 
+namespace {
+
+// The 2D component over the linear part of a record; nothing without one.
+template <typename Record>
+void AddComponent(BandList& list, const Record& s, const SymbolDimensions& d) {
+  list.AddComposite(s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength, s.ccRowCount, d);
+}
+
+void AddRowSeparators(BandList& list, const StackedSymbol& s, host::Real height) {
+  list.Add(s.rowSeparator, s.rowSeparatorLength, height);
+}
+
+void AddRowSeparators(BandList& list, const StackedOmniSymbol& s, host::Real height) {
+  for (int i = 0; i < 3; ++i)
+    list.Add(s.rowSeparators[i], s.rowSeparatorLengths[i], height);
+}
+
+// The lower row, the separators between the rows, the upper row and the 2D component.
+template <typename Record>
+void AddStacked(BandList& list, const Record& s, const SymbolDimensions& d) {
+  list.Add(s.bottomRow, s.bottomRowLength, d.secondRowHeight);
+  AddRowSeparators(list, s, d.separatorHeight);
+  list.Add(s.topRow, s.topRowLength, d.rowHeight);
+  AddComponent(list, s, d);
+}
+
+// The three separators between rows r - 1 and r come before row r; the one after the last row's
+// separators lies under the 2D component.
+void AddExpanded(BandList& list, const ExpandedSymbol& s, const SymbolDimensions& d) {
+  for (int32_t r = 0; r < s.rowCount; ++r) {
+    for (int32_t k = 3 * (r - 1); r > 0 && k < 3 * r; ++k)
+      list.Add(s.separators[k], s.separatorLengths[k], d.separatorHeight);
+    list.Add(s.rows[r], s.rowLengths[r], d.rowHeight);
+  }
+  const int32_t ccSeparator = 3 * (s.rowCount - 1);
+  list.AddComposite(s.separators[ccSeparator], s.separatorLengths[ccSeparator], s.ccRows,
+                    s.ccRowLength, s.ccRowCount, d);
+}
+
+}  // namespace
+
 BandList CGS1DataBarSymbol::Bands() const {
   BandList list;
   if (!hasRecord())
@@ -340,46 +381,19 @@ BandList CGS1DataBarSymbol::Bands() const {
   const SymbolDimensions& d = request_.dimensions;
   switch (request_.layout) {
     case DataBarLayout::kLinear:
-    case DataBarLayout::kLimitedLinear: {
-      const auto& s = record<LinearSymbol>();
-      list.Add(s.row, s.rowLength, d.rowHeight);
-      list.AddComposite(s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength, s.ccRowCount,
-                        d);
+    case DataBarLayout::kLimitedLinear:
+      list.Add(record<LinearSymbol>().row, record<LinearSymbol>().rowLength, d.rowHeight);
+      AddComponent(list, record<LinearSymbol>(), d);
       break;
-    }
-    case DataBarLayout::kStacked: {
-      const auto& s = record<StackedSymbol>();
-      list.Add(s.bottomRow, s.bottomRowLength, d.secondRowHeight);
-      list.Add(s.rowSeparator, s.rowSeparatorLength, d.separatorHeight);
-      list.Add(s.topRow, s.topRowLength, d.rowHeight);
-      list.AddComposite(s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength, s.ccRowCount,
-                        d);
+    case DataBarLayout::kStacked:
+      AddStacked(list, record<StackedSymbol>(), d);
       break;
-    }
-    case DataBarLayout::kStackedOmni: {
-      const auto& s = record<StackedOmniSymbol>();
-      list.Add(s.bottomRow, s.bottomRowLength, d.secondRowHeight);
-      for (int i = 0; i < 3; ++i)
-        list.Add(s.rowSeparators[i], s.rowSeparatorLengths[i], d.separatorHeight);
-      list.Add(s.topRow, s.topRowLength, d.rowHeight);
-      list.AddComposite(s.ccSeparator, s.ccSeparatorLength, s.ccRows, s.ccRowLength, s.ccRowCount,
-                        d);
+    case DataBarLayout::kStackedOmni:
+      AddStacked(list, record<StackedOmniSymbol>(), d);
       break;
-    }
-    case DataBarLayout::kExpanded: {
-      // The three separators between rows r - 1 and r come before row r; the one after the last
-      // row's separators lies under the 2D component.
-      const auto& s = record<ExpandedSymbol>();
-      for (int32_t r = 0; r < s.rowCount; ++r) {
-        for (int32_t k = 3 * (r - 1); r > 0 && k < 3 * r; ++k)
-          list.Add(s.separators[k], s.separatorLengths[k], d.separatorHeight);
-        list.Add(s.rows[r], s.rowLengths[r], d.rowHeight);
-      }
-      const int32_t ccSeparator = 3 * (s.rowCount - 1);
-      list.AddComposite(s.separators[ccSeparator], s.separatorLengths[ccSeparator], s.ccRows,
-                        s.ccRowLength, s.ccRowCount, d);
+    case DataBarLayout::kExpanded:
+      AddExpanded(list, record<ExpandedSymbol>(), d);
       break;
-    }
   }
   return list;
 }

@@ -1,5 +1,6 @@
 #include "gs1_128/medical128_elements.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace gs1_128 {
@@ -57,6 +58,16 @@ void Copy(char (&field)[N], std::string_view text) {
   field[text.size()] = '\0';
 }
 
+constexpr std::size_t kCapacity = 48;
+
+std::size_t LotWeight(std::string_view lot) {
+  std::size_t weight = 0;
+  for (const char c : lot) {
+    weight += (c >= '0' && c <= '9') ? 1 : 2;
+  }
+  return weight;
+}
+
 }  // namespace
 
 bool StoreElements(Medical128Elements& elements, std::string_view gtin, std::string_view expiry,
@@ -75,6 +86,20 @@ bool StoreElements(Medical128Elements& elements, std::string_view gtin, std::str
   Copy(elements.lotElement, lot);
   elements.lotCodeSet = lotCodeSet;
   return true;
+}
+
+bool FitsCapacity(std::string_view expiry, std::string_view quantity, std::string_view lot) {
+  std::size_t count = 16;
+  if (!expiry.empty()) {
+    count += 8;
+  }
+  if (!quantity.empty()) {
+    count += 2 + quantity.size() + 2;
+  }
+  if (!lot.empty()) {
+    count += 2 + LotWeight(lot);
+  }
+  return count <= kCapacity;
 }
 
 }  // namespace gs1_128

@@ -1,5 +1,5 @@
 // The element strings of one GS1-128 symbol for medical products, with the code set the user
-// chose for the lot number.
+// chose for the lot number, and how much data they may carry.
 #pragma once
 
 #include <cstdint>
@@ -34,5 +34,11 @@ struct Medical128Elements {
 // the four.
 bool StoreElements(Medical128Elements& elements, std::string_view gtin, std::string_view expiry,
                    std::string_view quantity, std::string_view lot, int32_t lotCodeSet);
+
+// How much data one symbol may carry: whether the entered texts (without identifiers, empty when
+// absent) stay within 48 counted characters: the product code counts 16; a date 8; a quantity 2 +
+// its digits + 2 for the separating FNC1; a lot 2 + 1 per digit + 2 per other character. The lot's
+// code set plays no part.
+bool FitsCapacity(std::string_view expiry, std::string_view quantity, std::string_view lot);
 
 }  // namespace gs1_128

@@ -1,6 +1,12 @@
 // One GS1-128 symbol for medical products, from its element strings to document art: bars,
 // spaces and both quiet zones as filled rectangles in one group, the human-readable text as a
 // point-text frame below the bars. Made for one create action and drawn once.
+//
+// gs1_128/'s main header. Beside it: the element strings and their capacity
+// (medical128_elements.h), the symbol characters with the shortest lot encodation
+// (symbol_characters.h, shortest_lot.h), the Code 128 values and the generated pattern table
+// (symbol_values.h, code128_patterns.h), the art (medical128_art.h), the mod-10 check
+// (mod10_check.h) and millimetres to points (mm_to_points.h).
 #pragma once
 
 #include <cstddef>

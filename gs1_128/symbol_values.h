@@ -1,7 +1,9 @@
-// Code 128 symbol values and the width string of each.
+// Code 128 symbol values and the width string of each (the patterns of code128_patterns).
 #pragma once
 
 #include <cstdint>
+
+#include "gs1_128/code128_patterns.h"
 
 namespace gs1_128 {
 
@@ -23,6 +25,12 @@ constexpr int16_t CharacterValue(char c) {
 }
 
 // The width string of a symbol value: 0 to 102, the start character C or the stop character.
-const char* PatternOf(int16_t value);
+inline const char* PatternOf(int16_t value) {
+  if (value == kStartCValue)
+    return kStartCPattern;
+  if (value == kStopValue)
+    return kStopPattern;
+  return kCode128Patterns[value];
+}
 
 }  // namespace gs1_128

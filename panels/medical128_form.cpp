@@ -4,8 +4,8 @@
 #include <optional>
 #include <utility>
 
-#include "gs1_128/capacity.h"
 #include "gs1_128/medical128_art.h"
+#include "gs1_128/medical128_elements.h"
 #include "gs1_128/medical128_symbol.h"
 #include "gs1_128/mod10_check.h"
 #include "host/geometry.h"

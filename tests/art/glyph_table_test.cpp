@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "art/glyph_directory.h"
-#include "art/glyph_mapping.h"
-#include "art/glyph_outline.h"
+#include "art/glyph_table.h"
+#include "art/text_path_art.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "emulator/document_writer.h"
 #include "emulator/emulator.h"
-#include "gs1_128/capacity.h"
+#include "gs1_128/medical128_elements.h"
 #include "gs1_128/medical128_symbol.h"
 #include "gs1_128/mod10_check.h"
 #include "host/suite_acquisition.h"

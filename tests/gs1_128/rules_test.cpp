@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "gs1_128/capacity.h"
 #include "gs1_128/medical128_elements.h"
 #include "gs1_128/mod10_check.h"
 
