@@ -2,14 +2,14 @@
 // symbol: 2 data columns over Stacked and Stacked Omnidirectional, 3 over Limited, 4 over
 // Omnidirectional, Truncated and Expanded.
 //
-// composite/'s main header. The component is built from the files beside it: the method field
-// (method_field.h), the general-purpose encodation and its bit string (general_purpose_encoder.h,
-// bit_buffer.h, encode_target.h), the sizes (size_tables.h), the codewords and their error
-// correction (codewords.h), and the rows (component_rows.h with the generated
-// codeword_patterns and row_address_patterns). The GS1 DataBar Expanded encoder shares the
-// general-purpose encodation and lives here too: expanded_encoder.h with its method field,
-// characters and rows (expanded_method, expanded_characters, expanded_rows). Everything here
-// builds on core/ alone.
+// composite/'s main header. The component is built here from the files beside it: the method
+// field (method_field.h), the general-purpose encodation and its bit string
+// (general_purpose_encoder.h, bit_buffer.h, encode_target.h), the sizes (size_tables.h) and the
+// codewords with their error correction (codewords.h); its rows are laid out here with the
+// generated codeword_patterns and row_address_patterns. The GS1 DataBar Expanded encoder shares
+// the general-purpose encodation and lives here too: expanded_encoder.h (request, rows and
+// separators), expanded_method.h and expanded_characters.h. Everything here builds on core/
+// alone.
 #pragma once
 
 #include <cstdint>
