@@ -14,8 +14,9 @@ enum EncodeErrorCode : int32_t {
 };
 
 // Set by the encoder entry points only (EncodeOmnidirectional, EncodeStacked,
-// EncodeStackedOmnidirectional, EncodeLimited, EncodeExpanded and EncodeComposite): each clears it
-// and leaves there the code it returns. Their helpers return their codes instead.
+// EncodeStackedOmnidirectional, EncodeLimited, EncodeExpanded, EncodeComposite and
+// FormExpandedCharacters): each leaves there the code of its call, 0 on success. The steps they
+// are made of return their codes instead (BuildComposite, BuildExpandedCharacters and the rest).
 inline thread_local int32_t EncodeError = kEncodeOk;
 
 // Whether a result is one of the encoders' codes 1 to 3, as opposed to 0 or a host error code

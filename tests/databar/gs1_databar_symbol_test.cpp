@@ -217,5 +217,34 @@ TEST_F(EncodeDataBarTest, TextFramesReserveNoBand) {
   EXPECT_EQ(symbol.geometry().textLeft, symbol.geometry().left);
 }
 
+// The bands that are drawn and dumped are the ones the layout measured: their heights add up to
+// the symbol's height, for every layout with and without a 2D component.
+TEST_F(EncodeDataBarTest, BandsFillTheMeasuredHeight) {
+  const struct {
+    int32_t type;
+    const char* primary;
+  } cases[] = {{kOmnidirectional, "2001234567890"},
+               {kStacked, "2001234567890"},
+               {kStackedOmnidirectional, "2001234567890"},
+               {kLimited, "1501234567890"},
+               {kExpanded, "0100012345678905"}};
+  for (const auto& c : cases) {
+    for (const char* composite : {"", "(10)ABC123"}) {
+      CGS1DataBarSymbol symbol;
+      ASSERT_EQ(
+          symbol.EncodeDataBar(c.type, c.primary, nullptr, composite, kX, 10, 1, 2, 1, 12, 4, 0, 1,
+                               0, 0, 0, host::FixedFromInt(100), host::FixedFromInt(200)),
+          0)
+          << c.type << composite;
+      const BandList list = symbol.Bands();
+      double height = 0;
+      for (const Band& band : list.bands())
+        height += band.height;
+      EXPECT_NEAR(height, symbol.geometry().height, 1e-3) << c.type << composite;
+      EXPECT_GT(list.bands().size(), composite[0] == '\0' ? 0u : 2u) << c.type;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace databar
