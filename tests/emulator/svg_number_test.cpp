@@ -3,8 +3,10 @@
 // double.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <random>
@@ -59,6 +61,37 @@ TEST(SvgNumber, SinglePrecisionValuesNeedNoMoreDigitsThanTheyHold) {
   EXPECT_EQ(Appended(1.0 / 65536), "1.5258789e-05");
   // 1/3 in double is no single-precision value: all of the double's digits are needed.
   EXPECT_EQ(Appended(1.0 / 3), "0.3333333333333333");
+}
+
+// Most page coordinates take a quicker path than the general search; its text must be the same
+// wherever it is taken: across the page's range, and where plain and scientific notation meet,
+// where six decimals stop being enough, and beside the powers of ten.
+TEST(SvgNumber, SinglePrecisionTextsEqualTheGeneralSearch) {
+  const auto expectSame = [](float single) {
+    char text[emulator::kMostNumberCharacters];
+    char general[64];
+    const char* end = emulator::WriteNumber(text, single);
+    const char* generalEnd = std::to_chars(general, general + sizeof general, single).ptr;
+    ASSERT_EQ(std::string(static_cast<const char*>(text), end),
+              std::string(static_cast<const char*>(general), generalEnd))
+        << single;
+  };
+  for (uint32_t bits = std::bit_cast<uint32_t>(256.0f); bits < std::bit_cast<uint32_t>(512.0f);
+       bits += 5) {
+    expectSame(std::bit_cast<float>(bits));
+    expectSame(-std::bit_cast<float>(bits));
+  }
+  for (double edge = 1e-4; edge <= 1e8; edge *= 10) {
+    for (const double multiple : {1.0, 2.0, 5.0, 9.5, 1.25}) {
+      float single = static_cast<float>(edge * multiple);
+      for (int i = 0; i < 300; ++i)
+        single = std::nextafter(single, 0.0f);
+      for (int i = 0; i < 600; ++i) {
+        expectSame(single);
+        single = std::nextafter(single, INFINITY);
+      }
+    }
+  }
 }
 
 TEST(SvgNumber, EdgesOfNotation) {
