@@ -15,6 +15,39 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// Reads digits with an optional point, up to the first other character, as std::from_chars
+// would, where the digits are few enough to be read exactly: up to 15 digits make a whole
+// number a double holds exactly, and a power of ten up to 10^15 is exact too, so their quotient
+// is the correctly rounded value. False, with nothing read, for longer numbers, an exponent, or
+// no digits, which std::from_chars reads or refuses.
+bool ReadShortDecimal(std::string_view text, double& value) {
+  constexpr double kPowersOfTen[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  constexpr int kMostDigits = 15;
+  uint64_t digits = 0;
+  int count = 0;
+  int decimals = -1;  // none until the point
+  size_t i = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (++count > kMostDigits)
+        return false;
+      digits = digits * 10 + static_cast<uint64_t>(c - '0');
+      if (decimals >= 0)
+        ++decimals;
+    } else if (c == '.' && decimals < 0) {
+      decimals = 0;
+    } else {
+      break;
+    }
+  }
+  if (count == 0 || (i < text.size() && (text[i] == 'e' || text[i] == 'E')))
+    return false;
+  value = static_cast<double>(digits) / kPowersOfTen[decimals < 0 ? 0 : decimals];
+  return true;
+}
+
 }  // namespace
 
 std::optional<double> ReadDecimal(std::string_view text) {
@@ -28,9 +61,11 @@ std::optional<double> ReadDecimal(std::string_view text) {
   if (i == text.size() || !(IsDigit(text[i]) || text[i] == '.'))
     return std::nullopt;
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data() + i, text.data() + text.size(), value);
-  if (error != std::errc())
-    return std::nullopt;
+  if (!ReadShortDecimal(text.substr(i), value)) {
+    const auto [end, error] = std::from_chars(text.data() + i, text.data() + text.size(), value);
+    if (error != std::errc())
+      return std::nullopt;
+  }
   return negative ? -value : value;
 }
 
@@ -65,14 +100,17 @@ std::string FormatLength(double value) {
         std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
     return std::string(text, written.ptr);
   }
-  std::string text = std::signbit(value) ? "-" : "";
-  text += std::to_string(thousandths / 1000);
+  char text[32];  // a sign, at most 20 digits, the point and three decimals
+  char* out = text;
+  if (std::signbit(value))
+    *out++ = '-';
+  out = std::to_chars(out, text + sizeof text - 4, thousandths / 1000).ptr;
   const auto fraction = static_cast<unsigned>(thousandths % 1000);
-  text += '.';
-  text += static_cast<char>('0' + fraction / 100);
-  text += static_cast<char>('0' + fraction / 10 % 10);
-  text += static_cast<char>('0' + fraction % 10);
-  return text;
+  *out++ = '.';
+  *out++ = static_cast<char>('0' + fraction / 100);
+  *out++ = static_cast<char>('0' + fraction / 10 % 10);
+  *out++ = static_cast<char>('0' + fraction % 10);
+  return std::string(text, out);
 }
 
 std::optional<LengthReading> ReadLength(std::string_view field, double upperBound) {

@@ -2,6 +2,14 @@
 // the field each failure focuses.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+
 #include "panels/databar_form.h"
 #include "panels/length_field.h"
 #include "panels/messages.h"
@@ -26,6 +34,34 @@ TEST(ReadLength, NormalisesToThreeDecimalsWithinItsBounds) {
   // Only the 7 characters an edit field holds are read.
   EXPECT_EQ(ReadLength("1.234567", 200)->formatted, "1.235");
   EXPECT_EQ(ReadLength("1234567", 200), std::nullopt);
+}
+
+// Short numbers are read on a quicker path than std::from_chars: the value must be the same
+// double for every text a field may hold, and where the quick path stops (long digits, an
+// exponent, a second point, a unit after the number).
+TEST(ReadDecimal, ReadsTheValueStdFromCharsReads) {
+  std::mt19937 random(5);
+  constexpr std::string_view kCharacters = "0123456789012345678901234567890123456789..e-+m ";
+  std::uniform_int_distribution<size_t> pick(0, kCharacters.size() - 1);
+  std::uniform_int_distribution<int> length(1, 22);
+  for (int i = 0; i < 200000; ++i) {
+    std::string text;
+    for (int n = length(random); n > 0; --n)
+      text += kCharacters[pick(random)];
+    const size_t start = text.find_first_not_of(' ');
+    const bool signed_ = start != std::string::npos && (text[start] == '-' || text[start] == '+');
+    const size_t digits = start == std::string::npos ? text.size() : start + (signed_ ? 1 : 0);
+    double expected = 0;
+    const auto read = std::from_chars(text.data() + digits, text.data() + text.size(), expected);
+    const bool readable = digits < text.size() && text[digits] != '-' && text[digits] != '+' &&
+                          read.ec == std::errc();
+    const std::optional<double> value = ReadDecimal(text);
+    ASSERT_EQ(value.has_value(), readable) << text;
+    if (readable) {
+      const double signedExpected = text[start] == '-' ? -expected : expected;
+      ASSERT_EQ(std::bit_cast<uint64_t>(*value), std::bit_cast<uint64_t>(signedExpected)) << text;
+    }
+  }
 }
 
 TEST(DataBarForm, DefaultsAndMinimumsFollowTheTypeAndModuleWidth) {
