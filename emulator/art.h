@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "emulator/resolved_font.h"
+#include "emulator/segment_list.h"
 #include "host/colour.h"
 #include "host/geometry.h"
 #include "host/suites.h"
@@ -18,7 +19,7 @@ namespace emulator {
 enum class ArtKind { kGroup, kPath, kCompoundPath, kTextFrame };
 
 struct Path {
-  std::vector<host::PathSegment> segments;
+  SegmentList segments;
   bool closed = false;
   host::PathStyle style;
 };
