@@ -143,16 +143,23 @@ uint64_t RowModules(const InnerWidths& inner, int32_t first, int32_t end) {
 // before, as runs of one colour; the right guard's complement ends it. Returns the number of
 // elements written, at most 49.
 int32_t WriteStackedColumns(const InnerWidths& inner, SeparatorRow& out) {
+  constexpr uint64_t kColumns = (uint64_t{1} << kStackedColumns) - 1;
+  constexpr uint64_t kEvenBits = 0x5555555555555555u;
   const uint64_t upper = RowModules(inner, 0, kLowerRowStart);
   const uint64_t differ = upper ^ RowModules(inner, kLowerRowStart, kInnerWidthCount);
-  // Bit k + 1 is module k; bit 0 the light module before it.
-  uint64_t modules = 0;
-  uint64_t previous = 0;
-  for (int column = 0; column < kStackedColumns; ++column) {
-    const uint64_t module = 1 ^ ((differ >> column & 1) != 0 ? previous : upper >> column & 1);
-    modules |= module << (column + 1);
-    previous = module;
-  }
+  // Bit k + 1 is module k; bit 0 the light module before it. All columns at once: where the rows
+  // differ, a run of columns alternates, starting with the opposite of the module before the run,
+  // which is one where they agree (or the light module). Adding a bit at a run's start carries
+  // through the run, so x ^ (runs + x) marks the runs that start where x has a bit.
+  const uint64_t complement = (~upper & kColumns) << 1;
+  const uint64_t runs = differ << 1;
+  const uint64_t starts = runs & ~(runs << 1);
+  const auto runsStartingAt = [runs](uint64_t bits) { return (runs ^ (runs + bits)) & runs; };
+  const uint64_t afterBar = runsStartingAt((complement << 1) & starts);
+  const uint64_t fromEvenBit = runsStartingAt(starts & kEvenBits);
+  // 1 at a run's first module, its third, and so on.
+  const uint64_t opposite = (fromEvenBit & kEvenBits) | (runs & ~fromEvenBit & ~kEvenBits);
+  const uint64_t modules = (complement & ~runs) | (afterBar ^ opposite);
   // A run ends at every bit whose next differs.
   uint64_t ends = (modules ^ (modules >> 1)) & ((uint64_t{1} << kStackedColumns) - 1);
   int32_t length = 0;

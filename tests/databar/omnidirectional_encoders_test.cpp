@@ -127,6 +127,40 @@ TEST(BuildStackedSeparator, KnownItemNumber) {
                                      1, 2, 1, 1, 1, 1, 1, 1, 2, 1, 2, 1, 2, 1, 1, 1, 4}));
 }
 
+// The colours of a row's modules, 1 for a bar.
+Widths ModulesOf(const ElementWidth* widths, int32_t count, int firstColour) {
+  Widths modules;
+  for (int32_t i = 0; i < count; ++i, firstColour ^= 1)
+    modules.insert(modules.end(), widths[i], firstColour);
+  return modules;
+}
+
+// The separator between the two rows of Stacked, module by module: four light modules at each
+// end, and between them, column by column, the complement of the rows where they agree and the
+// opposite of the module before where they differ. Checked on many rows, since the separator is
+// built from whole rows of bits at once.
+TEST(BuildStackedSeparator, FollowsTheRowsColumnByColumn) {
+  constexpr int kColumns = 46;
+  for (int64_t n = 0; n < 20000; ++n) {
+    const int64_t itemNumber = (n * 4999999937LL + 12345) % 10000000000000LL;
+    const InnerWidths inner = Inner(itemNumber, static_cast<int32_t>(n % 2));
+    const Widths upper = ModulesOf(inner.data(), 21, 0);
+    const Widths lower = ModulesOf(inner.data() + 21, 21, 1);
+    SeparatorRow out;
+    const Widths separator = ModulesOf(out, BuildStackedSeparator(inner, out), 0);
+    ASSERT_EQ(separator.size(), 50u) << itemNumber;
+    int previous = 0;
+    for (int column = 0; column < kColumns; ++column) {
+      const int expected = upper[column] == lower[column] ? 1 - upper[column] : 1 - previous;
+      const bool end = column < 2 || column >= kColumns - 2;
+      ASSERT_EQ(separator[column + 2], end ? 0 : expected) << itemNumber << " column " << column;
+      previous = expected;
+    }
+    for (const int module : {0, 1, 48, 49})
+      ASSERT_EQ(separator[module], 0) << itemNumber;
+  }
+}
+
 class OmniEncoders : public ::testing::Test {
  protected:
   DataBarSource Source(const char* text) {
