@@ -161,7 +161,7 @@ int32_t WriteStackedColumns(const InnerWidths& inner, SeparatorRow& out) {
   const uint64_t opposite = (fromEvenBit & kEvenBits) | (runs & ~fromEvenBit & ~kEvenBits);
   const uint64_t modules = (complement & ~runs) | (afterBar ^ opposite);
   // A run ends at every bit whose next differs.
-  uint64_t ends = (modules ^ (modules >> 1)) & ((uint64_t{1} << kStackedColumns) - 1);
+  uint64_t ends = (modules ^ (modules >> 1)) & kColumns;
   int32_t length = 0;
   int32_t start = 0;
   while (ends != 0) {
