@@ -11,9 +11,10 @@ Four cases, each of --count distinct symbols:
 barquill gets one batch file with a job per symbol; zint gets one batch file per symbology and
 option set (its batch mode takes one set of options per run, and one linear item per composite
 run, so the composite groups share their item number in both). Per case, both runs are timed
-side by side with hyperfine (alternating, the median reported), then each once under
-/usr/bin/time for its peak memory; the files made and the bytes written are counted. zint is
-single-threaded, so barquill runs with --jobs 1 unless told otherwise: the figures are per core.
+side by side with hyperfine (alternating, the median reported), then each five times under
+/usr/bin/time for its peak memory (the median); the files made and the bytes written are
+counted. zint is single-threaded, so barquill runs with --jobs 1 unless told otherwise: the
+figures are per core.
 The files go to /dev/shm where the system has it, so that the disk does not time the runs.
 
 usage: bench/batch_vs_zint.py BARQUILL [--count N] [--runs N] [--jobs N] [--case NAME]...
@@ -159,11 +160,17 @@ def write_inputs(mix, directory):
     return os.path.join(directory, "jobs.txt"), script
 
 
-def peak_memory_kb(command):
-    """The largest resident set of the command or of any process it waited for."""
-    result = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, capture_output=True, text=True)
-    lines = result.stderr.strip().splitlines()
-    return int(lines[-1]) if lines and lines[-1].isdigit() else -1
+def peak_memory_kb(command, prepare, runs=5):
+    """The largest resident set of the command or of any process it waited for: the median of
+    several runs, each after `prepare`, since it moves by a few hundred kB from run to run."""
+    peaks = []
+    for _ in range(runs):
+        subprocess.run(prepare, shell=True, check=True)
+        result = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, capture_output=True,
+                                text=True)
+        lines = result.stderr.strip().splitlines()
+        peaks.append(int(lines[-1]) if lines and lines[-1].isdigit() else -1)
+    return sorted(peaks)[len(peaks) // 2]
 
 
 def files_and_bytes(directory):
@@ -199,10 +206,8 @@ def run_case(name, arguments, directory):
     medians = [r["median"] for r in measured]
     processor = [r["user"] + r["system"] for r in measured]
 
-    subprocess.run(prepare, shell=True, check=True)
-    ours_memory = peak_memory_kb(ours.split())
-    subprocess.run(prepare, shell=True, check=True)
-    theirs_memory = peak_memory_kb(["sh", zint_script, theirs_out])
+    ours_memory = peak_memory_kb(ours.split(), prepare)
+    theirs_memory = peak_memory_kb(["sh", zint_script, theirs_out], prepare)
     return {"case": name, "ours": medians[0], "zint": medians[1], "cpu": processor[0],
             "zint_cpu": processor[1], "files": ours_files,
             "zint_files": theirs_files, "memory": ours_memory, "zint_memory": theirs_memory}
