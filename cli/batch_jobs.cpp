@@ -1,7 +1,6 @@
 #include "cli/batch_jobs.h"
 
 #include <filesystem>
-#include <iterator>
 #include <unordered_map>
 
 #include "cli/command_messages.h"
@@ -80,10 +79,11 @@ bool StaysInside(const std::string& file) {
 }
 
 // Names the file the job writes, adding one named after the line when it names none.
-void ChooseOutput(BatchJob& job, const BatchJobOptions& options) {
-  if (Has(job.arguments, "--dump") || Has(job.arguments, "--help") || Has(job.arguments, "-h"))
+void ChooseOutput(BatchJob& job, std::vector<std::string>& arguments,
+                  const BatchJobOptions& options) {
+  if (Has(arguments, "--dump") || Has(arguments, "--help") || Has(arguments, "-h"))
     return;
-  std::string* output = FindOutput(job.arguments);
+  std::string* output = FindOutput(arguments);
   if (output != nullptr && *output == "-") {
     job.refusal = panels::BothLanguages(kMsgBatchStandardOutput, {});
     return;
@@ -93,36 +93,39 @@ void ChooseOutput(BatchJob& job, const BatchJobOptions& options) {
     return;
   }
   if (output == nullptr) {
-    job.arguments.push_back("-o");
-    job.arguments.push_back(std::to_string(job.line) + ".svg");
-    output = &job.arguments.back();
+    arguments.push_back("-o");
+    arguments.push_back(std::to_string(job.line) + ".svg");
+    output = &arguments.back();
   }
   *output = InDirectory(options.directory, *output);
   if (!options.sheet)
     job.output = *output;
 }
 
+std::string Joined(const std::vector<std::string>& arguments) {
+  std::string joined;
+  for (const std::string& argument : arguments) {
+    joined += argument;
+    joined += '\t';
+  }
+  return joined;
+}
+
 BatchJob ReadJob(int line, std::string_view text, std::span<const Command> commands,
                  const BatchJobOptions& options) {
   BatchJob job;
   job.line = line;
-  std::vector<std::string> fields = SplitFields(text);
-  const std::string name = fields.front();
-  // Room for the output option ChooseOutput may add: a thousand jobs' arguments then take 128 kB
-  // less than when the vector doubles for it.
-  job.arguments.reserve(fields.size() + 1);
-  job.arguments.assign(std::make_move_iterator(fields.begin() + 1),
-                       std::make_move_iterator(fields.end()));
+  std::vector<std::string> arguments = SplitFields(text);
+  const std::string name = std::move(arguments.front());
+  arguments.erase(arguments.begin());
   if (name == "batch") {
     job.refusal = panels::BothLanguages(kMsgBatchRunsBatch, {});
-    return job;
-  }
-  job.command = FindCommand(name, commands);
-  if (job.command == nullptr) {
+  } else if (job.command = FindCommand(name, commands); job.command == nullptr) {
     job.refusal = panels::BothLanguages(kMsgUnknownCommand, {name});
-    return job;
+  } else {
+    ChooseOutput(job, arguments, options);
   }
-  ChooseOutput(job, options);
+  job.arguments = Joined(arguments);
   return job;
 }
 
@@ -153,6 +156,15 @@ std::vector<BatchJob> ReadBatchJobs(std::istream& in, std::span<const Command> c
     jobs.push_back(std::move(job));
   }
   return jobs;
+}
+
+std::vector<std::string_view> BatchJob::Arguments() const {
+  std::vector<std::string_view> split;
+  const std::string_view all = arguments;
+  for (size_t start = 0, tab; (tab = all.find('\t', start)) != std::string_view::npos;
+       start = tab + 1)
+    split.push_back(all.substr(start, tab - start));
+  return split;
 }
 
 }  // namespace cli

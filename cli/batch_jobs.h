@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/commands.h"
@@ -17,9 +18,14 @@ namespace cli {
 struct BatchJob {
   int line = 0;  // 1-based line number in the batch file
   const Command* command = nullptr;
-  std::vector<std::string> arguments;           // after the subcommand's name
+  // The arguments after the subcommand's name, each ended by a tab (tabs separate the fields of
+  // a line, so none holds one): one string per job, so that a batch of many jobs stays small.
+  std::string arguments;
   std::string output;                           // the file the job writes, or empty
   std::optional<panels::MessageLines> refusal;  // why the job is not run
+
+  // The arguments, as the subcommand takes them.
+  std::vector<std::string_view> Arguments() const;
 };
 
 struct BatchJobOptions {

@@ -64,7 +64,7 @@ BatchResult RunJob(const BatchJob& job, WorkerHost& host) {
     result.output.err = job.refusal->japanese + "\n" + job.refusal->english + "\n";
     return result;
   }
-  const std::vector<std::string_view> arguments(job.arguments.begin(), job.arguments.end());
+  const std::vector<std::string_view> arguments = job.Arguments();
   {
     ScopedCapture capture(result.output);
     result.status = job.command->run(arguments);

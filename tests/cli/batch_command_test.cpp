@@ -89,6 +89,19 @@ TEST_F(BatchCommandTest, BadLinesAreReportedByNumberAndTheGoodOnesStillMade) {
   EXPECT_NE(Contents(Output("out/named.svg")).find("<path"), std::string::npos);
 }
 
+// Fields are passed on as they are, an empty one too: as "" on a command line, it is an
+// argument the subcommand refuses.
+TEST_F(BatchCommandTest, AnEmptyFieldIsAnArgumentOfItsOwn) {
+  const std::string jobs = BatchFile({{"databar", "--code", "2001234567890", "-o", "a.svg", ""},
+                                      {"databar", "--code", "2001234567890", "-o", "b.svg"}},
+                                     "empty.txt");
+  const CommandRun run = Barquill("batch " + jobs + " -o " + Output("e"));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("line 1: databar: unexpected argument"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(Output("e/a.svg")));
+  EXPECT_TRUE(fs::exists(Output("e/b.svg")));
+}
+
 TEST_F(BatchCommandTest, ExitStatusSaysWhetherAndHowLinesFailed) {
   const std::string good = BatchFile({kMixedJobs[0], kMixedJobs[5]}, "good.txt");
   EXPECT_EQ(Barquill("batch " + good + " -o " + Output("a")).status, 0);
