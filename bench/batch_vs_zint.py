@@ -16,9 +16,13 @@ side by side with hyperfine (alternating, the median reported), then each five t
 counted. zint is single-threaded, so barquill runs with --jobs 1 unless told otherwise: the
 figures are per core.
 The files go to /dev/shm where the system has it, so that the disk does not time the runs.
+A program's peak memory counts the pages of its code that are mapped, and how many a run maps
+depends on how the program file sits in the page cache (a file just written by the linker maps
+about 250 kB more than one read back from disk): --drop-caches (as root) empties the cache
+before each side's memory runs, so that both read their code from the disk alike.
 
 usage: bench/batch_vs_zint.py BARQUILL [--count N] [--runs N] [--jobs N] [--case NAME]...
-                              [--keep DIR]
+                              [--keep DIR] [--drop-caches]
 """
 
 import argparse
@@ -160,9 +164,18 @@ def write_inputs(mix, directory):
     return os.path.join(directory, "jobs.txt"), script
 
 
-def peak_memory_kb(command, prepare, runs=5):
+def drop_caches():
+    """Empties the page cache, so that the next program reads its code from the disk."""
+    subprocess.run(["sync"], check=True)
+    with open("/proc/sys/vm/drop_caches", "w") as caches:
+        caches.write("3\n")
+
+
+def peak_memory_kb(command, prepare, empty_cache, runs=5):
     """The largest resident set of the command or of any process it waited for: the median of
     several runs, each after `prepare`, since it moves by a few hundred kB from run to run."""
+    if empty_cache:
+        drop_caches()
     peaks = []
     for _ in range(runs):
         subprocess.run(prepare, shell=True, check=True)
@@ -206,8 +219,9 @@ def run_case(name, arguments, directory):
     medians = [r["median"] for r in measured]
     processor = [r["user"] + r["system"] for r in measured]
 
-    ours_memory = peak_memory_kb(ours.split(), prepare)
-    theirs_memory = peak_memory_kb(["sh", zint_script, theirs_out], prepare)
+    ours_memory = peak_memory_kb(ours.split(), prepare, arguments.drop_caches)
+    theirs_memory = peak_memory_kb(["sh", zint_script, theirs_out], prepare,
+                                   arguments.drop_caches)
     return {"case": name, "ours": medians[0], "zint": medians[1], "cpu": processor[0],
             "zint_cpu": processor[1], "files": ours_files,
             "zint_files": theirs_files, "memory": ours_memory, "zint_memory": theirs_memory}
@@ -222,6 +236,8 @@ def main():
     parser.add_argument("--case", action="append", choices=sorted(CASES),
                         help="a case to run (default: all)")
     parser.add_argument("--keep", help="keep the inputs and outputs in this directory")
+    parser.add_argument("--drop-caches", action="store_true",
+                        help="empty the page cache before each side's memory runs (root only)")
     arguments = parser.parse_args()
 
     memory = "/dev/shm" if os.path.isdir("/dev/shm") else None
