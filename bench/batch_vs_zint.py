@@ -16,13 +16,17 @@ side by side with hyperfine (alternating, the median reported), then each five t
 counted. zint is single-threaded, so barquill runs with --jobs 1 unless told otherwise: the
 figures are per core.
 The files go to /dev/shm where the system has it, so that the disk does not time the runs.
+Beside both sides, the same run times making as many files of barquill's average size and
+nothing else (bench/write_floor, from barquill's build directory or --floor): whole at once, and
+under a temporary name then renamed, as barquill writes them. That is the least any batch of
+these files costs here, and what is left of a speed target after it.
 A program's peak memory counts the pages of its code that are mapped, and how many a run maps
 depends on how the program file sits in the page cache (a file just written by the linker maps
 about 250 kB more than one read back from disk): --drop-caches (as root) empties the cache
 before each side's memory runs, so that both read their code from the disk alike.
 
 usage: bench/batch_vs_zint.py BARQUILL [--count N] [--runs N] [--jobs N] [--case NAME]...
-                              [--keep DIR] [--drop-caches]
+                              [--keep DIR] [--drop-caches] [--floor WRITE_FLOOR]
 """
 
 import argparse
@@ -148,6 +152,10 @@ CASES = {
 }
 
 
+# The speed each case is to reach, as zint's cpu time over barquill's.
+SPEED_TARGETS = {"stacked": 2.0, "omni-outline": 1.5, "mix": 2.0}
+
+
 def write_inputs(mix, directory):
     with open(os.path.join(directory, "jobs.txt"), "w") as jobs:
         jobs.write("\n".join(mix.jobs) + "\n")
@@ -209,11 +217,14 @@ def run_case(name, arguments, directory):
     if status != 0:
         print("%s: barquill batch exited %d" % (name, status), file=sys.stderr)
 
+    count, size = ours_files
+    floor = "%s %s %d %d" % (arguments.floor, ours_out, count, size // max(count, 1))
     times = os.path.join(case_dir, "times.json")
     subprocess.run(["hyperfine", "--style", "basic", "--warmup", "1", "--runs", str(arguments.runs),
                     "--prepare", prepare, "--export-json", times,
-                    "-n", "barquill batch", ours, "-n", "zint --batch", theirs], check=True,
-                   stdout=subprocess.DEVNULL)
+                    "-n", "barquill batch", ours, "-n", "zint --batch", theirs,
+                    "-n", "files renamed", floor + " --renamed", "-n", "files whole", floor],
+                   check=True, stdout=subprocess.DEVNULL)
     with open(times) as results:
         measured = json.load(results)["results"]
     medians = [r["median"] for r in measured]
@@ -223,7 +234,8 @@ def run_case(name, arguments, directory):
     theirs_memory = peak_memory_kb(["sh", zint_script, theirs_out], prepare,
                                    arguments.drop_caches)
     return {"case": name, "ours": medians[0], "zint": medians[1], "cpu": processor[0],
-            "zint_cpu": processor[1], "files": ours_files,
+            "zint_cpu": processor[1], "floor_renamed": processor[2], "floor_whole": processor[3],
+            "files": ours_files,
             "zint_files": theirs_files, "memory": ours_memory, "zint_memory": theirs_memory}
 
 
@@ -238,7 +250,13 @@ def main():
     parser.add_argument("--keep", help="keep the inputs and outputs in this directory")
     parser.add_argument("--drop-caches", action="store_true",
                         help="empty the page cache before each side's memory runs (root only)")
+    parser.add_argument("--floor", help="bench/write_floor (default: beside barquill's build)")
     arguments = parser.parse_args()
+    if not arguments.floor:
+        build = os.path.dirname(os.path.dirname(os.path.abspath(arguments.barquill)))
+        arguments.floor = os.path.join(build, "bench", "write_floor")
+    if not os.access(arguments.floor, os.X_OK):
+        parser.error("%s is not built (the target write_floor)" % arguments.floor)
 
     memory = "/dev/shm" if os.path.isdir("/dev/shm") else None
     directory = arguments.keep or tempfile.mkdtemp(prefix="barquill-batch-bench-", dir=memory)
@@ -264,6 +282,21 @@ def main():
                  row["memory"] / max(row["zint_memory"], 1)))
     print("wall: median elapsed time; cpu: mean user + system time; speed: zint's / barquill's; "
           "size and memory: barquill's / zint's")
+    print()
+    print("%-13s %20s %18s %14s %6s %15s"
+          % ("case", "files alone renamed", "files alone whole", "barquill rest", "target",
+             "rest at target"))
+    for row in rows:
+        target = SPEED_TARGETS.get(row["case"])
+        at_target = ("%12.1f ms" % ((row["zint_cpu"] / target - row["floor_renamed"]) * 1e3)
+                     if target else "%15s" % "-")
+        print("%-13s %17.1f ms %15.1f ms %11.1f ms %5s %s"
+              % (row["case"], row["floor_renamed"] * 1e3, row["floor_whole"] * 1e3,
+                 (row["cpu"] - row["floor_renamed"]) * 1e3,
+                 "%.1fx" % target if target else "-", at_target))
+    print("files alone: the cpu of making as many files as barquill's, as large, with nothing "
+          "else; rest: barquill's cpu beyond its files renamed; rest at target: what the target "
+          "leaves for everything but the files")
     if not arguments.keep:
         shutil.rmtree(directory)
 
