@@ -238,6 +238,7 @@ class RowWriter {
     if (separatorCount_ >= databar::kExpandedSeparatorCount)
       return -1;
     const int slot = separatorCount_++;
+    std::fill(std::begin(symbol_.separators[slot]), std::end(symbol_.separators[slot]), 0);
     ElementRow separator(symbol_.separators[slot], databar::kSeparatorCapacity);
     write(symbol_.separators[slot], separator);
     symbol_.separatorLengths[slot] = separator.count();

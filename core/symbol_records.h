@@ -11,7 +11,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 namespace databar {
 
@@ -133,5 +136,22 @@ struct ExpandedSymbol {
   int32_t ccRowLength;
   int32_t ccRowCount;
 };
+
+// Clears a record for an encoder to fill, so that no field of it is ever read uninitialised.
+template <typename Record>
+void ClearRecord(Record& record) {
+  static_assert(std::is_trivially_copyable_v<Record>);
+  std::memset(&record, 0, sizeof record);
+}
+
+// The separator rows are three quarters of an Expanded record, and a symbol of few rows stores
+// few of them: the encoder clears each slot it stores, and nothing reads past the count stored.
+inline void ClearRecord(ExpandedSymbol& record) {
+  const auto bytes = reinterpret_cast<unsigned char*>(&record);
+  const size_t separators = offsetof(ExpandedSymbol, separators);
+  const size_t afterSeparators = offsetof(ExpandedSymbol, separatorLengths);
+  std::memset(bytes, 0, separators);
+  std::memset(bytes + afterSeparators, 0, sizeof record - afterSeparators);
+}
 
 }  // namespace databar

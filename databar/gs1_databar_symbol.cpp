@@ -209,8 +209,8 @@ int32_t CGS1DataBarSymbol::EncodeInto(int32_t (*encoder)(const DataBarSource&, R
     return error;
   if (block == nullptr)
     return host::kOutOfMemory;
-  // Cleared, so that no field of the record is ever read uninitialised.
-  Record* record = new (block) Record{};
+  Record* record = new (block) Record;
+  ClearRecord(*record);
   record_ = block;
   const int32_t result = encoder(source, *record);
   if (result != kEncodeOk) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/encode_error.h"
 #include "databar/gs1_databar_symbol.h"
@@ -244,6 +245,35 @@ TEST_F(EncodeDataBarTest, BandsFillTheMeasuredHeight) {
       EXPECT_GT(list.bands().size(), composite[0] == '\0' ? 0u : 2u) << c.type;
     }
   }
+}
+
+// The host hands a freed block out again, with the last record's rows and separators still in
+// it: a record is cleared only as far as its encoder needs, and must come out the same.
+TEST_F(EncodeDataBarTest, ARecordInAReusedBlockComesOutAsInAFreshOne) {
+  const auto encode = [](int32_t segmentsPerRow, const char* primary, const char* composite) {
+    CGS1DataBarSymbol symbol;
+    EXPECT_EQ(symbol.EncodeDataBar(kExpanded, primary, nullptr, composite, kX, 10, 1, 2, 1, 12,
+                                   segmentsPerRow, 0, 1, 0, 0, 0, host::FixedFromInt(100),
+                                   host::FixedFromInt(200)),
+              0)
+        << primary;
+    return ModuleRows(symbol);
+  };
+  const char* tall =
+      "0100012345678905"
+      "3103001234"
+      "15991231"
+      "10ABCDEFGH";
+  const std::vector<std::string> small = encode(22, "0100012345678905", "");
+  const std::vector<std::string> smallWithComponent = encode(22, "0100012345678905", "(21)XYZ");
+  const std::vector<std::string> tallRows = encode(4, tall, "(21)ABCDEFGHIJKL(240)XYZ");
+  const std::vector<std::string> tallest = encode(2, tall, "");
+  ASSERT_GT(tallest.size(), tallRows.size());
+  EXPECT_EQ(encode(22, "0100012345678905", ""), small);
+  EXPECT_EQ(encode(22, "0100012345678905", "(21)XYZ"), smallWithComponent);
+  EXPECT_EQ(encode(4, tall, "(21)ABCDEFGHIJKL(240)XYZ"), tallRows);
+  EXPECT_EQ(encode(2, tall, ""), tallest);
+  EXPECT_EQ(blocksHeld(), 0);
 }
 
 }  // namespace
