@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
+#include <initializer_list>
 
 #include "panels/character_rules.h"
 #include "panels/messages.h"
@@ -30,15 +30,19 @@ bool HasPredefinedLength(std::string_view ai) {
          std::end(kPrefixes);
 }
 
-// Appends `text` to the NUL-terminated `buffer` of `capacity` characters; false when it would
-// not fit.
-bool AppendBounded(char* buffer, size_t capacity, std::string_view text) {
-  const size_t length = std::strlen(buffer);
-  if (length + text.size() > capacity) {
+// Appends the pieces to the NUL-terminated `buffer` of `capacity` characters; false, with none
+// of them appended, when they would not all fit.
+bool AppendBounded(char* buffer, size_t capacity, std::initializer_list<std::string_view> pieces) {
+  size_t length = std::strlen(buffer);
+  size_t total = length;
+  for (const std::string_view piece : pieces)
+    total += piece.size();
+  if (total > capacity) {
     return false;
   }
-  text.copy(buffer + length, text.size());
-  buffer[length + text.size()] = '\0';
+  for (const std::string_view piece : pieces)
+    length += piece.copy(buffer + length, piece.size());
+  buffer[length] = '\0';
   return true;
 }
 
@@ -121,26 +125,33 @@ class CodeParser {
       Failed(check.message);
       return false;
     }
-    if (std::find(seenAis_.begin(), seenAis_.end(), ai_) != seenAis_.end()) {
+    if (HasField(ai_)) {
       Failed(WithAi(kMsgDuplicateAi, ai_));
       return false;
     }
-    seenAis_.push_back(ai_);
 
-    const std::string& data = data_;
     const bool fnc1 = (check.row->variableLength || !HasPredefinedLength(ai_)) && anotherFollows;
     if (parsed_.fieldCount == kFieldStringCount ||
-        !AppendBounded(parsed_.encoderText, kMaxEncoderTextLength,
-                       ai_ + data + (fnc1 ? "#" : ""))) {
+        !AppendBounded(parsed_.encoderText, kMaxEncoderTextLength, {ai_, data_, fnc1 ? "#" : ""})) {
       Failed(kMsgTooMuchData.japanese);
       return false;
     }
     // Every AI of the table has at most 4 digits and its data at most 29 characters.
     AppendBounded(parsed_.fieldStrings[parsed_.fieldCount++], kFieldStringLength,
-                  "(" + ai_ + ")" + data);
+                  {"(", ai_, ")", data_});
     ai_.clear();
     data_.clear();
     return true;
+  }
+
+  // Whether a line of the groups read so far, "(AI)data", has this AI: an AI may occur once.
+  bool HasField(std::string_view ai) const {
+    for (int k = 0; k < parsed_.fieldCount; ++k) {
+      const std::string_view field = parsed_.FieldString(k);
+      if (field.substr(1, field.find(')') - 1) == ai)
+        return true;
+    }
+    return false;
   }
 
   ParsedCode& parsed_;
@@ -149,7 +160,6 @@ class CodeParser {
   std::string data_;
   bool inGroup_ = false;
   bool readingAi_ = false;
-  std::vector<std::string> seenAis_;
 };
 
 }  // namespace

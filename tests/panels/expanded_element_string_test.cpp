@@ -72,6 +72,9 @@ TEST(ParseCodeText, BuildsEncoderTextAndLines) {
        "8005123456#810212#410123456789012810A",
        {"(8005)123456", "(8102)12", "(410)1234567890128", "(10)A"}},
       {"(10)A\\(B\\)", "10A(B)", {"(10)A(B)"}},
+      // AIs that a parenthesis in the data before them, or a shared prefix, could pass for
+      // repeats of an earlier one.
+      {"(10)1\\)(21)X(240)Y(241)Z", "101)#21X#240Y#241Z", {"(10)1)", "(21)X", "(240)Y", "(241)Z"}},
       // The data stays as typed, a wrong check digit of (01) included: the GS1 data checks of the
       // form refuse it, never replace it.
       {"(01)12345678901239", "0112345678901239", {"(01)12345678901239"}},
@@ -106,6 +109,8 @@ TEST(ParseCodeText, RefusesMalformedCodesWithTheirMessages) {
       {"(3103)00012", "コードのAI(3103)のデータが不正です。"},
       {"(8004)" + std::string(30, 'A'), "コードのAI(8004)のデータが不正です。"},
       {"(10)A(17)011231(10)B", "コードに重複したAI(10)があります。"},
+      {"(10)\\)A(21)B(10)C", "コードに重複したAI(10)があります。"},
+      {"(241)A(240)B(241)C", "コードに重複したAI(241)があります。"},
   };
   for (const auto& [code, message] : cases) {
     ParsedCode parsed;
