@@ -32,7 +32,8 @@ class NumberWriter {
     uint8_t length = 0;  // 0: nothing remembered yet
     char text[kMostNumberCharacters];
   };
-  static constexpr int kSlotBits = 6;
+  // Room for the columns of a 2D component, whose module edges recur in every row of it.
+  static constexpr int kSlotBits = 8;
   std::array<Written, size_t{1} << kSlotBits> recent_{};
 };
 
