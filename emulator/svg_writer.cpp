@@ -415,12 +415,15 @@ class SvgCanvas : public Canvas {
 
   int definitions() const { return definitions_; }
 
-  void MoveTo(PagePoint p) override { buffers_.shape.push_back({'M', {p}}); }
-  void LineTo(PagePoint p) override { buffers_.shape.push_back({'L', {p}}); }
+  void MoveTo(PagePoint p) override { Next('M').points[0] = p; }
+  void LineTo(PagePoint p) override { Next('L').points[0] = p; }
   void CurveTo(PagePoint c1, PagePoint c2, PagePoint p) override {
-    buffers_.shape.push_back({'C', {c1, c2, p}});
+    Command& command = Next('C');
+    command.points[0] = c1;
+    command.points[1] = c2;
+    command.points[2] = p;
   }
-  void ClosePath() override { buffers_.shape.push_back({'Z', {}}); }
+  void ClosePath() override { Next('Z'); }
 
   void Paint(const ShapePaint& paint) override {
     std::vector<Command>& shape = buffers_.shape;
@@ -484,6 +487,14 @@ class SvgCanvas : public Canvas {
  private:
   // Outlines of at least this many commands are shared; a rectangle's is shorter written out.
   static constexpr size_t kSharedCommands = 8;
+
+  // The next command, made in place and its points set there: a command built whole and then
+  // copied in costs a stall on every one, its parts stored and read back at once.
+  Command& Next(char op) {
+    Command& command = buffers_.shape.emplace_back();
+    command.op = op;
+    return command;
+  }
 
   // Places the shape as <use> of its definition in this file, defining it first if needed.
   bool PlaceShared() {
