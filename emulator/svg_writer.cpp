@@ -205,12 +205,12 @@ class PathData {
     char* const first = Room();
     char* out = first;
     *out++ = relative_ ? static_cast<char>(op - 'A' + 'a') : op;
+    // A number's text begins with '-' exactly when its sign bit is set (-0 and NaN included),
+    // so the separator is known before the number is written in place.
     for (const double number : numbers) {
-      char written[kMostNumberCharacters];
-      const char* end = numbers_.Write(written, number);
-      if (out != first + 1 && written[0] != '-')
+      if (out != first + 1 && !std::signbit(number))
         *out++ = ' ';
-      out = std::copy(static_cast<const char*>(written), end, out);
+      out = numbers_.Write(out, number);
     }
     used_ += static_cast<size_t>(out - first);
   }

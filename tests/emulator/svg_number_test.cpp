@@ -104,6 +104,13 @@ TEST(SvgNumber, EdgesOfNotation) {
   EXPECT_EQ(Appended(-0.0), "-0");
   EXPECT_EQ(Appended(kInfinity), "inf");
   EXPECT_EQ(Appended(-kInfinity), "-inf");
+  // Path data puts a space before a number unless its text begins with '-', which it reads from
+  // the sign bit before writing the number.
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  for (const double value :
+       {0.0, -0.0, 5e-324, -5e-324, -1e-300, -0.25, 3.5, kInfinity, -kInfinity, kNaN, -kNaN}) {
+    EXPECT_EQ(Appended(value).starts_with('-'), std::signbit(value)) << value;
+  }
 }
 
 // The writer remembers recent numbers by their bits: values that share a slot, zeros of either
