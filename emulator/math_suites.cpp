@@ -1,5 +1,8 @@
 // Real and fixed math. These cannot fail, so no failure is injected into them; their calls are
 // still counted when an emulator is current.
+#include <bit>
+#include <cstdint>
+
 #include "emulator/fixed_arithmetic.h"
 #include "emulator/suite_call.h"
 #include "emulator/suite_tables.h"
@@ -22,11 +25,19 @@ host::Real ToReal(host::Fixed value) {
   return static_cast<host::Real>(value) / 65536.0f;
 }
 
+// The plug-in converts every point of a glyph outline here, having just stored the point's two
+// coordinates one by one, and reads the result back whole. So each coordinate is read on its own
+// and the result is stored whole: a read that spans two recent stores, or half of one, cannot be
+// served from the store buffer and waits for the cache.
 void FixedPointToRealPoint(const host::FixedPoint* in, host::RealPoint* out) {
+  static_assert(std::endian::native == std::endian::little && sizeof(host::RealPoint) == 8);
   Count("RealMath.FixedPointToRealPoint");
   if (in == nullptr || out == nullptr)
     return;
-  *out = {ToReal(in->h), ToReal(in->v)};
+  const auto h = std::bit_cast<uint32_t>(ToReal(in->h));
+  const auto v = std::bit_cast<uint32_t>(ToReal(in->v));
+  const uint64_t point = uint64_t{v} << 32 | h;
+  *out = std::bit_cast<host::RealPoint>(point);
 }
 
 void RealPointToFixedPoint(const host::RealPoint* in, host::FixedPoint* out) {
