@@ -1,5 +1,7 @@
 #include "emulator/document_painting.h"
 
+#include <cstring>
+
 namespace emulator {
 
 namespace {
@@ -53,28 +55,60 @@ ShapePaint PaintOf(const host::PathStyle& style) {
   return paint;
 }
 
+bool SameColour(const host::Colour& a, const host::Colour& b) {
+  static_assert(sizeof(host::Colour) == sizeof a.kind + sizeof a.components);  // no padding
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Whether the styles paint alike: the fields PaintOf reads are the same.
+bool SamePaint(const host::PathStyle& a, const host::PathStyle& b) {
+  return a.fillPaint == b.fillPaint && a.strokePaint == b.strokePaint && a.evenOdd == b.evenOdd &&
+         SameColour(a.fill.colour, b.fill.colour) && SameColour(a.stroke.colour, b.stroke.colour) &&
+         a.stroke.width == b.stroke.width && a.stroke.cap == b.stroke.cap &&
+         a.stroke.join == b.stroke.join && a.stroke.miterLimit == b.stroke.miterLimit;
+}
+
+// The paint of the style painted last, made again only when a style paints otherwise: the bars
+// of a symbol all share one, and the colour conversions cost more than the comparison.
+class PaintOfLastStyle {
+ public:
+  const ShapePaint& For(const host::PathStyle& style) {
+    if (!known_ || !SamePaint(style, style_)) {
+      style_ = style;
+      paint_ = PaintOf(style);
+      known_ = true;
+    }
+    return paint_;
+  }
+
+ private:
+  host::PathStyle style_;
+  ShapePaint paint_;
+  bool known_ = false;
+};
+
 // A compound path is painted with the style of its bottom contour, as the host does when it
 // makes a compound path from several paths.
 const host::PathStyle& CompoundStyle(const Art& compound) {
   return compound.children.empty() ? compound.path.style : compound.children.front()->path.style;
 }
 
-void PaintArt(const Art& art, const Page& page, Canvas& canvas) {
+void PaintArt(const Art& art, const Page& page, Canvas& canvas, PaintOfLastStyle& paints) {
   switch (art.kind) {
     case ArtKind::kGroup:
       canvas.BeginGroup();
       for (const auto& child : art.children)
-        PaintArt(*child, page, canvas);
+        PaintArt(*child, page, canvas, paints);
       canvas.EndGroup();
       break;
     case ArtKind::kPath:
       TraceContour(art.path, page, canvas);
-      canvas.Paint(PaintOf(art.path.style));
+      canvas.Paint(paints.For(art.path.style));
       break;
     case ArtKind::kCompoundPath:
       for (const auto& contour : art.children)
         TraceContour(contour->path, page, canvas);
-      canvas.Paint(PaintOf(CompoundStyle(art)));
+      canvas.Paint(paints.For(CompoundStyle(art)));
       break;
     case ArtKind::kTextFrame:
       if (!art.text.text.empty())
@@ -86,8 +120,9 @@ void PaintArt(const Art& art, const Page& page, Canvas& canvas) {
 }  // namespace
 
 void PaintDocument(const Document& document, const Page& page, Canvas& canvas) {
+  PaintOfLastStyle paints;
   for (const auto& child : document.group().children)
-    PaintArt(*child, page, canvas);
+    PaintArt(*child, page, canvas, paints);
 }
 
 }  // namespace emulator
