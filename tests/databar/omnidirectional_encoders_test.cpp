@@ -8,6 +8,7 @@
 
 #include "core/encode_error.h"
 #include "core/separator.h"
+#include "databar/item_number.h"
 #include "databar/omni_tables.h"
 #include "databar/omnidirectional_encoders.h"
 
@@ -159,6 +160,16 @@ TEST(BuildStackedSeparator, FollowsTheRowsColumnByColumn) {
     for (const int module : {0, 1, 48, 49})
       ASSERT_EQ(separator[module], 0) << itemNumber;
   }
+}
+
+// The panels show this digit after the item number, so a character that is not a digit must give
+// -1 rather than a digit computed from its code.
+TEST(ComputeCheckDigit, KnownItemNumbersAndCharactersBesideTheDigits) {
+  EXPECT_EQ(ComputeCheckDigit("2001234567890"), 9);
+  EXPECT_EQ(ComputeCheckDigit("0000000000000"), 0);
+  EXPECT_EQ(ComputeCheckDigit("1"), 7);
+  for (const char* text : {"200123456789/", "200123456789:", "2001234 67890", "-200123456789"})
+    EXPECT_EQ(ComputeCheckDigit(text), -1) << text;
 }
 
 class OmniEncoders : public ::testing::Test {
